@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <functional>
+
+namespace orx::basic {
+
+// The current date and time (Now, Date, Time). Values are zone-free wall
+// clock times (Qt::UTC as a neutral spec, see Variant.h). Tests fix the clock.
+class Clock {
+public:
+    static QDateTime now();
+    static QDate today();
+
+    // Fixes the clock at `when` until cleared; an invalid value restores the real clock.
+    static void setFixed(const QDateTime& when);
+    static void clearFixed();
+};
+
+// Fixes the clock for the lifetime of the object.
+class ScopedClock {
+public:
+    explicit ScopedClock(const QDateTime& when);
+    ~ScopedClock();
+    ScopedClock(const ScopedClock&) = delete;
+    ScopedClock& operator=(const ScopedClock&) = delete;
+
+private:
+    QDateTime saved_;
+};
+
+// A zone-free wall clock value for a date and time.
+QDateTime wallClock(const QDate& date, const QTime& time = QTime(0, 0));
+
+}  // namespace orx::basic
