@@ -28,6 +28,9 @@ QString standardDescription(int number)
     case err::GetNotSupportedAtRuntime: return QStringLiteral("Property cannot be read at run time");
     case err::GetNotSupportedWriteOnly: return QStringLiteral("Property is write-only");
     case err::KeyAlreadyAssociated: return QStringLiteral("This key is already associated with an element of this collection");
+    case err::CannotCreateObject: return QStringLiteral("ActiveX component can't create object");
+    case err::ErrorSavingToFile: return QStringLiteral("Error saving to file");
+    case err::ErrorLoadingFromFile: return QStringLiteral("Error loading from file");
     case err::InvalidPicture: return QStringLiteral("Invalid picture");
     default: return {};
     }

@@ -36,6 +36,9 @@ inline constexpr int GetNotSupportedAtRuntime = 393;
 inline constexpr int GetNotSupportedWriteOnly = 394;
 inline constexpr int InvalidPicture = 481;
 inline constexpr int KeyAlreadyAssociated = 457;
+inline constexpr int CannotCreateObject = 429;
+inline constexpr int ErrorSavingToFile = 31036;
+inline constexpr int ErrorLoadingFromFile = 31037;
 }  // namespace err
 
 // The standard description of a run-time error number, or an empty string

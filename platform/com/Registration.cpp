@@ -1,0 +1,168 @@
+#include "platform/com/Registration.h"
+
+#include "platform/com/Component.h"
+#include "platform/com/Server.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLibrary>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace orx::com {
+
+namespace {
+
+QJsonObject readRegistry(bool* ok = nullptr)
+{
+    if (ok)
+        *ok = true;
+    QFile file(registryFilePath());
+    if (!file.exists())
+        return QJsonObject();
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return QJsonObject();
+    }
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+        if (ok)
+            *ok = false;
+        return QJsonObject();
+    }
+    return doc.object();
+}
+
+bool writeRegistry(const QJsonObject& registry, QString* error)
+{
+    const QString path = registryFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(QJsonDocument(registry).toJson(QJsonDocument::Indented));
+        if (out.commit())
+            return true;
+    }
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(path, out.errorString());
+    return false;
+}
+
+QString guidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithBraces).toUpper();
+}
+
+}  // namespace
+
+QString registryFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/ORX/registry.json");
+}
+
+bool registerServer(const TypeLibrary& library, const QString& serverPath, QString* error)
+{
+    bool readable = true;
+    QJsonObject registry = readRegistry(&readable);
+    if (!readable) {
+        if (error)
+            *error = QStringLiteral("%1 is not a readable registry file; it was left as it is").arg(registryFilePath());
+        return false;
+    }
+    QJsonObject classes = registry.value(QStringLiteral("classes")).toObject();
+    QJsonObject progIds = registry.value(QStringLiteral("progids")).toObject();
+    QJsonObject interfaces = registry.value(QStringLiteral("interfaces")).toObject();
+    QJsonObject typeLibs = registry.value(QStringLiteral("typelibs")).toObject();
+    const QString libId = guidText(library.guid);
+    const QString path = QFileInfo(serverPath).absoluteFilePath();
+    for (const ClassInfo& c : library.classes) {
+        const QString clsid = guidText(c.clsid);
+        classes.insert(clsid, QJsonObject{{QStringLiteral("name"), c.name},
+                                          {QStringLiteral("progid"), library.progId(c)},
+                                          {QStringLiteral("server"), path},
+                                          {QStringLiteral("typelib"), libId},
+                                          {QStringLiteral("kind"), c.kindText},
+                                          {QStringLiteral("creatable"), c.creatable}});
+        progIds.insert(library.progId(c), clsid);
+        interfaces.insert(guidText(c.defaultInterface.iid),
+                          QJsonObject{{QStringLiteral("name"), c.defaultInterface.name}, {QStringLiteral("typelib"), libId}});
+        if (c.eventInterface)
+            interfaces.insert(guidText(c.eventInterface->iid),
+                              QJsonObject{{QStringLiteral("name"), c.eventInterface->name}, {QStringLiteral("typelib"), libId}});
+    }
+    typeLibs.insert(libId, QJsonObject{{QStringLiteral("name"), library.name},
+                                       {QStringLiteral("version"), QStringLiteral("%1.%2").arg(library.majorVersion).arg(library.minorVersion)},
+                                       {QStringLiteral("lcid"), library.lcid},
+                                       {QStringLiteral("server"), path}});
+    registry.insert(QStringLiteral("classes"), classes);
+    registry.insert(QStringLiteral("progids"), progIds);
+    registry.insert(QStringLiteral("interfaces"), interfaces);
+    registry.insert(QStringLiteral("typelibs"), typeLibs);
+    return writeRegistry(registry, error);
+}
+
+bool unregisterServer(const TypeLibrary& library, QString* error)
+{
+    bool readable = true;
+    QJsonObject registry = readRegistry(&readable);
+    if (!readable) {
+        if (error)
+            *error = QStringLiteral("%1 is not a readable registry file; it was left as it is").arg(registryFilePath());
+        return false;
+    }
+    QJsonObject classes = registry.value(QStringLiteral("classes")).toObject();
+    QJsonObject progIds = registry.value(QStringLiteral("progids")).toObject();
+    QJsonObject interfaces = registry.value(QStringLiteral("interfaces")).toObject();
+    QJsonObject typeLibs = registry.value(QStringLiteral("typelibs")).toObject();
+    for (const ClassInfo& c : library.classes) {
+        classes.remove(guidText(c.clsid));
+        progIds.remove(library.progId(c));
+        interfaces.remove(guidText(c.defaultInterface.iid));
+        if (c.eventInterface)
+            interfaces.remove(guidText(c.eventInterface->iid));
+    }
+    typeLibs.remove(guidText(library.guid));
+    registry.insert(QStringLiteral("classes"), classes);
+    registry.insert(QStringLiteral("progids"), progIds);
+    registry.insert(QStringLiteral("interfaces"), interfaces);
+    registry.insert(QStringLiteral("typelibs"), typeLibs);
+    return writeRegistry(registry, error);
+}
+
+const TypeLibrary* loadRegisteredServer(const QString& key)
+{
+    const QJsonObject registry = readRegistry();
+    QString clsid = key;
+    if (!key.startsWith(QLatin1Char('{'))) {
+        const QJsonObject progIds = registry.value(QStringLiteral("progids")).toObject();
+        for (auto it = progIds.begin(); it != progIds.end(); ++it) {
+            if (it.key().compare(key, Qt::CaseInsensitive) == 0)
+                clsid = it.value().toString();
+        }
+    }
+    const QUuid id = QUuid::fromString(clsid);
+    if (id.isNull())
+        return nullptr;
+    const QJsonObject entry = registry.value(QStringLiteral("classes")).toObject().value(guidText(id)).toObject();
+    const QString server = entry.value(QStringLiteral("server")).toString();
+    if (server.isEmpty())
+        return nullptr;
+    QLibrary library(server);
+    if (!library.load())
+        return nullptr;
+    auto typeLibrary = reinterpret_cast<TypeLibraryFunction>(library.resolve(TypeLibrarySymbol));
+    if (!typeLibrary)
+        return nullptr;
+    const TypeLibrary* lib = typeLibrary();
+    if (lib)
+        registerTypeLibrary(lib);
+    return lib;
+}
+
+}  // namespace orx::com

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// The services a control asks of its host besides its site: message boxes,
+// the beep, yielding to pending events, the focus rule, the cursor and the
+// window under it, topmost windows. The message box and the beep go through
+// a replaceable implementation so that tests answer them.
+namespace orx::host {
+
+// Message box styles and answers, as the classic constants.
+namespace mb {
+inline constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
+inline constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
+inline constexpr int DefaultButton2 = 256, DefaultButton3 = 512;
+inline constexpr int ApplicationModal = 0, SystemModal = 4096;
+inline constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
+}  // namespace mb
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Shows a modal message box; returns the button pressed (mb::OK ...).
+    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+    virtual void beep() = 0;
+};
+
+// Message boxes with QMessageBox, the beep with QApplication::beep.
+class WidgetMessageService : public MessageService {
+public:
+    int messageBox(const QString& text, int style, const QString& title) override;
+    void beep() override;
+};
+
+// Records every message box and beep; answers message boxes from a queue of
+// prepared answers, else with the first button of the style.
+class RecordingMessageService : public MessageService {
+public:
+    struct Message {
+        QString text;
+        int style = 0;
+        QString title;
+    };
+
+    int messageBox(const QString& text, int style, const QString& title) override;
+    void beep() override;
+
+    void answerNext(int button) { answers_.append(button); }
+    // Called for each message box before it answers (tests may inspect state).
+    std::function<void(const Message&)> onMessage;
+
+    QList<Message> messages;
+    int beeps = 0;
+
+    void clear()
+    {
+        messages.clear();
+        beeps = 0;
+        answers_.clear();
+    }
+
+private:
+    QList<int> answers_;
+};
+
+// The service in force (a WidgetMessageService unless replaced).
+MessageService& messages();
+// Replaces the service; null restores the default. The caller keeps ownership.
+void setMessageService(MessageService* service);
+
+// MsgBox and Beep through the service in force.
+int MsgBox(const QString& text, int style = mb::OKOnly, const QString& title = QString());
+void Beep();
+
+// Lets the host process pending events (DoEvents).
+void yieldToHost();
+
+// The focus rule: a widget that is not visible is left alone; otherwise
+// pending events are processed first, then a widget that is not enabled is
+// left alone, else it takes the focus. Failures are ignored. Returns whether
+// the focus was asked for.
+bool giveFocus(QWidget* widget);
+
+// Cursor position in screen pixels, and the top-level-or-child widget under a
+// screen point (null when none of ours).
+QPoint cursorPosition();
+QWidget* widgetAt(const QPoint& screenPoint);
+
+// Keeps a top-level window above the others, or releases it.
+void setTopmost(QWidget* window, bool topmost);
+
+}  // namespace orx::host
