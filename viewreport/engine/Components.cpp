@@ -1,0 +1,81 @@
+#include "viewreport/engine/Components.h"
+
+namespace orx::viewreport {
+
+namespace {
+
+using com::ClassInfo;
+using com::ClassKind;
+using com::InterfaceId;
+
+QUuid id(const char* text)
+{
+    return QUuid::fromString(QLatin1String(text));
+}
+
+ClassInfo requestClass(const char* name, const char* clsid, const char* iid, bool creatable)
+{
+    const QString n = QString::fromLatin1(name);
+    ClassInfo c;
+    c.name = n;
+    c.clsid = id(clsid);
+    c.kind = ClassKind::Class;
+    c.kindText = creatable ? QStringLiteral("class") : QStringLiteral("class obtained from a report request");
+    c.creatable = creatable;
+    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, id(iid)};
+    return c;
+}
+
+com::TypeLibrary build()
+{
+    com::TypeLibrary lib;
+    lib.name = QStringLiteral("ORXOCX_ViewReport");
+    lib.guid = id("{982F3929-2C96-494E-8F17-30F03666BF28}");
+    lib.fileName = QStringLiteral("libORXOCXViewReport.so");
+
+    ClassInfo viewer;
+    viewer.name = QStringLiteral("ORXOCXViewReport");
+    viewer.clsid = id("{556CEFD8-7240-437B-A3AC-84CB36429E65}");
+    viewer.kind = ClassKind::Control;
+    viewer.kindText = QStringLiteral("control");
+    viewer.creatable = true;
+    viewer.defaultInterface = InterfaceId{QStringLiteral("_ORXOCXViewReport"), id("{636D42FB-5570-49CC-B542-C6FC07D53EC3}")};
+    viewer.eventInterface = InterfaceId{QStringLiteral("__ORXOCXViewReport"), id("{842A37DB-7E3B-440A-B86A-186576B93B91}")};
+
+    lib.classes = {
+        requestClass("ORXDLLViewReport", "{90729BA9-6624-4747-B5CD-BA4E9E821958}", "{22C38E91-3106-4D02-8ED9-E6DE7B553DDA}", true),
+        viewer,
+        requestClass("ORXRPTFormula", "{7DCA9999-CA08-460A-95D3-A34F73733809}", "{0F2ADFF1-F964-48CD-B5DF-EF1377C19F65}", false),
+        requestClass("ORXRPTFormulas", "{CBE2ED99-B03D-4111-80D4-AC30BCF27592}", "{F8D5AFD9-0774-43E5-91B6-2139DC6EDBBF}", false),
+        requestClass("ORXRPTParameter", "{EA77B818-2363-4EED-A222-7C6DBAC02716}", "{3A00423C-2E6C-48CC-A827-EC1CD9666DAE}", false),
+        requestClass("ORXRPTParameters", "{9EBC57A2-6017-4230-B91A-3E4912DED7B1}", "{64BEE308-0767-49D7-B259-7B8483320A0B}", false),
+        requestClass("ORXRPTSubReport", "{B3ED1058-1E9B-4D4E-B1C0-21741CBAECE8}", "{B2058296-A610-4339-B35B-32998ADC78F5}", false),
+        requestClass("ORXRPTSubReports", "{74D33939-873A-41BE-A4FE-CD2E417D3627}", "{FD7C60B3-AA1E-4CDF-89F2-0853F37215F3}", false),
+        requestClass("ORXRPTOrderByField", "{866945BD-36F1-442C-95D4-32206C4BE843}", "{EEE8E074-2EEF-40D6-B516-FFC565A0E93C}", false),
+        requestClass("ORXRPTOrderByFields", "{5C5CB18C-02BD-49CF-8E8D-9D1CE2DF864D}", "{6A48D1D7-AF3A-41ED-913B-B63B6A065293}", false),
+        requestClass("ORXRPTExportOptions", "{BDAFA40A-FEB3-4D73-9142-78AB472A3543}", "{2CF5D78E-058B-4AB4-AE91-FC2CE09D5776}", false),
+        requestClass("ORXRPTPrintOptions", "{B389C61A-EEA3-452C-AABD-1D4B98F336B8}", "{EA0FD28A-4221-4B9D-B53B-F76EAD9BC041}", false),
+    };
+    return lib;
+}
+
+}  // namespace
+
+const com::TypeLibrary& ViewReportTypeLibrary()
+{
+    static const com::TypeLibrary library = build();
+    return library;
+}
+
+com::Server& ViewReportServer()
+{
+    static com::Server server(&ViewReportTypeLibrary());
+    return server;
+}
+
+// The table is known to the process as soon as the library is loaded.
+static const bool registered = (ViewReportServer(), true);
+
+}  // namespace orx::viewreport
+
+ORX_DEFINE_SERVER_EXPORTS(orx::viewreport::ViewReportServer, orx::viewreport::ViewReportTypeLibrary)
