@@ -4,6 +4,7 @@
 #include <QString>
 #include <compare>
 #include <cstdint>
+#include <optional>
 
 namespace orx::basic {
 
@@ -45,6 +46,14 @@ public:
 private:
     std::int64_t raw_ = 0;
 };
+
+// CCur of a string: the regional numeric grammar read as an exact decimal,
+// rounded to four decimals with halves to even. Nullopt when the text is not
+// a number or is beyond the Currency range.
+std::optional<Currency> parseCurrency(const QString& text);
+// The same, raising type mismatch (13) for text that is not a number and
+// overflow (6) for a number beyond the range.
+Currency ccur(const QString& text);
 
 }  // namespace orx::basic
 
