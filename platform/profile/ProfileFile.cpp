@@ -1,0 +1,323 @@
+#include "platform/profile/ProfileFile.h"
+
+#include "platform/basic/Regional.h"
+#include "platform/profile/IniDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+#include <unistd.h>
+#include <utility>
+
+namespace orx::profile {
+
+namespace {
+
+std::mutex& bareFolderMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+QString& bareFolderStorage()
+{
+    static QString folder;
+    return folder;
+}
+
+// Reading, editing and replacing a file is one step for the whole process,
+// so two threads writing the same file cannot lose each other's change.
+std::mutex& writeMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+struct Loaded {
+    enum class Status { Missing, Read, Failed } status = Status::Missing;
+    IniDocument document;
+    QString error;
+};
+
+Loaded load(const QString& path)
+{
+    Loaded result;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    if (info.isDir()) {
+        result.status = Loaded::Status::Failed;
+        result.error = QStringLiteral("%1 is a folder, not a file").arg(path);
+        return result;
+    }
+    // A pipe or a device could block the read for ever or never end.
+    if (!info.isFile()) {
+        result.status = Loaded::Status::Failed;
+        result.error = QStringLiteral("%1 is not a regular file").arg(path);
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = Loaded::Status::Failed;
+        result.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = Loaded::Status::Failed;
+        result.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return result;
+    }
+    result.status = Loaded::Status::Read;
+    result.document = IniDocument::parse(bytes);
+    return result;
+}
+
+bool save(const QString& path, const QByteArray& bytes, QString& error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        error = QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder);
+        return false;
+    }
+    // The new text goes to a temporary file beside the old one and replaces
+    // it only once complete, so a crash or a full disk leaves the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const auto abandon = [&](const QString& why) {
+        error = QStringLiteral("Cannot write %1: %2").arg(path, why);
+        file.cancelWriting();
+        return false;
+    };
+    // QSaveFile::commit() does not notice a write that fails while it
+    // closes the temporary file, nor a failed sync (where a full disk often
+    // shows first), and would put a torn file in place; so all of it is
+    // checked here before the commit.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return abandon(file.errorString());
+    if (file.size() != bytes.size())
+        return abandon(QStringLiteral("the new text was written only in part"));
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return abandon(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!file.commit()) {
+        error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString cutTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+void ensureBuffer(QString& buffer, int size)
+{
+    if (buffer.size() < size)
+        buffer.append(QString(size - buffer.size(), QChar(0)));
+}
+
+int copyValue(const QString& text, QString& buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    ensureBuffer(buffer, size);
+    const qsizetype count = std::min<qsizetype>(text.size(), size - 1);
+    buffer.replace(qsizetype(0), count, text.constData(), count);
+    buffer[count] = QChar(0);
+    return static_cast<int>(count);
+}
+
+int copyList(const QStringList& names, QString& buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    ensureBuffer(buffer, size);
+    QString list;
+    for (const QString& name : names)
+        list += name + QChar(0);
+    list += QChar(0);
+    if (list.size() <= size) {
+        buffer.replace(0, list.size(), list);
+        return static_cast<int>(list.size() - 1);
+    }
+    if (size < 2) {
+        buffer[0] = QChar(0);
+        return 0;
+    }
+    const qsizetype count = size - 2;
+    buffer.replace(qsizetype(0), count, list.constData(), count);
+    buffer[count] = QChar(0);
+    buffer[count + 1] = QChar(0);
+    return static_cast<int>(count);
+}
+
+QList<std::pair<QString, QString>> intlValues()
+{
+    const basic::RegionalSettings& r = basic::regional();
+    QString order;
+    switch (r.dateOrder) {
+    case basic::DateOrder::MonthDayYear: order = QStringLiteral("0"); break;
+    case basic::DateOrder::DayMonthYear: order = QStringLiteral("1"); break;
+    case basic::DateOrder::YearMonthDay: order = QStringLiteral("2"); break;
+    }
+    return {
+        {QStringLiteral("sDecimal"), r.decimalSeparator},
+        {QStringLiteral("sThousand"), r.thousandsSeparator},
+        {QStringLiteral("sCurrency"), r.currencySymbol},
+        {QStringLiteral("iCurrDigits"), QString::number(r.currencyDigits)},
+        {QStringLiteral("sDate"), r.dateSeparator},
+        {QStringLiteral("sTime"), r.timeSeparator},
+        {QStringLiteral("sShortDate"), r.shortDatePattern},
+        {QStringLiteral("iDate"), order},
+        {QStringLiteral("s1159"), r.amDesignator},
+        {QStringLiteral("s2359"), r.pmDesignator},
+        {QStringLiteral("sLongDate"), r.longDatePattern},
+    };
+}
+
+}  // namespace
+
+void setBareNameFolder(const QString& folder)
+{
+    std::lock_guard lock(bareFolderMutex());
+    bareFolderStorage() = folder;
+}
+
+QString bareNameFolder()
+{
+    std::lock_guard lock(bareFolderMutex());
+    return bareFolderStorage().isEmpty() ? QDir::currentPath() : bareFolderStorage();
+}
+
+QString resolveProfilePath(const QString& fileName)
+{
+    QString path = fileName;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!path.isEmpty() && !path.contains(QLatin1Char('/')))
+        path = bareNameFolder() + QLatin1Char('/') + path;
+    return path;
+}
+
+std::optional<QString> readProfileValue(const QString& fileName, const QString& section, const QString& key)
+{
+    if (fileName.isEmpty())
+        return std::nullopt;
+    const Loaded loaded = load(resolveProfilePath(fileName));
+    if (loaded.status != Loaded::Status::Read)
+        return std::nullopt;
+    return loaded.document.value(trimSpaces(section), trimSpaces(key));
+}
+
+QStringList profileSections(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return {};
+    const Loaded loaded = load(resolveProfilePath(fileName));
+    return loaded.document.sections();
+}
+
+QStringList profileKeys(const QString& fileName, const QString& section)
+{
+    if (fileName.isEmpty())
+        return {};
+    const Loaded loaded = load(resolveProfilePath(fileName));
+    return loaded.document.keys(trimSpaces(section));
+}
+
+int getPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
+                            QString& buffer, int size, const QString& fileName)
+{
+    if (section.isNull())
+        return copyList(profileSections(fileName), buffer, size);
+    if (key.isNull())
+        return copyList(profileKeys(fileName, section), buffer, size);
+    const std::optional<QString> value = readProfileValue(fileName, section, key);
+    return copyValue(value ? *value : cutTrailingSpaces(defaultValue), buffer, size);
+}
+
+bool writePrivateProfileString(const QString& section, const std::optional<QString>& key,
+                               const std::optional<QString>& value, const QString& fileName,
+                               QString* error)
+{
+    QString reason;
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (error)
+        error->clear();
+    if (fileName.isEmpty())
+        return fail(QStringLiteral("no file name"));
+
+    const QString sectionName = trimSpaces(section);
+    const std::optional<QString> keyName = key ? std::optional<QString>(trimSpaces(*key)) : std::nullopt;
+    // Only a stored value must survive the trip through one line; deleting
+    // a name no line can hold simply finds nothing.
+    if (keyName && value) {
+        reason = unstorableReason(sectionName, *keyName, *value);
+        if (!reason.isEmpty())
+            return fail(QStringLiteral("Cannot write %1: %2").arg(fileName, reason));
+    }
+
+    const QString path = resolveProfilePath(fileName);
+    std::lock_guard lock(writeMutex());
+    Loaded loaded = load(path);
+    if (loaded.status == Loaded::Status::Failed)
+        return fail(loaded.error);
+
+    bool changed = false;
+    if (!keyName)
+        changed = loaded.document.removeSection(sectionName);
+    else if (!value)
+        changed = loaded.document.removeKey(sectionName, *keyName);
+    else
+        changed = loaded.document.setValue(sectionName, *keyName, *value);
+
+    // Nothing to delete, or the same value again: the file already says
+    // what was asked, and a missing file is not created just to stay empty.
+    if (!changed)
+        return true;
+    if (!save(path, loaded.document.serialize(), reason))
+        return fail(reason);
+    return true;
+}
+
+int getProfileString(const QString& section, const QString& key, const QString& defaultValue,
+                     QString& buffer, int size)
+{
+    const auto values = intlValues();
+    const bool isIntl = trimSpaces(section).compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0;
+    if (section.isNull())
+        return copyList({QStringLiteral("intl")}, buffer, size);
+    if (key.isNull()) {
+        QStringList names;
+        if (isIntl) {
+            for (const auto& entry : values)
+                names << entry.first;
+        }
+        return copyList(names, buffer, size);
+    }
+    if (isIntl) {
+        const QString name = trimSpaces(key);
+        for (const auto& entry : values) {
+            if (entry.first.compare(name, Qt::CaseInsensitive) == 0)
+                return copyValue(entry.second, buffer, size);
+        }
+    }
+    return copyValue(cutTrailingSpaces(defaultValue), buffer, size);
+}
+
+}  // namespace orx::profile
