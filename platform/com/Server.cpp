@@ -36,6 +36,12 @@ Server::Server(const TypeLibrary* library)
     registerTypeLibrary(library);
 }
 
+Server::~Server()
+{
+    // The library is being unloaded: its table goes with it.
+    unregisterTypeLibrary(library_);
+}
+
 HResult Server::getClassObject(const char* clsid, const char* iid, void** factory)
 {
     if (!factory)

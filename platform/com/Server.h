@@ -43,6 +43,9 @@ private:
 class Server {
 public:
     explicit Server(const TypeLibrary* library);
+    ~Server();
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
 
     HResult getClassObject(const char* clsid, const char* iid, void** factory);
     HResult canUnloadNow() const;

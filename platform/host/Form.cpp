@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSaveFile>
+#include <QResizeEvent>
 
 namespace orx::host {
 
@@ -34,13 +35,10 @@ Form::Form(QWidget* parent)
     setAutoFillBackground(true);
     applyBackColor();
     connect(qApp, &QApplication::focusChanged, this, &Form::onFocusChanged);
-    qApp->installEventFilter(this);
+    updateDesignSheet();
 }
 
-Form::~Form()
-{
-    qApp->removeEventFilter(this);
-}
+Form::~Form() = default;
 
 void Form::notifyAmbient(const QString& name)
 {
@@ -55,8 +53,8 @@ void Form::setUserMode(bool on)
     userMode_ = on;
     if (on)
         clearSelection();
+    updateDesignSheet();
     notifyAmbient(QStringLiteral("UserMode"));
-    update();
 }
 
 void Form::setAmbientFont(const StdFont& font)
@@ -128,6 +126,8 @@ UserControl* Form::placeControl(UserControl* control, const QString& progId, con
     control->extender()->move(rect.left, rect.top, rect.width, rect.height);
     control->InitProperties();
     control->setVisible(control->extender()->isVisible());
+    if (sheet_ && !userMode_)
+        sheet_->raise();
     setModified(true);
     return control;
 }
@@ -278,7 +278,8 @@ void Form::select(UserControl* control, bool addToSelection)
         selection_.clear();
     if (control && !selection_.contains(control))
         selection_.append(control);
-    update();
+    if (sheet_)
+        sheet_->update();
     Q_EMIT selectionChanged();
 }
 
@@ -287,7 +288,8 @@ void Form::clearSelection()
     if (selection_.isEmpty())
         return;
     selection_.clear();
-    update();
+    if (sheet_)
+        sheet_->update();
     Q_EMIT selectionChanged();
 }
 
@@ -322,43 +324,69 @@ void Form::onFocusChanged(QWidget* old, QWidget* now)
     }
 }
 
-bool Form::eventFilter(QObject* watched, QEvent* event)
-{
-    // While designing, the form takes the mouse and keyboard: a click selects
-    // a control instead of operating it.
-    if (userMode_)
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        UserControl* c = controlOf(watched);
-        if (!c)
-            return false;
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            select(c, mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+// While designing, a transparent sheet lies over the whole form: it takes the
+// mouse and the keyboard, so a click selects a control instead of operating
+// it (a press would otherwise give a constituent widget the focus before any
+// filter could refuse it), and it draws the selection.
+class DesignSheet : public QWidget {
+public:
+    explicit DesignSheet(Form* form)
+        : QWidget(form)
+        , form_(form)
+    {
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAttribute(Qt::WA_TranslucentBackground);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        setFocus(Qt::MouseFocusReason);
+        UserControl* hit = nullptr;
+        const QPoint at = event->position().toPoint();
+        for (UserControl* c : form_->controls()) {
+            if (c->isVisible() && QRect(c->mapTo(form_, QPoint(0, 0)), c->size()).contains(at))
+                hit = c;  // the last placed lies on top
         }
-        return true;
+        if (hit)
+            form_->select(hit, event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+        else
+            form_->clearSelection();
     }
-    default:
-        return false;
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        for (UserControl* c : form_->selectedControls())
+            painter.drawRect(QRect(c->mapTo(form_, QPoint(0, 0)), c->size()).adjusted(-2, -2, 1, 1));
     }
+
+private:
+    Form* form_;
+};
+
+void Form::updateDesignSheet()
+{
+    if (userMode_) {
+        if (sheet_)
+            sheet_->hide();
+        return;
+    }
+    if (!sheet_)
+        sheet_ = new DesignSheet(this);
+    sheet_->setGeometry(rect());
+    sheet_->raise();
+    sheet_->show();
+    sheet_->update();
 }
 
-void Form::paintEvent(QPaintEvent* event)
+void Form::resizeEvent(QResizeEvent* event)
 {
-    QWidget::paintEvent(event);
-    if (userMode_ || selection_.isEmpty())
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-    for (UserControl* c : selectedControls()) {
-        const QRect r = QRect(c->mapTo(this, QPoint(0, 0)), c->size()).adjusted(-2, -2, 1, 1);
-        painter.drawRect(r);
-    }
+    QWidget::resizeEvent(event);
+    if (sheet_)
+        sheet_->setGeometry(rect());
 }
 
 // ---------------------------------------------------------------- form files
@@ -599,6 +627,8 @@ void Form::load(const QString& path)
             }
             control->ReadProperties(p.bag);
             control->setVisible(ext->isVisible());
+            if (sheet_ && !userMode_)
+                sheet_->raise();
         } catch (const BasicError& e) {
             clear();
             if (e.description().contains(path))

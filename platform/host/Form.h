@@ -102,8 +102,7 @@ Q_SIGNALS:
     void propertyChanged(orx::host::UserControl* control, const QString& name);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Placed {
@@ -118,6 +117,7 @@ private:
     void onDefaultChanged(UserControl* control, bool on);
     void onCancelChanged(UserControl* control, bool on);
     void applyBackColor();
+    void updateDesignSheet();
 
     bool userMode_ = false;
     StdFont font_;
@@ -128,6 +128,7 @@ private:
     QList<QPointer<ContainerBox>> containers_;
     QList<QPointer<UserControl>> selection_;
     QPointer<UserControl> focused_;
+    QPointer<QWidget> sheet_;
 };
 
 }  // namespace orx::host
