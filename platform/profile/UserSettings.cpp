@@ -70,12 +70,17 @@ QString settingsFilePath(const QString& appName)
     return folder + QStringLiteral("/settings.ini");
 }
 
-QString getSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue)
+std::optional<QString> querySetting(const QString& appName, const QString& section, const QString& key)
 {
     const QString path = settingsFilePath(appName);
     if (path.isEmpty())
-        return defaultValue;
-    return readProfileValue(path, cleanName(section), cleanName(key)).value_or(defaultValue);
+        return std::nullopt;
+    return readProfileValue(path, cleanName(section), cleanName(key));
+}
+
+QString getSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue)
+{
+    return querySetting(appName, section, key).value_or(defaultValue);
 }
 
 void saveSetting(const QString& appName, const QString& section, const QString& key, const QString& value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Per-user application settings (GetSetting, SaveSetting, DeleteSetting),
 // kept in one profile file per application:
@@ -13,6 +14,9 @@ namespace orx::profile {
 // only in case is reused. Empty when the name cannot be a folder path (empty,
 // or holding an empty, "." or ".." part).
 QString settingsFilePath(const QString& appName);
+
+// The stored value, or nullopt when the application, section or key has none.
+std::optional<QString> querySetting(const QString& appName, const QString& section, const QString& key);
 
 // The stored value, or `defaultValue` when the application, section or key
 // has none.
