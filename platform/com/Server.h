@@ -72,7 +72,11 @@ inline constexpr const char* TypeLibrarySymbol = "orx_TypeLibrary";
 
 // Defines the exported entry points of a component library whose Server is
 // returned by `serverFunction()` and whose table by `libraryFunction()`.
+// The entry points share their names across libraries, so a library finds its
+// own file through a symbol of internal linkage (an exported one could
+// resolve to another library's).
 #define ORX_DEFINE_SERVER_EXPORTS(serverFunction, libraryFunction)                                          \
+    static const char orx_server_anchor = 0;                                                               \
     extern "C" Q_DECL_EXPORT int DllGetClassObject(const char* clsid, const char* iid, void** factory)      \
     {                                                                                                      \
         return serverFunction().getClassObject(clsid, iid, factory);                                       \
@@ -80,7 +84,7 @@ inline constexpr const char* TypeLibrarySymbol = "orx_TypeLibrary";
     extern "C" Q_DECL_EXPORT int DllCanUnloadNow() { return serverFunction().canUnloadNow(); }            \
     extern "C" Q_DECL_EXPORT int DllRegisterServer()                                                       \
     {                                                                                                      \
-        return serverFunction().registerServer(reinterpret_cast<const void*>(&DllCanUnloadNow));           \
+        return serverFunction().registerServer(&orx_server_anchor);                                        \
     }                                                                                                      \
     extern "C" Q_DECL_EXPORT int DllUnregisterServer() { return serverFunction().unregisterServer(); }    \
     extern "C" Q_DECL_EXPORT const orx::com::TypeLibrary* orx_TypeLibrary() { return &libraryFunction(); }
