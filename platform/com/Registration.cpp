@@ -66,7 +66,11 @@ QString registryFilePath()
         + QStringLiteral("/ORX/registry.json");
 }
 
-bool registerServer(const TypeLibrary& library, const QString& serverPath, QString* error)
+namespace {
+
+// Writes (with a server path) or removes (without one) every entry of a
+// library: its classes, programmatic names, interfaces and type library.
+bool updateRegistry(const TypeLibrary& library, const std::optional<QString>& serverPath, QString* error)
 {
     bool readable = true;
     QJsonObject registry = readRegistry(&readable);
@@ -80,26 +84,39 @@ bool registerServer(const TypeLibrary& library, const QString& serverPath, QStri
     QJsonObject interfaces = registry.value(QStringLiteral("interfaces")).toObject();
     QJsonObject typeLibs = registry.value(QStringLiteral("typelibs")).toObject();
     const QString libId = guidText(library.guid);
-    const QString path = QFileInfo(serverPath).absoluteFilePath();
+    const QString path = serverPath ? QFileInfo(*serverPath).absoluteFilePath() : QString();
+    auto setInterface = [&](const InterfaceId& i) {
+        if (serverPath)
+            interfaces.insert(guidText(i.iid), QJsonObject{{QStringLiteral("name"), i.name}, {QStringLiteral("typelib"), libId}});
+        else
+            interfaces.remove(guidText(i.iid));
+    };
     for (const ClassInfo& c : library.classes) {
         const QString clsid = guidText(c.clsid);
-        classes.insert(clsid, QJsonObject{{QStringLiteral("name"), c.name},
-                                          {QStringLiteral("progid"), library.progId(c)},
-                                          {QStringLiteral("server"), path},
-                                          {QStringLiteral("typelib"), libId},
-                                          {QStringLiteral("kind"), c.kindText},
-                                          {QStringLiteral("creatable"), c.creatable}});
-        progIds.insert(library.progId(c), clsid);
-        interfaces.insert(guidText(c.defaultInterface.iid),
-                          QJsonObject{{QStringLiteral("name"), c.defaultInterface.name}, {QStringLiteral("typelib"), libId}});
+        if (serverPath) {
+            classes.insert(clsid, QJsonObject{{QStringLiteral("name"), c.name},
+                                              {QStringLiteral("progid"), library.progId(c)},
+                                              {QStringLiteral("server"), path},
+                                              {QStringLiteral("typelib"), libId},
+                                              {QStringLiteral("kind"), c.kindText},
+                                              {QStringLiteral("creatable"), c.creatable}});
+            progIds.insert(library.progId(c), clsid);
+        } else {
+            classes.remove(clsid);
+            progIds.remove(library.progId(c));
+        }
+        setInterface(c.defaultInterface);
         if (c.eventInterface)
-            interfaces.insert(guidText(c.eventInterface->iid),
-                              QJsonObject{{QStringLiteral("name"), c.eventInterface->name}, {QStringLiteral("typelib"), libId}});
+            setInterface(*c.eventInterface);
     }
-    typeLibs.insert(libId, QJsonObject{{QStringLiteral("name"), library.name},
-                                       {QStringLiteral("version"), QStringLiteral("%1.%2").arg(library.majorVersion).arg(library.minorVersion)},
-                                       {QStringLiteral("lcid"), library.lcid},
-                                       {QStringLiteral("server"), path}});
+    if (serverPath) {
+        typeLibs.insert(libId, QJsonObject{{QStringLiteral("name"), library.name},
+                                           {QStringLiteral("version"), QStringLiteral("%1.%2").arg(library.majorVersion).arg(library.minorVersion)},
+                                           {QStringLiteral("lcid"), library.lcid},
+                                           {QStringLiteral("server"), path}});
+    } else {
+        typeLibs.remove(libId);
+    }
     registry.insert(QStringLiteral("classes"), classes);
     registry.insert(QStringLiteral("progids"), progIds);
     registry.insert(QStringLiteral("interfaces"), interfaces);
@@ -107,32 +124,16 @@ bool registerServer(const TypeLibrary& library, const QString& serverPath, QStri
     return writeRegistry(registry, error);
 }
 
+}  // namespace
+
+bool registerServer(const TypeLibrary& library, const QString& serverPath, QString* error)
+{
+    return updateRegistry(library, serverPath, error);
+}
+
 bool unregisterServer(const TypeLibrary& library, QString* error)
 {
-    bool readable = true;
-    QJsonObject registry = readRegistry(&readable);
-    if (!readable) {
-        if (error)
-            *error = QStringLiteral("%1 is not a readable registry file; it was left as it is").arg(registryFilePath());
-        return false;
-    }
-    QJsonObject classes = registry.value(QStringLiteral("classes")).toObject();
-    QJsonObject progIds = registry.value(QStringLiteral("progids")).toObject();
-    QJsonObject interfaces = registry.value(QStringLiteral("interfaces")).toObject();
-    QJsonObject typeLibs = registry.value(QStringLiteral("typelibs")).toObject();
-    for (const ClassInfo& c : library.classes) {
-        classes.remove(guidText(c.clsid));
-        progIds.remove(library.progId(c));
-        interfaces.remove(guidText(c.defaultInterface.iid));
-        if (c.eventInterface)
-            interfaces.remove(guidText(c.eventInterface->iid));
-    }
-    typeLibs.remove(guidText(library.guid));
-    registry.insert(QStringLiteral("classes"), classes);
-    registry.insert(QStringLiteral("progids"), progIds);
-    registry.insert(QStringLiteral("interfaces"), interfaces);
-    registry.insert(QStringLiteral("typelibs"), typeLibs);
-    return writeRegistry(registry, error);
+    return updateRegistry(library, std::nullopt, error);
 }
 
 const TypeLibrary* loadRegisteredServer(const QString& key)

@@ -107,17 +107,6 @@ QStringView trimBlanks(QStringView text)
     return text.mid(begin, end - begin);
 }
 
-QString trimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString encodeValue(const QString& value)
 {
     if (unquote(trimBlanks(value)) == QStringView(value))

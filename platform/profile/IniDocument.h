@@ -25,9 +25,6 @@ LineInfo classifyLine(QStringView line);
 
 // Blanks as profile files know them: space, tab and vertical tab.
 QStringView trimBlanks(QStringView text);
-// Leading and trailing spaces only (tabs stay): how section and key
-// arguments are cleaned before a lookup.
-QString trimSpaces(const QString& text);
 
 // The text a value is written as so that reading it back gives the value
 // itself: verbatim unless blanks at its ends or an outer quote pair would be

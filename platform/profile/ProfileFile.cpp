@@ -1,6 +1,7 @@
 #include "platform/profile/ProfileFile.h"
 
 #include "platform/basic/Regional.h"
+#include "platform/basic/Strings.h"
 #include "platform/profile/IniDocument.h"
 
 #include <QDir>
@@ -217,7 +218,7 @@ std::optional<QString> readProfileValue(const QString& fileName, const QString& 
     const Loaded loaded = load(resolveProfilePath(fileName));
     if (loaded.status != Loaded::Status::Read)
         return std::nullopt;
-    return loaded.document.value(trimSpaces(section), trimSpaces(key));
+    return loaded.document.value(basic::trimSpaces(section), basic::trimSpaces(key));
 }
 
 QStringList profileSections(const QString& fileName)
@@ -233,7 +234,7 @@ QStringList profileKeys(const QString& fileName, const QString& section)
     if (fileName.isEmpty())
         return {};
     const Loaded loaded = load(resolveProfilePath(fileName));
-    return loaded.document.keys(trimSpaces(section));
+    return loaded.document.keys(basic::trimSpaces(section));
 }
 
 int getPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
@@ -262,8 +263,8 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     if (fileName.isEmpty())
         return fail(QStringLiteral("no file name"));
 
-    const QString sectionName = trimSpaces(section);
-    const std::optional<QString> keyName = key ? std::optional<QString>(trimSpaces(*key)) : std::nullopt;
+    const QString sectionName = basic::trimSpaces(section);
+    const std::optional<QString> keyName = key ? std::optional<QString>(basic::trimSpaces(*key)) : std::nullopt;
     // Only a stored value must survive the trip through one line; deleting
     // a name no line can hold simply finds nothing.
     if (keyName && value) {
@@ -299,7 +300,7 @@ int getProfileString(const QString& section, const QString& key, const QString& 
                      QString& buffer, int size)
 {
     const auto values = intlValues();
-    const bool isIntl = trimSpaces(section).compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0;
+    const bool isIntl = basic::trimSpaces(section).compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0;
     if (section.isNull())
         return copyList({QStringLiteral("intl")}, buffer, size);
     if (key.isNull()) {
@@ -311,7 +312,7 @@ int getProfileString(const QString& section, const QString& key, const QString& 
         return copyList(names, buffer, size);
     }
     if (isIntl) {
-        const QString name = trimSpaces(key);
+        const QString name = basic::trimSpaces(key);
         for (const auto& entry : values) {
             if (entry.first.compare(name, Qt::CaseInsensitive) == 0)
                 return copyValue(entry.second, buffer, size);
