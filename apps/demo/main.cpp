@@ -1,6 +1,8 @@
 // The ORX demo: a report of the runtime services, then the forms of the
 // components. With a display the forms open as windows; without one they are
 // rendered offscreen to PNG files under out/demo/ and their paths printed.
+#include "apps/demo/DemoWindow.h"
+#include "apps/demo/FramesDemo.h"
 #include "apps/demo/ServicesReport.h"
 
 #include <QApplication>
@@ -9,5 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     printServicesReport();
-    return 0;
+
+    bool windows = false;
+    const std::unique_ptr<QWidget> frames = makeFramesForm();
+    windows |= showOrRender(*frames, QStringLiteral("frames"));
+
+    return windows ? app.exec() : 0;
 }
