@@ -19,9 +19,14 @@ Extender::Extender(UserControl* control)
 
 void Extender::setName(const QString& name)
 {
+    const bool renamed = name_ != name && !name_.isEmpty();
     name_ = name;
-    if (control_)
-        control_->setObjectName(name);
+    if (!control_)
+        return;
+    control_->setObjectName(name);
+    // The control's display name is its extender name: a rename is an ambient change.
+    if (renamed)
+        control_->AmbientChanged(QStringLiteral("DisplayName"));
 }
 
 void Extender::setLeft(double twips) { move(twips, top_, width_, height_); }

@@ -178,6 +178,10 @@ TEST_F(HostTest, AmbientChangesAndChangeNoticesReachTheirTargets)
     EXPECT_EQ(probe->calls, (QStringList{QStringLiteral("AmbientChanged:UserMode"), QStringLiteral("AmbientChanged:BackColor")}));
     EXPECT_FALSE(probe->ambientUserMode());
     EXPECT_EQ(probe->ambientBackColor().value, 0x00FF0000u);
+    probe->calls.clear();
+    probe->extender()->setName(QStringLiteral("Renamed"));
+    EXPECT_EQ(probe->calls, QStringList{QStringLiteral("AmbientChanged:DisplayName")});
+    EXPECT_EQ(probe->ambientDisplayName(), QStringLiteral("Renamed"));
 
     EXPECT_FALSE(form().isModified());
     probe->PropertyChanged(QStringLiteral("Caption"));
