@@ -6,7 +6,7 @@
 namespace orx::basic {
 
 // The current date and time (Now, Date, Time). Values are zone-free wall
-// clock times (Qt::UTC as a neutral spec, see Variant.h). Tests fix the clock.
+// clock times (Qt::UTC used as a neutral time base, see Variant.h). Tests fix the clock.
 class Clock {
 public:
     static QDateTime now();

@@ -196,10 +196,10 @@ DrawCall Surface::makeCall(Op op) const
     return c;
 }
 
-void Surface::Line(double x1, double y1, double x2, double y2, std::optional<host::OleColor> color)
+void Surface::segment(Op op, double x1, double y1, double x2, double y2, std::optional<host::OleColor> color)
 {
     requireFinite({x1, y1, x2, y2});
-    DrawCall c = makeCall(Op::Line);
+    DrawCall c = makeCall(op);
     c.x1 = x1;
     c.y1 = y1;
     c.x2 = x2;
@@ -208,48 +208,26 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<hos
     replay(c);
     currentX_ = x2;
     currentY_ = y2;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<host::OleColor> color)
+{
+    segment(Op::Line, x1, y1, x2, y2, color);
 }
 
 void Surface::LineTo(double x2, double y2, std::optional<host::OleColor> color)
 {
-    requireFinite({x2, y2});
-    DrawCall c = makeCall(Op::LineTo);
-    c.x1 = currentX_;
-    c.y1 = currentY_;
-    c.x2 = x2;
-    c.y2 = y2;
-    c.color = color.value_or(foreColor_);
-    replay(c);
-    currentX_ = x2;
-    currentY_ = y2;
+    segment(Op::LineTo, currentX_, currentY_, x2, y2, color);
 }
 
 void Surface::Rectangle(double x1, double y1, double x2, double y2, std::optional<host::OleColor> color)
 {
-    requireFinite({x1, y1, x2, y2});
-    DrawCall c = makeCall(Op::Rectangle);
-    c.x1 = x1;
-    c.y1 = y1;
-    c.x2 = x2;
-    c.y2 = y2;
-    c.color = color.value_or(foreColor_);
-    replay(c);
-    currentX_ = x2;
-    currentY_ = y2;
+    segment(Op::Rectangle, x1, y1, x2, y2, color);
 }
 
 void Surface::FillRectangle(double x1, double y1, double x2, double y2, std::optional<host::OleColor> color)
 {
-    requireFinite({x1, y1, x2, y2});
-    DrawCall c = makeCall(Op::FillRectangle);
-    c.x1 = x1;
-    c.y1 = y1;
-    c.x2 = x2;
-    c.y2 = y2;
-    c.color = color.value_or(foreColor_);
-    replay(c);
-    currentX_ = x2;
-    currentY_ = y2;
+    segment(Op::FillRectangle, x1, y1, x2, y2, color);
 }
 
 void Surface::Circle(double x, double y, double radius, std::optional<host::OleColor> color,

@@ -238,6 +238,8 @@ public:
 
 protected:
     DrawCall makeCall(Op op) const;
+    // A two-point operation (line, box): records it and moves the current point to its end.
+    void segment(Op op, double x1, double y1, double x2, double y2, std::optional<host::OleColor> color);
 
 private:
     QPalette palette_;
