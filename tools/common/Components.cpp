@@ -1,5 +1,7 @@
 #include "tools/common/Components.h"
 
+#include "tools/currency/ORXCurrencies.h"
+
 namespace orx::tools {
 
 namespace {
@@ -40,6 +42,16 @@ ClassInfo dependent(const char* name, const char* clsid, const char* iid, const 
     return c;
 }
 
+// A dependent class as built: its meta-object and fixed dispatch identifiers.
+ClassInfo dependent(const char* name, const char* clsid, const char* iid, const char* kindText,
+                    const QMetaObject* metaObject, QList<com::DispatchId> dispatchIds)
+{
+    ClassInfo c = dependent(name, clsid, iid, kindText);
+    c.metaObject = metaObject;
+    c.dispatchIds = std::move(dispatchIds);
+    return c;
+}
+
 ClassInfo page(const char* name, const char* clsid, const char* iid)
 {
     const QString n = QString::fromLatin1(name);
@@ -69,9 +81,10 @@ com::TypeLibrary build()
         control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}", "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}",
                 "{9E734EAC-4D63-4544-8542-CC02CEDE4807}"),
         dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}", "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
-                  "class obtained from a text box or a currency collection"),
+                  "class obtained from a text box or a currency collection", &ORXCurrency::staticMetaObject,
+                  {{0, QStringLiteral("Name")}}),
         dependent("ORXCurrencies", "{C65D7506-1806-4C8C-90B8-4E5A3A26E68F}", "{F1CEE93A-55C8-4A18-8766-A111780BF158}",
-                  "class obtained from a text box"),
+                  "class obtained from a text box", &ORXCurrencies::staticMetaObject, {{0, QStringLiteral("Count")}}),
         dependent("ORXList", "{306E2926-81F6-4CC1-AC04-1A13512B5F59}", "{EF94633D-7DAD-48D2-AF87-953A322B5C8B}",
                   "class obtained from a text box"),
         page("ORXTX_General_PPage", "{D5979A79-4AB1-44C6-A04A-CB896F3CE6EE}", "{C84DB483-5E34-4CD2-8122-F3D31CA60EA5}"),
