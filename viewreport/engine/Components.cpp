@@ -1,5 +1,9 @@
 #include "viewreport/engine/Components.h"
 
+#include "viewreport/engine/ORXDLLViewReport.h"
+#include "viewreport/engine/RequestCollections.h"
+#include "viewreport/engine/RequestItems.h"
+
 namespace orx::viewreport {
 
 namespace {
@@ -11,6 +15,32 @@ using com::InterfaceId;
 QUuid id(const char* text)
 {
     return QUuid::fromString(QLatin1String(text));
+}
+
+using com::DispatchId;
+
+// The dispatch identifiers of a collection's members (Item is the default member).
+QList<DispatchId> collectionIds()
+{
+    return {{0, QStringLiteral("Item")},          {0x68030000, QStringLiteral("Exists")},
+            {0x68030001, QStringLiteral("Count")}, {0x60030002, QStringLiteral("Add")},
+            {0x60030003, QStringLiteral("Clear")}, {0x60030004, QStringLiteral("Remove")}};
+}
+
+// A class built in this library: its meta-object, its fixed dispatch
+// identifiers and, for a creatable class, its factory (counted by the server).
+template <class T>
+void built(ClassInfo& c, QList<DispatchId> ids)
+{
+    c.metaObject = &T::staticMetaObject;
+    c.dispatchIds = std::move(ids);
+    if (c.creatable) {
+        c.create = []() -> QObject* {
+            auto* object = new T();
+            ViewReportServer().track(object);
+            return object;
+        };
+    }
 }
 
 ClassInfo requestClass(const char* name, const char* clsid, const char* iid, bool creatable)
@@ -56,6 +86,47 @@ com::TypeLibrary build()
         requestClass("ORXRPTExportOptions", "{BDAFA40A-FEB3-4D73-9142-78AB472A3543}", "{2CF5D78E-058B-4AB4-AE91-FC2CE09D5776}", false),
         requestClass("ORXRPTPrintOptions", "{B389C61A-EEA3-452C-AABD-1D4B98F336B8}", "{EA0FD28A-4221-4B9D-B53B-F76EAD9BC041}", false),
     };
+    built<ORXDLLViewReport>(lib.classes[0], {{0x68030000, QStringLiteral("WaitUnload")},
+                                             {0x68030001, QStringLiteral("SubReports")},
+                                             {0x68030002, QStringLiteral("SelectionFormula")},
+                                             {0x68030003, QStringLiteral("ReportWithData")},
+                                             {0x68030004, QStringLiteral("ReportName")},
+                                             {0x68030005, QStringLiteral("Recordset")},
+                                             {0x68030006, QStringLiteral("PrintOptions")},
+                                             {0x68030007, QStringLiteral("PassWordDB")},
+                                             {0x68030008, QStringLiteral("Parameters")},
+                                             {0x68030009, QStringLiteral("OrderByFields")},
+                                             {0x6803000A, QStringLiteral("Mode")},
+                                             {0x6803000B, QStringLiteral("LocationDB")},
+                                             {0x6803000C, QStringLiteral("Formulas")},
+                                             {0x6803000D, QStringLiteral("ExportOptions")},
+                                             {0x6003000E, QStringLiteral("Clear")},
+                                             {0x6003000F, QStringLiteral("Show")}});
+    built<ORXRPTFormula>(lib.classes[2], {{0, QStringLiteral("Name")},
+                                          {0x68030000, QStringLiteral("Text")},
+                                          {0x60030001, QStringLiteral("Clear")}});
+    built<ORXRPTFormulas>(lib.classes[3], collectionIds());
+    built<ORXRPTParameter>(lib.classes[4], {{0, QStringLiteral("Name")},
+                                            {0x68030000, QStringLiteral("Value")},
+                                            {0x60030001, QStringLiteral("Clear")}});
+    built<ORXRPTParameters>(lib.classes[5], collectionIds());
+    built<ORXRPTSubReport>(lib.classes[6], {{0, QStringLiteral("Name")},
+                                            {0x68030000, QStringLiteral("Recordset")},
+                                            {0x60030001, QStringLiteral("Clear")}});
+    built<ORXRPTSubReports>(lib.classes[7], collectionIds());
+    built<ORXRPTOrderByField>(lib.classes[8], {{0, QStringLiteral("Name")},
+                                               {0x68030001, QStringLiteral("Order")},
+                                               {0x68030000, QStringLiteral("GroupCondition")},
+                                               {0x60030002, QStringLiteral("Clear")}});
+    built<ORXRPTOrderByFields>(lib.classes[9], collectionIds());
+    built<ORXRPTExportOptions>(lib.classes[10], {{0, QStringLiteral("FileName")},
+                                                 {0x68030001, QStringLiteral("FormatType")},
+                                                 {0x68030000, QStringLiteral("Silent")},
+                                                 {0x60030002, QStringLiteral("Clear")}});
+    built<ORXRPTPrintOptions>(lib.classes[11], {{0, QStringLiteral("PrinterName")},
+                                                {0x68030001, QStringLiteral("Copies")},
+                                                {0x68030000, QStringLiteral("Silent")},
+                                                {0x60030002, QStringLiteral("Clear")}});
     return lib;
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "reportrt/ReportRuntime.h"
+#include "reportrt/Viewer.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The report runtime in use: a process-wide, replaceable factory of the
+// runtime's application object and of viewers. Tests install the recording
+// runtime; an application installs the runtime that renders reports. With
+// none installed, creating the application raises error 429 and viewers are
+// plain widgets that show no report.
+namespace orx::reportrt {
+
+class Runtime {
+public:
+    virtual ~Runtime() = default;
+    virtual QString name() const = 0;
+    // A new application object of the runtime (the engine keeps one per thread).
+    virtual std::shared_ptr<Application> createApplication() = 0;
+    // A new viewer widget, a child of `parent`.
+    virtual Viewer* createViewer(QWidget* parent) = 0;
+};
+
+Runtime& runtime();
+// Installs a runtime; the caller keeps ownership and must uninstall it (null
+// restores the default) before destroying it.
+void setRuntime(Runtime* runtime);
+// Changes whenever another runtime is installed, so that holders of objects
+// made by the previous runtime know to drop them.
+std::uint64_t runtimeGeneration();
+
+// Installs a runtime for a scope.
+class ScopedRuntime {
+public:
+    explicit ScopedRuntime(Runtime& runtime);
+    ~ScopedRuntime();
+    ScopedRuntime(const ScopedRuntime&) = delete;
+    ScopedRuntime& operator=(const ScopedRuntime&) = delete;
+
+private:
+    Runtime* previous_;
+};
+
+}  // namespace orx::reportrt
