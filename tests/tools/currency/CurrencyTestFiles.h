@@ -1,27 +1,26 @@
 #pragma once
 
+#include "platform/basic/BasicError.h"
 #include "tests/support/TestSupport.h"
+#include "tools/currency/ORXCurrencies.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QString>
+#include <functional>
+#include <optional>
 
 namespace orx::test {
 
 // The two-currency catalogue of samples/ORXCurrency.INI (Lira and Euro,
 // written under Italian settings), byte for byte.
-inline const QByteArray ItalianSampleCatalogue =
-    "[Lira]\r\nSymbol=L.\r\nDecimals=0\r\nEuroChange=1936,27\r\n"
-    "[Euro]\r\nSymbol=EUR\r\nDecimals=2\r\nEuroChange=0\r\n"
-    "[Complete]\r\nList=Lira|Euro\r\n";
+inline const QByteArray ItalianSampleCatalogue = "[Lira]\r\nSymbol=L.\r\nDecimals=0\r\nEuroChange=1936,27\r\n"
+                                                 "[Euro]\r\nSymbol=EUR\r\nDecimals=2\r\nEuroChange=0\r\n"
+                                                 "[Complete]\r\nList=Lira|Euro\r\n";
 
-// The sample file of the source tree, found from this file's own place.
+// The sample of the source tree, found from this file's own place.
 inline QString sampleCatalogueFile()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(
-        QStringLiteral("../../../samples/ORXCurrency.INI"));
+    return QDir::cleanPath(QStringLiteral(__FILE__ "/../../../../samples/ORXCurrency.INI"));
 }
 
 inline QByteArray readAll(const QString& path)
@@ -37,11 +36,38 @@ inline void writeAll(const QString& path, const QByteArray& bytes)
         file.write(bytes);
 }
 
-// A fresh folder as PathINI holds it, and the currency file in it.
-struct CurrencyFolder {
+// A fresh folder with a collection that reads and writes the file in it.
+struct Catalogue {
     QString folder = freshFolder(QStringLiteral("currency"));
-    QString pathIni() const { return folder + QLatin1Char('/'); }
+    tools::ORXCurrencies list;
+    Catalogue() { list.setPathINI(folder); }
     QString file() const { return folder + QStringLiteral("/ORXCurrency.INI"); }
+    void add(const QString& name, const QString& symbol = {}, short decimals = 0, double rate = 0)
+    {
+        tools::ORXCurrency* c = list.NewCurrency();
+        c->setName(name);
+        c->setSymbol(symbol);
+        c->setDecimals(decimals);
+        c->setEuroChange(rate);
+    }
 };
+
+inline QStringList namesOf(const tools::ORXCurrencies& list)
+{
+    QStringList names;
+    for (int i = 1; i <= list.Count(); ++i)
+        names << list.CurrencyByIndex(i)->Name();
+    return names;
+}
+
+inline std::optional<basic::BasicError> errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const basic::BasicError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
 
 }  // namespace orx::test
