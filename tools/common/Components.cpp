@@ -1,6 +1,8 @@
 #include "tools/common/Components.h"
 
 #include "tools/currency/ORXCurrencies.h"
+#include "tools/currency/ORXList.h"
+#include "tools/textbox/ORXTextBox.h"
 
 namespace orx::tools {
 
@@ -71,9 +73,23 @@ com::TypeLibrary build()
     lib.name = QStringLiteral("ORX_Tools_OCXs");
     lib.guid = id("{C5916142-CC3A-4905-BA7C-463830F93248}");
     lib.fileName = QStringLiteral("libORX_Tools.so");
+    ClassInfo textBox = control("ORXTextBox", "{90FE4057-D1A2-4CAA-8CA7-5D978310AB47}",
+                                "{ED3EF88B-9A49-4936-A253-AB4B770C05A3}", "{0C9CA210-CC86-46C6-8609-9E7D124F35BB}");
+    textBox.metaObject = &ORXTextBox::staticMetaObject;
+    textBox.create = [] {
+        auto* box = new ORXTextBox;
+        ToolsServer().track(box);
+        return static_cast<QObject*>(box);
+    };
+    // Text is the default member; the events are numbered 1 to 17.
+    textBox.dispatchIds = {{0, QStringLiteral("Text")}};
+    const char* const textBoxEvents[] = {"Change", "ChangeValueFetch", "CheckBoxClick", "Click", "ComboButtonClick",
+                                         "ComboSelected", "DblClick", "EndOfLine", "Invalid", "MouseDown", "MouseMove",
+                                         "MouseUp", "KeyDown", "KeyEnterPressed", "KeyPress", "KeyUp", "OutOfRange"};
+    for (int i = 0; i < 17; ++i)
+        textBox.dispatchIds.append({i + 1, QString::fromLatin1(textBoxEvents[i])});
     lib.classes = {
-        control("ORXTextBox", "{90FE4057-D1A2-4CAA-8CA7-5D978310AB47}", "{ED3EF88B-9A49-4936-A253-AB4B770C05A3}",
-                "{0C9CA210-CC86-46C6-8609-9E7D124F35BB}"),
+        textBox,
         control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}", "{67C42A17-B13A-42C4-B858-ED8F219F09B5}",
                 "{41EB2855-8B38-455F-ACE7-8359B370CF5E}"),
         control("ORXOptionButton", "{9EF0DC6D-60CF-4D4A-9A3D-10F587AB6BAF}", "{F1B03D03-D569-4CFB-AA15-287D680E377C}",
@@ -86,7 +102,7 @@ com::TypeLibrary build()
         dependent("ORXCurrencies", "{C65D7506-1806-4C8C-90B8-4E5A3A26E68F}", "{F1CEE93A-55C8-4A18-8766-A111780BF158}",
                   "class obtained from a text box", &ORXCurrencies::staticMetaObject, {{0, QStringLiteral("Count")}}),
         dependent("ORXList", "{306E2926-81F6-4CC1-AC04-1A13512B5F59}", "{EF94633D-7DAD-48D2-AF87-953A322B5C8B}",
-                  "class obtained from a text box"),
+                  "class obtained from a text box", &ORXList::staticMetaObject, {}),
         page("ORXTX_General_PPage", "{D5979A79-4AB1-44C6-A04A-CB896F3CE6EE}", "{C84DB483-5E34-4CD2-8122-F3D31CA60EA5}"),
         page("ORXTX_Appearance_PPage", "{2B97AF38-5992-45BC-BCEA-68B74E4E3DCD}", "{0662867A-831A-499F-A545-97B2298521DD}"),
         page("ORXTX_Characters_PPage", "{2BB241F9-2C71-4284-BC7A-DA12242B2476}", "{07017EA4-0C74-409A-B835-2B366C0FBFCE}"),

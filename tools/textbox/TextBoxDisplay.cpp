@@ -1,0 +1,231 @@
+// Templates and the shown value: ApplyTemplate, RebuildLayouts,
+// RefreshDisplay, and the raw and bound forms of the value.
+#include "tools/textbox/ORXTextBox.h"
+
+#include "platform/basic/BasicError.h"
+#include "platform/basic/Clock.h"
+#include "platform/basic/Convert.h"
+#include "platform/basic/Numbers.h"
+#include "platform/basic/Strings.h"
+#include "platform/basic/Variant.h"
+#include "platform/host/Extender.h"
+#include "tools/textbox/InputRules.h"
+#include "tools/textbox/LibraryState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace orx::tools {
+
+using namespace textbox;
+
+QString ORXTextBox::textValue() const
+{
+    if (basic::isNull(text_) || basic::isEmpty(text_))
+        return QString();
+    if (basic::isStringValue(text_))
+        return text_.toString();
+    return basic::cstr(text_);
+}
+
+void ORXTextBox::writeEditField(const QString& text, bool suppress)
+{
+    const bool saved = SuppressChange;
+    SuppressChange = suppress;
+    EF_Text->setText(text);
+    SuppressChange = saved;
+}
+
+void ORXTextBox::ReadSeparators()
+{
+    textbox::ReadSeparators();
+}
+
+void ORXTextBox::ApplyTemplate(bool relayout)
+{
+    const Separators& seps = sharedSeparators();
+    const TemplateDefaults d = templateDefaults(template_, seps);
+    layout_ = d.layout;
+    const int length = d.fixedEditLength.value_or(maxLengthFromLayout(layout_, 0));
+    EF_Text->setMaxLength(length > 0 ? length : 32767);
+    characters_ = d.characters;
+    characterTable_ = d.characterTable;
+    alignment_ = d.alignment;
+    SF_Caption->setAlignment((alignment_ == align::Right ? Qt::AlignRight
+                              : alignment_ == align::Center ? Qt::AlignHCenter
+                                                            : Qt::AlignLeft)
+                             | Qt::AlignVCenter);
+    // A plain text box shows its own name.
+    text_ = template_ == ORXTX_String ? extender()->name() : sampleText(template_, basic::Clock::now());
+    if (d.spinDateType)
+        spinDateType_ = d.spinDateType;
+    if (d.spinTimeType)
+        spinTimeType_ = d.spinTimeType;
+    boundText_ = boundTextOf(template_, textValue());
+    // The old value's error does not belong to the new one.
+    errorFlag_ = false;
+
+    writeEditField(textValue(), true);
+    minValue_.clear();
+    maxValue_.clear();
+    nullText_ = d.nullText;
+    updateSideButtons();
+    if (relayout)
+        placeWidgets();
+    recomputeRawText();
+    lastText_ = text_;
+    modified_ = false;
+    RefreshDisplay();
+}
+
+void ORXTextBox::RebuildLayouts()
+{
+    ReadSeparators();
+    if (isDateTemplate(template_) || isTimeTemplate(template_)) {
+        const Separators& seps = sharedSeparators();
+        characterTable_ = isTimeTemplate(template_) ? seps.time : seps.date;
+        layout_ = templateLayout(template_, seps);
+    }
+}
+
+void ORXTextBox::recomputeRawText()
+{
+    rawText_ = rawTextOf(template_, textValue(), characterTable_);
+}
+
+void ORXTextBox::recomputeBoundText()
+{
+    boundText_ = boundTextOf(template_, textValue());
+}
+
+void ORXTextBox::RefreshDisplay()
+{
+    if (basic::isNull(text_)) {
+        SF_Caption->setText(QString());
+        return;
+    }
+    const QString value = textValue();
+    if (!passwordChar_.isEmpty()) {
+        SF_Caption->setText(QString(value.size(), passwordChar_.at(0)));
+        formattedText_ = value;
+    } else {
+        SF_Caption->setText(errorFlag_ ? errorDesc_ : displayText(template_, value, layout_, sharedSeparators()));
+        formattedText_ = SF_Caption->text();
+    }
+    // A blanked control shows nothing, whatever its value.
+    if (blanked_)
+        SF_Caption->setText(QString());
+    if (!errorFlag_) {
+        recomputeRawText();
+        recomputeBoundText();
+    }
+}
+
+// ---- Properties ----------------------------------------------------------
+
+void ORXTextBox::setTemplate(ORXTX_Template_Constants value)
+{
+    if (!passwordChar_.isEmpty() || !isValidTemplate(value))
+        return;
+    int t = value;
+    // A bound field holds full dates only.
+    if (!extender()->dataField().isEmpty() && t >= tpl::DayMonthYear && t <= tpl::YearMonth)
+        t = tpl::DayMonthYear;
+    template_ = t;
+    ApplyTemplate(true);
+    PropertyChanged(QStringLiteral("Template"));
+}
+
+void ORXTextBox::setLayout(const QString& pattern)
+{
+    if (!passwordChar_.isEmpty() || template_ == tpl::Currency || template_ >= tpl::DayMonthYear)
+        return;
+    layout_ = template_ == tpl::Percent ? percentLayout(pattern) : basic::trimSpaces(pattern);
+    const int length = maxLengthFromLayout(layout_, MaxLength());
+    EF_Text->setMaxLength(length > 0 ? length : 32767);
+    RefreshDisplay();
+    PropertyChanged(QStringLiteral("LayOut"));
+}
+
+void ORXTextBox::setFormattedText(const QString&)
+{
+    // Read-only: what the label shows follows from the value.
+    refuseAtRunTime("FormattedText");
+}
+
+void ORXTextBox::setRawText(const QVariant& raw)
+{
+    if (!hasRawConversion(template_)) {
+        refuseAtRunTime("RawText");
+        rawText_ = raw;
+        PropertyChanged(QStringLiteral("RawText"));
+        return;
+    }
+    const std::optional<QString> text = textFromRaw(template_, basic::cdbl(raw));
+    if (!text)
+        basic::raiseError(basic::err::InvalidPropertyValue, QStringLiteral("ORXTextBox.RawText"));
+    setText(*text);
+    rawText_ = raw;
+    PropertyChanged(QStringLiteral("RawText"));
+}
+
+QVariant ORXTextBox::BoundText() const
+{
+    return boundText_;
+}
+
+void ORXTextBox::setBoundText(const QVariant& value)
+{
+    if (!CanPropertyChange(QStringLiteral("BoundText")))
+        return;
+    boundText_ = value;
+    QVariant text = value;
+    if (template_ == tpl::Percent && !basic::isNull(value)) {
+        const QString s = basic::isStringValue(value) ? value.toString() : basic::cstr(value);
+        if (const std::optional<double> n = basic::parseNumber(s))
+            text = basic::formatNumber(*n, layout_);
+    }
+    setText(text);
+    PropertyChanged(QStringLiteral("BoundText"));
+    extender()->setDataChanged(true);
+}
+
+// ---- Methods --------------------------------------------------------------
+
+void ORXTextBox::Clear()
+{
+    setText(clearValue(template_, basic::Clock::now()));
+}
+
+int ORXTextBox::GetRawDate(int Format, const QString& Value) const
+{
+    if (!isFullDateTemplate(Format))
+        return 0;
+    const QString expanded = expandDate(Value, Format, sharedSeparators().date);
+    if (!isValidDate(expanded, Format))
+        return 0;
+    return int(dayNumber(dateInOrder(expanded, Format)));
+}
+
+void ORXTextBox::LetDate(int Format, const QString& Value)
+{
+    if (!isFullDateTemplate(template_) || !isFullDateTemplate(Format))
+        return;
+    const QString expanded = expandDate(Value, Format, sharedSeparators().date);
+    if (!isValidDate(expanded, Format))
+        return;
+    setText(internalDate(dateInOrder(expanded, Format), template_));
+}
+
+void ORXTextBox::Refresh()
+{
+    RefreshDisplay();
+}
+
+void ORXTextBox::SystemSettingRefresh()
+{
+    RebuildLayouts();
+    RefreshDisplay();
+}
+
+}  // namespace orx::tools

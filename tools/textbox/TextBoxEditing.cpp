@@ -1,0 +1,494 @@
+// Displaying and editing: focus, BeginEdit, the keystroke pipeline on the
+// edit field, paste, and the mouse on the display label.
+#include "tools/textbox/ORXTextBox.h"
+
+#include "platform/basic/Strings.h"
+#include "platform/basic/Variant.h"
+#include "platform/host/Extender.h"
+#include "platform/host/Services.h"
+#include "platform/host/Twips.h"
+#include "tools/textbox/KeyFilter.h"
+#include "tools/textbox/LibraryState.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace orx::tools {
+
+using namespace textbox;
+
+namespace {
+
+// The classic virtual-key code of a key.
+int keyCodeOf(const QKeyEvent* e)
+{
+    const int k = e->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Minus: return 189;
+    case Qt::Key_Period: return 190;
+    default: return k < 128 ? k : 0;
+    }
+}
+
+// Shift 1, Ctrl 2, Alt 4.
+int shiftOf(Qt::KeyboardModifiers m)
+{
+    return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) | ((m & Qt::AltModifier) ? 4 : 0);
+}
+
+// The character code a key types, as the classic key-press event sees it:
+// Ctrl with a letter is its control code; keys that move the focus or type
+// nothing give -1.
+int keyAsciiOf(const QKeyEvent* e)
+{
+    const Qt::KeyboardModifiers m = e->modifiers();
+    const int k = e->key();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape || (m & Qt::AltModifier))
+        return -1;
+    if (k == Qt::Key_Backspace)
+        return 8;
+    if (k == Qt::Key_Return || k == Qt::Key_Enter)
+        return 13;
+    if ((m & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k - Qt::Key_A + 1;
+    const QString t = e->text();
+    if (t.isEmpty() || t.at(0).unicode() < 32 || t.at(0).unicode() == 127)
+        return -1;
+    return t.at(0).unicode();
+}
+
+int mouseButtonsOf(Qt::MouseButtons b)
+{
+    return ((b & Qt::LeftButton) ? 1 : 0) | ((b & Qt::RightButton) ? 2 : 0) | ((b & Qt::MiddleButton) ? 4 : 0);
+}
+
+}  // namespace
+
+bool ORXTextBox::pickOnlyList() const
+{
+    return comboButtonVisible_ && comboButtonEnabled_ && comboType_ == ORXTX_List_Type;
+}
+
+bool ORXTextBox::checkBoxActive() const
+{
+    return checkBoxVisible_ && checkBoxEnabled_;
+}
+
+// ---- Focus and editing -----------------------------------------------------
+
+void ORXTextBox::BeginEdit()
+{
+    if (runMode() && !blanked_) {
+        SF_Caption->hide();
+        EF_Text->show();
+        editing_ = true;
+        host::giveFocus(EF_Text);
+    }
+    if (!errorFlag_)
+        lastText_ = text_;
+    // The user edits with the regional separators.
+    if (basic::isStringValue(text_)) {
+        const Separators& seps = sharedSeparators();
+        QString t = text_.toString();
+        if (isDateTemplate(template_))
+            t.replace(QLatin1Char('/'), seps.date);
+        else if (isTimeTemplate(template_))
+            t.replace(QLatin1Char(':'), seps.time);
+        text_ = t;
+    }
+    modified_ = false;
+    writeEditField(textValue(), true);
+    if (selTextAuto_)
+        MarkSelected();
+    if (blanked_ && checkBoxActive())
+        host::giveFocus(CK_Selected);
+}
+
+void ORXTextBox::leaveEditing()
+{
+    editing_ = false;
+    EF_Text->hide();
+    SF_Caption->show();
+}
+
+void ORXTextBox::EnterFocus()
+{
+    if (inFocusChange_)
+        return;
+    hasFocus_ = true;
+    if (!pickOnlyList())
+        BeginEdit();
+    if (showFocusRect_ && (blanked_ || checkBoxActive() || pickOnlyList()))
+        SH_Focus->show();
+}
+
+void ORXTextBox::ExitFocus()
+{
+    // A message box of the commit takes the focus for a while; that is not
+    // the user leaving the control again.
+    if (inFocusChange_)
+        return;
+    inFocusChange_ = true;
+    hasFocus_ = false;
+    if (!pickOnlyList() && !blanked_) {
+        CommitText();
+        leaveEditing();
+    }
+    if (showFocusRect_)
+        SH_Focus->hide();
+    modified_ = basic::trimSpaces(extender()->dataField()).isEmpty() && !sameValue(lastText_, text_);
+    inFocusChange_ = false;
+}
+
+void ORXTextBox::focusInEvent(QFocusEvent* event)
+{
+    UserControl::focusInEvent(event);
+    // Shift+Tab from the edit field lands on the control itself: pass on.
+    if (editing_ && event->reason() == Qt::BacktabFocusReason)
+        focusPreviousChild();
+    else if (editing_ && EF_Text->isVisible())
+        EF_Text->setFocus(event->reason());
+}
+
+void ORXTextBox::onEditFieldFocusIn()
+{
+    if (showFocusRect_ && !blanked_ && !checkBoxActive())
+        SH_Focus->show();
+    MarkSelected();
+}
+
+void ORXTextBox::onEditFieldFocusOut()
+{
+    if (showFocusRect_ && !blanked_ && !checkBoxActive())
+        SH_Focus->hide();
+}
+
+void ORXTextBox::onEditFieldChanged(const QString& text)
+{
+    if (!runMode() || SuppressChange)
+        return;
+    // An empty field does not turn "no value" into an empty text.
+    if (!(basic::isNull(text_) && text.isEmpty()))
+        text_ = text;
+    if (!extender()->dataField().isEmpty())
+        extender()->setDataChanged(true);
+    Q_EMIT Change();
+    const int max = MaxLength();
+    if (max >= 1 && textValue().size() == max)
+        Q_EMIT EndOfLine();
+}
+
+void ORXTextBox::MarkSelected()
+{
+    if (basic::isNull(text_))
+        return;
+    EF_Text->setSelection(0, int(textValue().size()));
+}
+
+// ---- Keys ------------------------------------------------------------------
+
+bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EF_Text && !(labelPressed_ && event->type() == QEvent::MouseButtonRelease)) {
+        switch (event->type()) {
+        case QEvent::KeyPress: return editFieldKeyPress(static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease: {
+            auto* ke = static_cast<QKeyEvent*>(event);
+            int code = keyCodeOf(ke);
+            int shift = shiftOf(ke->modifiers());
+            Q_EMIT KeyUp(code, shift);
+            return false;
+        }
+        case QEvent::FocusIn: onEditFieldFocusIn(); return false;
+        case QEvent::FocusOut: onEditFieldFocusOut(); return false;
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            // The selection paste of X11 goes through the same rules as typing.
+            if (me->button() == Qt::MiddleButton) {
+                if (allowPaste_ && QApplication::clipboard()->supportsSelection())
+                    pasteThroughRules(QApplication::clipboard()->text(QClipboard::Selection));
+                return true;
+            }
+            return false;
+        }
+        case QEvent::MouseButtonPress:
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        default: return false;
+        }
+    }
+    // The label hides under the pointer when editing begins, so the release
+    // of that press arrives wherever the window system sends it.
+    if (labelPressed_ && event->type() == QEvent::MouseButtonRelease) {
+        labelPressed_ = false;
+        qApp->removeEventFilter(this);
+        raiseMouse(3, static_cast<QMouseEvent*>(event));
+        return watched == SF_Caption;
+    }
+    if (watched == SF_Caption)
+        return labelMouse(event);
+    return UserControl::eventFilter(watched, event);
+}
+
+bool ORXTextBox::keyDownSteps(QKeyEvent* e)
+{
+    const Qt::KeyboardModifiers m = e->modifiers();
+    const bool ctrl = m & Qt::ControlModifier;
+    const bool alt = m & Qt::AltModifier;
+    const bool shift = m & Qt::ShiftModifier;
+    const int k = e->key();
+    if (k == Qt::Key_Insert && shift && !ctrl && !allowPaste_) {
+        if (errorBeep_)
+            host::Beep();
+        return true;
+    }
+    if (k == Qt::Key_Space && ctrl && !blanked_ && checkBoxActive()) {
+        setBlanked(true);
+        return true;
+    }
+    // The spin bar grows downwards: a larger value is a step down.
+    if (k == Qt::Key_Down && ctrl && !handleCurrencyChanges_ && spinButtons_) {
+        VS_Spin->setValue(VS_Spin->value() + 1);
+        return true;
+    }
+    if (k == Qt::Key_Up && ctrl && spinButtons_) {
+        VS_Spin->setValue(VS_Spin->value() - 1);
+        return true;
+    }
+    int code = keyCodeOf(e);
+    int shiftState = shiftOf(m);
+    Q_UNUSED(alt);
+    Q_EMIT KeyDown(code, shiftState);
+    return code == 0;
+}
+
+bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
+{
+    if (keyDownSteps(e))
+        return true;
+    if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::ShiftModifier) {
+        pasteThroughRules(QApplication::clipboard()->text());
+        return true;
+    }
+    int ascii = keyAsciiOf(e);
+    if (ascii < 0)
+        return false;
+    const int typed = ascii;
+    ascii = templateKey(template_, ascii, sharedSeparators());
+    if (blanked_)
+        return true;
+    if (ascii == key::CarriageReturn) {
+        Q_EMIT KeyEnterPressed();
+        return false;
+    }
+    const FilterResult filtered = filterKey(ascii, characters_, characterTable_);
+    if (filtered.rejected && errorBeep_)
+        host::Beep();
+    ascii = filtered.keyAscii;
+    Q_EMIT KeyPress(ascii);
+    if (ascii == 0)
+        return true;
+    if (ascii == 22) {  // Ctrl+V, let through by the flags
+        pasteThroughRules(QApplication::clipboard()->text());
+        return true;
+    }
+    if (ascii == typed)
+        return false;  // the field takes the key as it is
+    if (ascii < 32 || EF_Text->isReadOnly())
+        return true;
+    EF_Text->insert(QString(QChar(char16_t(ascii))));
+    return true;
+}
+
+bool ORXTextBox::pasteThroughRules(const QString& text)
+{
+    if (blanked_ || EF_Text->isReadOnly() || text.isEmpty())
+        return false;
+    const Separators& seps = sharedSeparators();
+    QString accepted;
+    accepted.reserve(text.size());
+    for (QChar c : text) {
+        const FilterResult r = filterKey(templateKey(template_, c.unicode(), seps), characters_, characterTable_);
+        // One refused character refuses the whole paste.
+        if (r.rejected || r.keyAscii == 0) {
+            if (errorBeep_)
+                host::Beep();
+            return false;
+        }
+        accepted += QChar(char16_t(r.keyAscii));
+    }
+    EF_Text->insert(accepted);
+    return true;
+}
+
+// ---- The display label's mouse -----------------------------------------------
+
+void ORXTextBox::raiseMouse(int which, QMouseEvent* e)
+{
+    int button = which == 2 ? mouseButtonsOf(e->buttons()) : mouseButtonsOf(e->button());
+    int shift = shiftOf(e->modifiers());
+    const QPoint at = mapFromGlobal(e->globalPosition().toPoint());
+    float x = float(host::twipsFromPixelsX(at.x()));
+    float y = float(host::twipsFromPixelsY(at.y()));
+    if (which == 1)
+        Q_EMIT MouseDown(button, shift, x, y);
+    else if (which == 2)
+        Q_EMIT MouseMove(button, shift, x, y);
+    else
+        Q_EMIT MouseUp(button, shift, x, y);
+}
+
+bool ORXTextBox::labelMouse(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        raiseMouse(1, static_cast<QMouseEvent*>(event));
+        if (pickOnlyList())
+            return true;  // the list opens and closes with the drop-down feature
+        labelPressed_ = true;
+        qApp->installEventFilter(this);
+        BeginEdit();
+        Q_EMIT Click();
+        return true;
+    }
+    case QEvent::MouseMove:
+        raiseMouse(2, static_cast<QMouseEvent*>(event));
+        if (pickOnlyList())
+            SF_Caption->setCursor(Qt::ArrowCursor);
+        else if (mousePointer_ == 0)
+            SF_Caption->setCursor(Qt::IBeamCursor);
+        return false;
+    case QEvent::MouseButtonRelease:
+        raiseMouse(3, static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonDblClick: Q_EMIT DblClick(); return true;
+    default: return false;
+    }
+}
+
+// ---- Properties of the edit field --------------------------------------------
+
+void ORXTextBox::setCharacters(int value)
+{
+    if (!passwordChar_.isEmpty())
+        return;
+    const CharactersChange change = charactersChange(template_, value, characterTable_, sharedSeparators());
+    if (!change.accepted)
+        return;
+    characterTable_ = change.table;
+    characters_ = value;
+    PropertyChanged(QStringLiteral("Characters"));
+}
+
+void ORXTextBox::setCharacterTable(const QString& value)
+{
+    if (!acceptsCharacterTable(template_, value, sharedSeparators()))
+        return;
+    characterTable_ = value;
+    PropertyChanged(QStringLiteral("CharacterTable"));
+}
+
+int ORXTextBox::MaxLength() const
+{
+    const int n = EF_Text->maxLength();
+    return n >= 32767 ? 0 : n;
+}
+
+void ORXTextBox::setMaxLength(int length)
+{
+    int n = 0;
+    if (template_ == tpl::String || template_ == tpl::Numeric || template_ == tpl::Percent)
+        n = maxLengthFromLayout(layout_, length);
+    else if (template_ == tpl::Currency)
+        n = 15;
+    else
+        return;
+    EF_Text->setMaxLength(n > 0 ? n : 32767);
+    PropertyChanged(QStringLiteral("MaxLength"));
+}
+
+void ORXTextBox::setPasswordChar(const QString& text)
+{
+    passwordChar_ = basic::trimSpaces(text).left(1);
+    EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    if (passwordChar_.isEmpty()) {
+        allowPaste_ = true;
+    } else {
+        allowPaste_ = false;
+        template_ = tpl::String;
+        ApplyTemplate(true);
+        characters_ = kb::Ok_Alpha + kb::Ok_Numeric + kb::Set_Ucase;
+    }
+    RefreshDisplay();
+    EF_Text->update();
+    PropertyChanged(QStringLiteral("PasswordChar"));
+}
+
+int ORXTextBox::SelStart() const
+{
+    return EF_Text->hasSelectedText() ? EF_Text->selectionStart() : EF_Text->cursorPosition();
+}
+
+void ORXTextBox::setSelStart(int start)
+{
+    EF_Text->setCursorPosition(start);
+    PropertyChanged(QStringLiteral("SelStart"));
+}
+
+int ORXTextBox::SelLength() const
+{
+    return int(EF_Text->selectedText().size());
+}
+
+void ORXTextBox::setSelLength(int length)
+{
+    EF_Text->setSelection(SelStart(), length);
+    PropertyChanged(QStringLiteral("SelLength"));
+}
+
+QString ORXTextBox::SelText() const
+{
+    return EF_Text->selectedText();
+}
+
+void ORXTextBox::setSelText(const QString& text)
+{
+    EF_Text->insert(text);
+    PropertyChanged(QStringLiteral("SelText"));
+}
+
+}  // namespace orx::tools

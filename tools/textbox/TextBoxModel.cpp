@@ -1,0 +1,946 @@
+// The text box's widgets, its plain properties, creation and the property bag.
+#include "tools/textbox/ORXTextBox.h"
+
+#include "platform/app/Application.h"
+#include "platform/basic/BasicError.h"
+#include "platform/basic/Strings.h"
+#include "platform/basic/Variant.h"
+#include "platform/host/Extender.h"
+#include "platform/host/PropertyBag.h"
+#include "platform/host/Services.h"
+#include "platform/host/Twips.h"
+#include "tools/common/Library.h"
+#include "tools/currency/ORXList.h"
+#include "tools/textbox/LibraryState.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace orx::tools {
+
+using namespace textbox;
+
+namespace {
+
+// Shows the control's own password character in the edit field.
+class PasswordStyle : public QProxyStyle {
+public:
+    explicit PasswordStyle(const QString* mask)
+        : mask_(mask)
+    {
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter && !mask_->isEmpty())
+            return mask_->at(0).unicode();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    const QString* mask_;
+};
+
+void setColour(QWidget* w, QPalette::ColorRole role, host::OleColor colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, host::resolveColor(colour));
+    w->setPalette(p);
+}
+
+QVariant variantOrEmptyText(const QVariant& stored)
+{
+    return basic::isEmpty(stored) ? QVariant(QString()) : stored;
+}
+
+constexpr double kButtonTwips = 255;
+constexpr double kCheckTwips = 255;
+
+}  // namespace
+
+ORXTextBox::ORXTextBox(QWidget* parent)
+    : UserControl(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    font_ = ambientFont();
+    SavedText = basic::nullVariant();
+    createWidgets();
+    comboList();
+}
+
+ORXTextBox::~ORXTextBox() = default;
+
+void ORXTextBox::createWidgets()
+{
+    // In the order the control declares them: later ones lie above.
+    ORX_CM_TX_INT_Left = new QPushButton(this);
+    ORX_CM_TX_INT_Left->setObjectName(QStringLiteral("ORX_CM_TX_INT_Left"));
+    ORX_CM_TX_INT_Right = new QPushButton(this);
+    ORX_CM_TX_INT_Right->setObjectName(QStringLiteral("ORX_CM_TX_INT_Right"));
+    LB_Combo = new QListWidget(this);
+    LB_Combo->setObjectName(QStringLiteral("LB_Combo"));
+    VS_Spin = new QScrollBar(Qt::Vertical, this);
+    VS_Spin->setObjectName(QStringLiteral("VS_Spin"));
+    VS_Spin->setRange(0, 30000);
+    VS_Spin->setValue(15000);
+    EF_Text = new QLineEdit(this);
+    EF_Text->setObjectName(QStringLiteral("EF_Text"));
+    CK_Selected = new QCheckBox(this);
+    CK_Selected->setObjectName(QStringLiteral("CK_Selected"));
+    CK_Selected->setChecked(true);
+    SH_Focus = new QFrame(this);
+    SH_Focus->setObjectName(QStringLiteral("SH_Focus"));
+    SF_Caption = new QLabel(this);
+    SF_Caption->setObjectName(QStringLiteral("SF_Caption"));
+
+    for (QPushButton* b : {ORX_CM_TX_INT_Left, ORX_CM_TX_INT_Right}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->hide();
+    }
+    LB_Combo->hide();
+    VS_Spin->setFocusPolicy(Qt::NoFocus);
+    VS_Spin->hide();
+    CK_Selected->hide();
+    connect(CK_Selected, &QCheckBox::toggled, this, [this] { applyCheckBoxClick(); });
+    SH_Focus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SH_Focus->hide();
+
+    // The edit field is reached through the control; the user never tabs
+    // to it on its own. Every way text enters it passes the key rules, so
+    // the unfiltered ways (context menu, dropping) are closed.
+    EF_Text->hide();
+    EF_Text->setFocusPolicy(Qt::ClickFocus);
+    EF_Text->setContextMenuPolicy(Qt::NoContextMenu);
+    EF_Text->setAcceptDrops(false);
+    EF_Text->setFrame(false);
+    auto* style = new PasswordStyle(&passwordChar_);
+    style->setParent(EF_Text);
+    EF_Text->setStyle(style);
+    EF_Text->installEventFilter(this);
+    connect(EF_Text, &QLineEdit::textChanged, this, &ORXTextBox::onEditFieldChanged);
+
+    SF_Caption->setAutoFillBackground(true);
+    SF_Caption->setTextFormat(Qt::PlainText);
+    SF_Caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SF_Caption->setMouseTracking(true);
+    SF_Caption->installEventFilter(this);
+
+    applyColours();
+    applyFont();
+}
+
+void ORXTextBox::applyColours()
+{
+    setColour(this, QPalette::Window, ambientBackColor());
+    setColour(EF_Text, QPalette::Base, backColor_);
+    setColour(EF_Text, QPalette::Text, foreColor_);
+    setColour(SF_Caption, QPalette::Window, backColor_);
+    setColour(SF_Caption, QPalette::WindowText, foreColor_);
+    setColour(CK_Selected, QPalette::Window, backColor_);
+    SH_Focus->setStyleSheet(QStringLiteral("QFrame#SH_Focus { border: 1px solid %1; background: transparent; }")
+                                .arg(host::resolveColor(focusRectColor_).name()));
+}
+
+void ORXTextBox::applyFont()
+{
+    const QFont f = font_.toQFont();
+    EF_Text->setFont(f);
+    SF_Caption->setFont(f);
+}
+
+void ORXTextBox::applyMousePointer()
+{
+    // Classic pointer numbers: 0 default, 1 arrow, 2 cross, 3 I-beam,
+    // 11 hourglass, 99 the custom MouseIcon.
+    switch (mousePointer_) {
+    case 1: setCursor(Qt::ArrowCursor); break;
+    case 2: setCursor(Qt::CrossCursor); break;
+    case 3: setCursor(Qt::IBeamCursor); break;
+    case 11: setCursor(Qt::WaitCursor); break;
+    case 99:
+        if (!mouseIcon_.isNull()) {
+            setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
+            break;
+        }
+        [[fallthrough]];
+    default: unsetCursor(); break;
+    }
+}
+
+void ORXTextBox::Resize()
+{
+    placeWidgets();
+}
+
+// The edit area with the side widgets around it. The caption and the frame
+// take their room with the layout rules, which arrive with the painting.
+void ORXTextBox::placeWidgets()
+{
+    const double w = scaleWidth();
+    const double h = scaleHeight();
+    double left = 0;
+    double right = w;
+    if (CK_Selected->isVisibleTo(this)) {
+        host::setTwipGeometry(CK_Selected, {0, 0, kCheckTwips, h});
+        left = kCheckTwips;
+    }
+    if (ORX_CM_TX_INT_Right->isVisibleTo(this)) {
+        right -= kButtonTwips;
+        host::setTwipGeometry(ORX_CM_TX_INT_Right, {right, 0, kButtonTwips, h});
+    }
+    if (ORX_CM_TX_INT_Left->isVisibleTo(this)) {
+        right -= kButtonTwips;
+        host::setTwipGeometry(ORX_CM_TX_INT_Left, {right, 0, kButtonTwips, h});
+    }
+    if (VS_Spin->isVisibleTo(this)) {
+        right -= kButtonTwips;
+        host::setTwipGeometry(VS_Spin, {right, 0, kButtonTwips, h});
+    }
+    const host::TwipRect edit{left, 0, qMax(0.0, right - left), h};
+    host::setTwipGeometry(EF_Text, edit);
+    host::setTwipGeometry(SF_Caption, edit);
+    host::setTwipGeometry(SH_Focus, {0, 0, w, h});
+}
+
+void ORXTextBox::refuseAtRunTime(const char* member) const
+{
+    if (runMode())
+        basic::raiseError(basic::err::GetNotSupportedAtRuntime, QStringLiteral("ORXTextBox.") + QLatin1String(member));
+}
+
+ORXList* ORXTextBox::comboList()
+{
+    if (!ComboList)
+        ComboList = new ORXList(this);
+    return ComboList;
+}
+
+void ORXTextBox::notifyBorder(const QStringList& names)
+{
+    for (const QString& n : names)
+        PropertyChanged(n);
+    update();
+}
+
+// ---- Plain properties ----------------------------------------------------
+
+void ORXTextBox::setAlignment(ORXTX_TextAlign_Constants value)
+{
+    alignment_ = value;
+    const Qt::Alignment h = value == ORXTX_Right_Justify ? Qt::AlignRight
+        : value == ORXTX_Center                          ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
+    SF_Caption->setAlignment(h | Qt::AlignVCenter);
+    PropertyChanged(QStringLiteral("Alignment"));
+}
+
+void ORXTextBox::setAllowNothing(bool on)
+{
+    allowNothing_ = on;
+    PropertyChanged(QStringLiteral("AllowNothing"));
+}
+
+void ORXTextBox::setAllowPaste(bool on)
+{
+    if (!passwordChar_.isEmpty())
+        return;
+    allowPaste_ = on;
+    PropertyChanged(QStringLiteral("AllowPaste"));
+}
+
+void ORXTextBox::setAppearance(ORXTX::ORXTX_Appearance_Constants value)
+{
+    notifyBorder(border_.setAppearance(value).notify);
+}
+
+void ORXTextBox::setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value)
+{
+    notifyBorder(border_.setBorderStyle(value).notify);
+}
+
+void ORXTextBox::setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value)
+{
+    notifyBorder(border_.setBorderEffect(value).notify);
+}
+
+void ORXTextBox::setBackColor(host::OleColor color)
+{
+    backColor_ = color;
+    applyColours();
+    update();
+    PropertyChanged(QStringLiteral("BackColor"));
+}
+
+void ORXTextBox::setCapAlignment(ORXTX_CaptAlign_Constants value)
+{
+    capAlignment_ = value;
+    update();
+    PropertyChanged(QStringLiteral("CapAlignment"));
+}
+
+void ORXTextBox::setCaption(const QString& text)
+{
+    caption_ = text;
+    update();
+    PropertyChanged(QStringLiteral("Caption"));
+}
+
+void ORXTextBox::setCapWidth(float twips)
+{
+    capWidth_ = twips;
+    update();
+    PropertyChanged(QStringLiteral("CapWidth"));
+}
+
+int ORXTextBox::ComboCount() const
+{
+    return ComboList ? ComboList->ListCount() : 0;
+}
+
+void ORXTextBox::setComboRows(float rows)
+{
+    comboRows_ = rows;
+    PropertyChanged(QStringLiteral("ComboRows"));
+}
+
+int ORXTextBox::ComboIndex() const
+{
+    return ComboList ? ComboList->ListIndex() : 0;
+}
+
+QVariant ORXTextBox::ComboItem(int Index) const
+{
+    return ComboList ? ComboList->List(Index) : QVariant(QString());
+}
+
+QVariant ORXTextBox::ComboItemKey(int Index) const
+{
+    return ComboList ? ComboList->ListKey(Index) : QVariant(QString());
+}
+
+QString ORXTextBox::ComboItemKeys() const
+{
+    return ComboList ? ComboList->ListKeyString() : QString();
+}
+
+void ORXTextBox::setComboItemKeys(const QString& keys)
+{
+    comboList()->setListKeyString(keys);
+    PropertyChanged(QStringLiteral("ComboItemKeys"));
+}
+
+QString ORXTextBox::ComboItems() const
+{
+    return ComboList ? ComboList->ListString() : QString();
+}
+
+void ORXTextBox::setComboItems(const QString& items)
+{
+    comboList()->setListString(items);
+    PropertyChanged(QStringLiteral("ComboItems"));
+}
+
+QVariant ORXTextBox::ComboKey() const
+{
+    return ComboList ? ComboList->ListKey(ComboList->ListIndex()) : QVariant(QString());
+}
+
+int ORXTextBox::ComboNewIndex() const
+{
+    return ComboList ? ComboList->NewIndex() : 0;
+}
+
+void ORXTextBox::setCurrencyDisplayCapt(const QString& text)
+{
+    currencyDisplayCapt_ = text;
+    PropertyChanged(QStringLiteral("CurrencyDisplayCapt"));
+}
+
+void ORXTextBox::setDesignHeight(float twips)
+{
+    refuseAtRunTime("DesignHeight");
+    designHeight_ = twips;
+    PropertyChanged(QStringLiteral("DesignHeight"));
+}
+
+void ORXTextBox::setDesignWidth(float twips)
+{
+    refuseAtRunTime("DesignWidth");
+    designWidth_ = twips;
+    PropertyChanged(QStringLiteral("DesignWidth"));
+}
+
+void ORXTextBox::setEnabledState(bool on)
+{
+    enabled_ = on;
+    setEnabled(on);
+    PropertyChanged(QStringLiteral("Enabled"));
+}
+
+void ORXTextBox::setErrorBeep(bool on)
+{
+    errorBeep_ = on;
+    PropertyChanged(QStringLiteral("ErrorBeep"));
+}
+
+void ORXTextBox::setErrorMess(const QString& text)
+{
+    errorMess_ = text;
+    PropertyChanged(QStringLiteral("ErrorMess"));
+}
+
+void ORXTextBox::setErrOutOfRangeMess(const QString& text)
+{
+    errOutOfRangeMess_ = text;
+    PropertyChanged(QStringLiteral("ErrOutOfRangeMess"));
+}
+
+void ORXTextBox::setFocusRectColor(host::OleColor color)
+{
+    focusRectColor_ = color;
+    applyColours();
+    PropertyChanged(QStringLiteral("FocusRectColor"));
+}
+
+void ORXTextBox::setFontValue(const host::StdFont& font)
+{
+    font_ = font;
+    applyFont();
+    PropertyChanged(QStringLiteral("Font"));
+}
+
+void ORXTextBox::setForeColor(host::OleColor color)
+{
+    foreColor_ = color;
+    applyColours();
+    PropertyChanged(QStringLiteral("ForeColor"));
+}
+
+void ORXTextBox::setIfErrMess(bool on)
+{
+    ifErrMess_ = on;
+    PropertyChanged(QStringLiteral("IfErrMess"));
+}
+
+void ORXTextBox::setIfErrUndo(bool on)
+{
+    ifErrUndo_ = on;
+    PropertyChanged(QStringLiteral("IfErrUndo"));
+}
+
+// The three design-time commands act on the preset file; at run time they
+// are refused, and they always read false.
+bool ORXTextBox::LoadTemplateSettings() const
+{
+    refuseAtRunTime("LoadTemplateSettings");
+    return false;
+}
+
+void ORXTextBox::setLoadTemplateSettings(bool)
+{
+    refuseAtRunTime("LoadTemplateSettings");
+}
+
+bool ORXTextBox::ResetSettings() const
+{
+    refuseAtRunTime("ResetSettings");
+    return false;
+}
+
+void ORXTextBox::setResetSettings(bool)
+{
+    refuseAtRunTime("ResetSettings");
+}
+
+bool ORXTextBox::SaveSettings() const
+{
+    refuseAtRunTime("SaveSettings");
+    return false;
+}
+
+void ORXTextBox::setSaveSettings(bool)
+{
+    refuseAtRunTime("SaveSettings");
+}
+
+bool ORXTextBox::Locked() const
+{
+    return EF_Text->isReadOnly();
+}
+
+void ORXTextBox::setLocked(bool on)
+{
+    EF_Text->setReadOnly(on);
+    PropertyChanged(QStringLiteral("Locked"));
+}
+
+void ORXTextBox::setLockSize(ORXTX_LockSize_Constants value)
+{
+    lockSize_ = value;
+    PropertyChanged(QStringLiteral("LockSize"));
+}
+
+void ORXTextBox::setModified(bool on)
+{
+    modified_ = on;
+    PropertyChanged(QStringLiteral("Modified"));
+}
+
+void ORXTextBox::setMouseIcon(const QImage& picture)
+{
+    mouseIcon_ = picture;
+    applyMousePointer();
+    PropertyChanged(QStringLiteral("MouseIcon"));
+}
+
+void ORXTextBox::setMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+    applyMousePointer();
+    PropertyChanged(QStringLiteral("MousePointer"));
+}
+
+void ORXTextBox::setRaiseCBClickOnCKTrue(bool on)
+{
+    raiseCBClickOnCKTrue_ = on;
+    PropertyChanged(QStringLiteral("RaiseCBClickOnCKTrue"));
+}
+
+void ORXTextBox::setShowFocusRect(bool on)
+{
+    if (!on && comboType_ == ORXTX_List_Type)
+        return;
+    showFocusRect_ = on;
+    PropertyChanged(QStringLiteral("ShowFocusRect"));
+}
+
+void ORXTextBox::setShowSymbolCurrency(bool on)
+{
+    showSymbolCurrency_ = on;
+    RefreshDisplay();
+    PropertyChanged(QStringLiteral("ShowSymbolCurrency"));
+}
+
+void ORXTextBox::setSelCurrency(const QString& name)
+{
+    selCurrency_ = name;
+    PropertyChanged(QStringLiteral("SelCurrency"));
+}
+
+void ORXTextBox::setSelTextAuto(bool on)
+{
+    selTextAuto_ = on;
+    PropertyChanged(QStringLiteral("SelTextAuto"));
+}
+
+bool ORXTextBox::TabStop() const
+{
+    return extender()->tabStop();
+}
+
+void ORXTextBox::setTabStop(bool on)
+{
+    extender()->setTabStop(on);
+    PropertyChanged(QStringLiteral("TabStop"));
+}
+
+QString ORXTextBox::Tag() const
+{
+    return extender()->tag();
+}
+
+void ORXTextBox::setTag(const QString& tag)
+{
+    extender()->setTag(tag);
+    PropertyChanged(QStringLiteral("Tag"));
+}
+
+void ORXTextBox::setTagMore(const QString& text)
+{
+    tagMore_ = text;
+    PropertyChanged(QStringLiteral("TagMore"));
+}
+
+QString ORXTextBox::ToolTipText() const
+{
+    return extender()->toolTipText();
+}
+
+void ORXTextBox::setToolTipText(const QString& text)
+{
+    extender()->setToolTipText(text);
+    SF_Caption->setToolTip(text);
+    EF_Text->setToolTip(text);
+    PropertyChanged(QStringLiteral("ToolTipText"));
+}
+
+void ORXTextBox::setUnique(bool on)
+{
+    unique_ = on;
+    PropertyChanged(QStringLiteral("Unique"));
+}
+
+void ORXTextBox::setUseDefaultCurrency(bool on)
+{
+    useDefaultCurrency_ = on;
+    PropertyChanged(QStringLiteral("UseDefaultCurrency"));
+}
+
+void ORXTextBox::setUseNullValueDefault(bool on)
+{
+    useNullValueDefault_ = on;
+    PropertyChanged(QStringLiteral("UseNullValueDefault"));
+}
+
+QString ORXTextBox::VersionName() const
+{
+    return App().productName();
+}
+
+QString ORXTextBox::VersionNumber() const
+{
+    return app::Application::versionText();
+}
+
+// ---- Methods --------------------------------------------------------------
+
+void ORXTextBox::ComboAddItem(const QVariant& Item, const QVariant& ItemKey, int Index)
+{
+    comboList()->AddItem(Item, ItemKey, Index >= 1 ? Index : 0);
+}
+
+void ORXTextBox::ComboClear()
+{
+    comboList()->Clear();
+}
+
+void ORXTextBox::ComboRemoveItem(int Index)
+{
+    comboList()->RemoveItem(Index);
+}
+
+QObject* ORXTextBox::NewORXList()
+{
+    return new ORXList();
+}
+
+void ORXTextBox::ShowAboutBox()
+{
+    host::MsgBox(VersionName() + QStringLiteral("\nORXTextBox, version ") + VersionNumber(), host::mb::Information,
+                 QStringLiteral("About ORXTextBox"));
+}
+
+// ---- Host lifecycle -------------------------------------------------------
+
+void ORXTextBox::AmbientChanged(const QString& name)
+{
+    if (name.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0)
+        setColour(this, QPalette::Window, ambientBackColor());
+}
+
+void ORXTextBox::InitProperties()
+{
+    errorFlag_ = false;
+    Loading = false;
+    CheckSavesText = true;
+    ReadSeparators();
+
+    selCurrency_.clear();
+    caption_.clear();
+    tagMore_.clear();
+    dataIndex_.clear();
+    dataName_.clear();
+    capAlignment_ = ORXTX_MiddleRight_CaptAlign;
+    capWidth_ = 0;
+    designHeight_ = designWidth_ = 0;
+    blanked_ = false;
+    checkBoxEnabled_ = checkBoxValue_ = true;
+    comboButtonEnabled_ = true;
+    comboType_ = ORXTX_Combo_Type;
+    hasFocus_ = false;
+    showSymbolCurrency_ = true;
+    spinDateType_ = ORXTX_DI_Days;
+    spinTimeType_ = ORXTX_TI_Seconds;
+    spinValue_ = 1;
+    lastText_ = SF_Caption->text();
+    formattedText_ = SF_Caption->text();
+    comboList()->Clear();
+
+    // The built-in defaults of a new control.
+    allowNothing_ = true;
+    allowPaste_ = true;
+    border_ = BorderProperties::textBoxDefaults();
+    checkBoxVisible_ = false;
+    comboButtonVisible_ = false;
+    raiseCBClickOnCKTrue_ = false;
+    currencyDisplayCapt_ = QStringLiteral("Current Currency");
+    handleCurrencyChanges_ = false;
+    font_ = ambientFont();
+    focusRectColor_ = host::OleColor{host::syscolor::Highlight};
+    errorBeep_ = false;
+    errorDesc_ = QStringLiteral("Error");
+    errorMess_ = QStringLiteral("Warning !!! Invalid input value:");
+    errOutOfRangeMess_ = QStringLiteral("Warning !!! Input value out of range:");
+    ifErrMess_ = true;
+    ifErrUndo_ = true;
+    lockSize_ = ORXTX_No_Locked;
+    passwordChar_.clear();
+    EF_Text->setEchoMode(QLineEdit::Normal);
+    spinButtons_ = false;
+    selTextAuto_ = true;
+    showFocusRect_ = false;
+    unique_ = false;
+    template_ = ORXTX_String;
+
+    ApplyTemplate(false);
+    applyColours();
+    applyFont();
+    updateSideButtons();
+    placeWidgets();
+}
+
+void ORXTextBox::ReadProperties(host::PropertyBag& bag)
+{
+    auto readBool = [&](const char* key, bool def) { return bag.ReadProperty(QLatin1String(key), def).toBool(); };
+    auto readInt = [&](const char* key, int def) { return bag.ReadProperty(QLatin1String(key), def).toInt(); };
+    auto readText = [&](const char* key, const QString& def = QString()) {
+        return bag.ReadProperty(QLatin1String(key), def).toString();
+    };
+    auto readFloat = [&](const char* key, double def) { return float(bag.ReadProperty(QLatin1String(key), def).toDouble()); };
+    auto readColour = [&](const char* key, std::uint32_t def) {
+        return bag.ReadProperty(QLatin1String(key), QVariant::fromValue(host::OleColor{def})).value<host::OleColor>();
+    };
+    auto readVariant = [&](const char* key) { return variantOrEmptyText(bag.ReadProperty(QLatin1String(key))); };
+
+    SuppressChange = false;
+    CheckLinksBlank = true;
+    Loading = true;
+    CheckSavesText = true;
+    centreSpinBar();
+    SpinArmed = true;
+    DefaultCurrencyName.clear();
+    hasFocus_ = false;
+
+    template_ = readInt("Template", ORXTX_String);
+    characterTable_ = readText("CharacterTable");
+    layout_ = readText("LayOut");
+    useDefaultCurrency_ = readBool("UseDefaultCurrency", true);
+    useNullValueDefault_ = readBool("UseNullValueDefault", false);
+    RebuildLayouts();
+
+    handleCurrencyChanges_ = readBool("HandleCurrencyChanges", false);
+    alignment_ = readInt("Alignment", ORXTX_Left_Justify);
+    SF_Caption->setAlignment((alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
+                              : alignment_ == ORXTX_Center      ? Qt::AlignHCenter
+                                                                : Qt::AlignLeft)
+                             | Qt::AlignVCenter);
+    backColor_ = readColour("BackColor", host::syscolor::WindowBackground);
+    enabled_ = readBool("Enabled", true);
+    setEnabled(enabled_);
+    font_ = bag.ReadProperty(QStringLiteral("Font"), QVariant::fromValue(ambientFont())).value<host::StdFont>();
+    foreColor_ = readColour("ForeColor", host::syscolor::WindowText);
+    focusRectColor_ = readColour("FocusRectColor", host::syscolor::Highlight);
+    passwordChar_ = readText("PasswordChar");
+    EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    EF_Text->setReadOnly(readBool("Locked", false));
+    const int maxLength = readInt("MaxLength", 0);
+    EF_Text->setMaxLength(maxLength > 0 ? maxLength : 32767);
+    const int selLength = readInt("SelLength", 0);
+    const int selStart = readInt("SelStart", 0);
+    const QString selText = readText("SelText");
+    text_ = readVariant("Text");
+    writeEditField(textValue(), true);
+    if (!selText.isEmpty())
+        EF_Text->setSelection(selStart, selLength);
+    formattedText_ = readText("FormattedText");
+    const QString tip = readText("ToolTipText");
+    extender()->setToolTipText(tip);
+    SF_Caption->setToolTip(tip);
+    EF_Text->setToolTip(tip);
+    extender()->setTag(readText("Tag"));
+
+    checkBoxValue_ = readBool("CheckBoxValue", true);
+    CK_Selected->setChecked(checkBoxValue_);
+    checkBoxEnabled_ = readBool("CheckBoxEnabled", true);
+    CK_Selected->setEnabled(checkBoxEnabled_);
+    checkBoxVisible_ = readBool("CheckBoxVisible", false);
+    CK_Selected->setVisible(checkBoxVisible_);
+    comboButtonVisible_ = readBool("ComboButtonVisible", false);
+    raiseCBClickOnCKTrue_ = readBool("RaiseCBClickOnCKTrue", false);
+    comboRows_ = readFloat("ComboRows", 0);
+    comboType_ = readInt("ComboType", ORXTX_Combo_Type);
+    const int borderStyle = readInt("BorderStyle", border::NoBorder);
+    const int borderEffect = readInt("BorderEffect", border::DropFrame);
+    const int appearance = readInt("Appearance", border::ThreeD);
+    border_.restore(appearance, borderStyle, borderEffect);
+    caption_ = readText("Caption");
+    capAlignment_ = readInt("CapAlignment", ORXTX_MiddleRight_CaptAlign);
+    capWidth_ = readFloat("CapWidth", 0);
+    characters_ = readInt("Characters", 1);
+    currencyDisplayCapt_ = readText("CurrencyDisplayCapt", QStringLiteral("Current Currency"));
+    dataIndex_ = readText("DataIndex");
+    dataName_ = readText("DataName");
+    designHeight_ = readFloat("DesignHeight", 0);
+    designWidth_ = readFloat("DesignWidth", 0);
+    allowPaste_ = readBool("AllowPaste", true);
+    errorBeep_ = readBool("ErrorBeep", false);
+    errorDesc_ = readText("ErrorDesc", QStringLiteral("Error"));
+    errorMess_ = readText("ErrorMess", QStringLiteral("Warning !!! Invalid input value:"));
+    errOutOfRangeMess_ = readText("ErrOutOfRangeMess", QStringLiteral("Warning !!! Input value out of range:"));
+    nullText_ = readText("NullText");
+    lastText_ = readVariant("LastText");
+    showFocusRect_ = readBool("ShowFocusRect", false);
+    showSymbolCurrency_ = readBool("ShowSymbolCurrency", true);
+    selTextAuto_ = readBool("SelTextAuto", true);
+    spinButtons_ = readBool("SpinButtons", false);
+    VS_Spin->setVisible(spinButtons_);
+    spinDateType_ = readInt("SpinDateType", ORXTX_DI_Days);
+    spinTimeType_ = readInt("SpinTimeType", ORXTX_TI_Seconds);
+    spinValue_ = bag.ReadProperty(QStringLiteral("SpinValue"), 1.0).toDouble();
+    mouseIcon_ = bag.ReadProperty(QStringLiteral("MouseIcon"), QImage()).value<QImage>();
+    mousePointer_ = readInt("MousePointer", 0);
+    boundText_ = readVariant("BoundText");
+    comboButtonEnabled_ = readBool("ComboButtonEnabled", true);
+    comboList()->setListString(readText("ComboItems"));
+    comboList()->setListKeyString(readText("ComboItemKeys"));
+    rawText_ = readVariant("RawText");
+    tagMore_ = readText("TagMore");
+    ifErrMess_ = readBool("IfErrMess", true);
+    ifErrUndo_ = readBool("IfErrUndo", true);
+    allowNothing_ = readBool("AllowNothing", true);
+
+    // The currency collection and its selection arrive with the currency
+    // catalogue; the selected name is kept as saved.
+    if (template_ == ORXTX_Currency) {
+        selCurrency_ = readText("SelCurrency");
+        EF_Text->setMaxLength(maxLengthFromLayout(layout_, MaxLength()) > 0 ? maxLengthFromLayout(layout_, MaxLength())
+                                                                            : 32767);
+    } else {
+        selCurrency_.clear();
+    }
+
+    lockSize_ = readInt("LockSize", ORXTX_No_Locked);
+    minValue_ = readText("MinValue");
+    maxValue_ = readText("MaxValue");
+    unique_ = readBool("Unique", false);
+    const bool blanked = readBool("Blanked", false);
+    if (blanked || blanked_)
+        setBlanked(blanked);
+
+    applyColours();
+    applyFont();
+    applyMousePointer();
+    updateSideButtons();
+    placeWidgets();
+    RefreshDisplay();
+    Loading = false;
+}
+
+void ORXTextBox::computeDataNames()
+{
+    dataIndex_.clear();
+    dataName_.clear();
+    if (basic::trimSpaces(extender()->dataField()).isEmpty())
+        return;
+    const QString source = extender()->dataSource();
+    const qsizetype p = source.indexOf(QLatin1Char('('));
+    if (p < 0) {
+        dataName_ = source;
+        return;
+    }
+    dataName_ = source.left(p);
+    // The text between "(" and the last character, which closes the index.
+    dataIndex_ = source.mid(p + 1, qMax<qsizetype>(0, source.size() - p - 2));
+}
+
+void ORXTextBox::WriteProperties(host::PropertyBag& bag)
+{
+    auto put = [&](const char* key, const QVariant& value, const QVariant& def) {
+        bag.WriteProperty(QLatin1String(key), value, def);
+    };
+    auto colour = [](std::uint32_t c) { return QVariant::fromValue(host::OleColor{c}); };
+    const QString empty;
+
+    put("Alignment", alignment_, 0);
+    put("BackColor", QVariant::fromValue(backColor_), colour(host::syscolor::WindowBackground));
+    put("Enabled", enabled_, true);
+    put("Font", QVariant::fromValue(font_), QVariant::fromValue(ambientFont()));
+    put("ForeColor", QVariant::fromValue(foreColor_), colour(host::syscolor::WindowText));
+    put("FocusRectColor", QVariant::fromValue(focusRectColor_), colour(host::syscolor::Highlight));
+    put("Locked", Locked(), false);
+    put("MaxLength", MaxLength(), 0);
+    put("MouseIcon", mouseIcon_, QImage());
+    put("MousePointer", mousePointer_, 0);
+    put("SelLength", SelLength(), 0);
+    put("SelStart", SelStart(), 0);
+    put("SelText", SelText(), empty);
+    put("Text", text_, empty);
+    put("ToolTipText", ToolTipText(), empty);
+    put("Tag", Tag(), empty);
+    put("Blanked", blanked_, false);
+    put("BorderStyle", border_.BorderStyle(), border::NoBorder);
+    put("BorderEffect", border_.BorderEffect(), border::DropFrame);
+    put("Appearance", border_.Appearance(), border::ThreeD);
+    put("Caption", caption_, empty);
+    put("CapAlignment", capAlignment_, int(ORXTX_MiddleRight_CaptAlign));
+    put("CapWidth", double(capWidth_), 0.0);
+    put("Characters", characters_, 1);
+    put("CharacterTable", characterTable_, empty);
+    put("CheckBoxValue", checkBoxValue_, true);
+    put("CheckBoxEnabled", checkBoxEnabled_, true);
+    put("CheckBoxVisible", checkBoxVisible_, false);
+    put("ComboButtonVisible", comboButtonVisible_, false);
+    put("RaiseCBClickOnCKTrue", raiseCBClickOnCKTrue_, false);
+    put("ComboRows", double(comboRows_), 0.0);
+    put("ComboType", comboType_, 0);
+    put("CurrencyDisplayCapt", currencyDisplayCapt_, QStringLiteral("Current Currency"));
+    put("HandleCurrencyChanges", handleCurrencyChanges_, false);
+    put("ShowFocusRect", showFocusRect_, false);
+    put("ShowSymbolCurrency", showSymbolCurrency_, true);
+    put("SelTextAuto", selTextAuto_, true);
+    put("SpinButtons", spinButtons_, false);
+    put("SpinDateType", spinDateType_, 1);
+    put("SpinTimeType", spinTimeType_, 1);
+    put("SpinValue", spinValue_, 1.0);
+    computeDataNames();
+    put("DataIndex", dataIndex_, empty);
+    put("DataName", dataName_, empty);
+    put("DesignHeight", double(designHeight_), 0.0);
+    put("DesignWidth", double(designWidth_), 0.0);
+    put("AllowPaste", allowPaste_, true);
+    put("PasswordChar", passwordChar_, empty);
+    put("ErrorBeep", errorBeep_, false);
+    put("ErrorDesc", errorDesc_, QStringLiteral("Error"));
+    put("ErrorMess", errorMess_, QStringLiteral("Warning !!! Invalid input value:"));
+    put("ErrOutOfRangeMess", errOutOfRangeMess_, QStringLiteral("Warning !!! Input value out of range:"));
+    put("NullText", nullText_, empty);
+    put("LastText", lastText_, empty);
+    put("LayOut", layout_, empty);
+    put("FormattedText", formattedText_, empty);
+    put("Template", template_, 0);
+    put("BoundText", boundText_, empty);
+    put("ComboButtonEnabled", comboButtonEnabled_, true);
+    put("ComboItems", ComboItems(), empty);
+    put("ComboItemKeys", ComboItemKeys(), empty);
+    put("RawText", rawText_, empty);
+    put("TagMore", tagMore_, empty);
+    put("IfErrMess", ifErrMess_, true);
+    put("IfErrUndo", ifErrUndo_, true);
+    put("AllowNothing", allowNothing_, true);
+    if (template_ == ORXTX_Currency && (DefaultCurrencyName.isEmpty() || !useDefaultCurrency_))
+        put("SelCurrency", selCurrency_, empty);
+    put("LockSize", lockSize_, 0);
+    put("MinValue", minValue_, empty);
+    put("MaxValue", maxValue_, empty);
+    put("Unique", unique_, false);
+    put("UseDefaultCurrency", useDefaultCurrency_, true);
+    put("UseNullValueDefault", useNullValueDefault_, false);
+}
+
+}  // namespace orx::tools
