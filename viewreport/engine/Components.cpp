@@ -1,5 +1,6 @@
 #include "viewreport/engine/Components.h"
 
+#include "viewreport/control/ORXOCXViewReport.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/RequestCollections.h"
 #include "viewreport/engine/RequestItems.h"
@@ -102,6 +103,35 @@ com::TypeLibrary build()
                                              {0x6803000D, QStringLiteral("ExportOptions")},
                                              {0x6003000E, QStringLiteral("Clear")},
                                              {0x6003000F, QStringLiteral("Show")}});
+    built<ORXOCXViewReport>(lib.classes[1], {{0x68030000, QStringLiteral("TotalPage")},
+                                             {0x68030001, QStringLiteral("ZoomLevel")},
+                                             {0x68030002, QStringLiteral("SubReports")},
+                                             {0x68030003, QStringLiteral("SelectionFormula")},
+                                             {0x68030004, QStringLiteral("ReportWithData")},
+                                             {0x68030005, QStringLiteral("ReportName")},
+                                             {0x68030006, QStringLiteral("Recordset")},
+                                             {0x68030007, QStringLiteral("PrintOptions")},
+                                             {0x68030008, QStringLiteral("PassWordDB")},
+                                             {0x68030009, QStringLiteral("Parameters")},
+                                             {0x6803000A, QStringLiteral("OrderByFields")},
+                                             {0x6803000B, QStringLiteral("Mode")},
+                                             {0x6803000C, QStringLiteral("LocationDB")},
+                                             {0x6803000D, QStringLiteral("KeyFormulaPrefix")},
+                                             {0x6803000E, QStringLiteral("Formulas")},
+                                             {0x6803000F, QStringLiteral("ExportOptions")},
+                                             {0x68030010, QStringLiteral("DisplayToolBar")},
+                                             {0x68030011, QStringLiteral("BorderViewerPop")},
+                                             {0x68030012, QStringLiteral("BorderFrameDrop")},
+                                             {0x60030013, QStringLiteral("Clear")},
+                                             {0x60030014, QStringLiteral("PrintOut")},
+                                             {0x60030015, QStringLiteral("PrinterSetup")},
+                                             {0x60030016, QStringLiteral("Requery")},
+                                             {0x60030017, QStringLiteral("Show")},
+                                             {0x60030019, QStringLiteral("LastPage")},
+                                             {0x6003001A, QStringLiteral("FirstPage")},
+                                             // The event interface's members.
+                                             {1, QStringLiteral("DBFieldSelected")},
+                                             {2, QStringLiteral("RowSelected")}});
     built<ORXRPTFormula>(lib.classes[2], {{0, QStringLiteral("Name")},
                                           {0x68030000, QStringLiteral("Text")},
                                           {0x60030001, QStringLiteral("Clear")}});
