@@ -4,6 +4,7 @@
 #include "apps/demo/DemoWindow.h"
 #include "apps/demo/FramesDemo.h"
 #include "apps/demo/ServicesReport.h"
+#include "apps/demo/TextBoxDemo.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     bool windows = false;
     const std::unique_ptr<QWidget> frames = makeFramesForm();
     windows |= showOrRender(*frames, QStringLiteral("frames"));
+    const std::unique_ptr<QWidget> textBoxes = makeTextBoxForm();
+    windows |= runTextBoxDemo(*textBoxes);
 
     return windows ? app.exec() : 0;
 }

@@ -1,0 +1,134 @@
+#include "apps/demo/TextBoxDemo.h"
+
+#include "apps/demo/DemoWindow.h"
+#include "platform/basic/Regional.h"
+#include "platform/basic/Variant.h"
+#include "platform/host/Form.h"
+#include "platform/host/Services.h"
+#include "tools/textbox/ORXTextBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextStream>
+
+using namespace orx;
+using tools::ORXTextBox;
+
+namespace {
+
+struct Entry {
+    const char* caption;
+    int templ;
+    const char* typed;
+    const char* name;
+};
+
+// What a user types into each box; the last two show a correction and a refusal.
+const Entry kEntries[] = {
+    {"String (capitals)", ORXTextBox::ORXTX_String, "via roma e milano", "Street"},
+    {"Numeric", ORXTextBox::ORXTX_Numeric, "1234", "Amount"},
+    {"Currency", ORXTextBox::ORXTX_Currency, "99.5", "Price"},
+    {"Percent", ORXTextBox::ORXTX_Percent, "12,5", "Rate"},
+    {"Day_Month_Year", ORXTextBox::ORXTX_Day_Month_Year, "311203", "Due"},
+    {"Month_Day_Year", ORXTextBox::ORXTX_Month_Day_Year, "123103", "DueUS"},
+    {"Year_Month_Day", ORXTextBox::ORXTX_Year_Month_Day, "031231", "DueISO"},
+    {"Day_Month", ORXTextBox::ORXTX_Day_Month, "2512", "Holiday"},
+    {"Month_Day", ORXTextBox::ORXTX_Month_Day, "1225", "HolidayUS"},
+    {"Month_Year", ORXTextBox::ORXTX_Month_Year, "0603", "Period"},
+    {"Year_Month", ORXTextBox::ORXTX_Year_Month, "0306", "PeriodISO"},
+    {"Hour_Minute", ORXTextBox::ORXTX_Hour_Minute, "0930", "Opens"},
+    {"Hour_Minute_Seconds", ORXTextBox::ORXTX_Hour_Minute_Seconds, "235959", "Stamp"},
+    {"Numeric, at least 10", ORXTextBox::ORXTX_Numeric, "5", "Quantity"},
+    {"Day_Month_Year, bad date", ORXTextBox::ORXTX_Day_Month_Year, "310203", "Bad"},
+};
+
+// The template and the rules of an entry; applied again when the regional
+// settings change, since a template takes the separators in force.
+void configure(ORXTextBox* box, const Entry& e)
+{
+    box->setTemplate(ORXTextBox::ORXTX_Template_Constants(e.templ));
+    if (e.templ == ORXTextBox::ORXTX_String)
+        box->setCharacters(ORXTextBox::ORXTX_KB_Ok_All + ORXTextBox::ORXTX_KB_Set_UFirst);
+    if (QLatin1String(e.name) == QLatin1String("Quantity"))
+        box->setMinValue(QStringLiteral("10"));
+}
+
+constexpr double kRow = 450, kLeft = 240, kCaptionWidth = 2700, kBoxWidth = 2400, kHeight = 330;
+
+QString shown(const QVariant& v)
+{
+    if (basic::isNull(v))
+        return QStringLiteral("Null");
+    return v.toString();
+}
+
+}  // namespace
+
+std::unique_ptr<QWidget> makeTextBoxForm()
+{
+    auto form = std::make_unique<host::Form>();
+    form->setWindowTitle(QStringLiteral("ORX text boxes"));
+    form->setUserMode(true);
+    double top = kLeft;
+    for (const Entry& e : kEntries) {
+        auto* caption = new QLabel(QString::fromLatin1(e.caption), form.get());
+        host::setTwipGeometry(caption, {kLeft, top, kCaptionWidth, kHeight});
+        auto* box = new ORXTextBox();
+        form->placeControl(box, QStringLiteral("ORX_Tools_OCXs.ORXTextBox"), QString::fromLatin1(e.name),
+                           {kLeft + kCaptionWidth, top, kBoxWidth, kHeight});
+        configure(box, e);
+        top += kRow;
+    }
+    form->resize(host::pixelsFromTwipsX(2 * kLeft + kCaptionWidth + kBoxWidth), host::pixelsFromTwipsY(top + kLeft));
+    return form;
+}
+
+bool runTextBoxDemo(QWidget& form)
+{
+    if (!headless()) {
+        form.show();
+        return true;
+    }
+    // A fixed setting so that every run prints the same: Italian separators.
+    basic::ScopedRegional italian(basic::RegionalSettings::italian());
+    host::RecordingMessageService messages;
+    host::setMessageService(&messages);
+
+    auto* hostForm = qobject_cast<host::Form*>(&form);
+    auto* away = new QLineEdit(&form);
+    away->setGeometry(0, 0, 1, 1);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+
+    QTextStream out(stdout);
+    out << "\nText boxes (Italian settings): typed, then left\n";
+    int i = 0;
+    for (host::UserControl* control : hostForm->controls()) {
+        auto* box = qobject_cast<ORXTextBox*>(control);
+        if (!box)
+            continue;
+        const Entry& e = kEntries[i++];
+        box->SystemSettingRefresh();
+        configure(box, e);
+        messages.clear();
+        box->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        box->editField()->selectAll();
+        QTest::keyClicks(box->editField(), QString::fromLatin1(e.typed));
+        away->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        out << QStringLiteral("  %1 typed %2\n").arg(QString::fromLatin1(e.caption), -26).arg(QString::fromLatin1(e.typed));
+        out << QStringLiteral("      Text=%1  FormattedText=%2  RawText=%3  BoundText=%4\n")
+                   .arg(shown(box->Text()), box->FormattedText(), shown(box->RawText()), shown(box->BoundText()));
+        for (const host::RecordingMessageService::Message& m : messages.messages)
+            out << "      message: " << QString(m.text).replace(QLatin1Char('\n'), QStringLiteral(" | ")) << "\n";
+    }
+    out.flush();
+    delete away;
+    form.hide();
+    host::setMessageService(nullptr);
+    return showOrRender(form, QStringLiteral("textbox"));
+}
