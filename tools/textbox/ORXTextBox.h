@@ -354,13 +354,18 @@ public:
     Q_INVOKABLE void ComboAddItem(const QVariant& Item, const QVariant& ItemKey = QVariant(), int Index = 0);
     Q_INVOKABLE void ComboClear();
     Q_INVOKABLE void ComboRemoveItem(int Index);
+    Q_INVOKABLE void DateIncrement(int TypeIncrement, double Value);               // TextBoxFeatures.cpp
     Q_INVOKABLE int GetRawDate(int Format, const QString& Value) const;            // TextBoxDisplay.cpp
     Q_INVOKABLE void LetDate(int Format, const QString& Value);                     // TextBoxDisplay.cpp
     Q_INVOKABLE void MarkSelected();                                                // TextBoxEditing.cpp
+    Q_INVOKABLE QObject* NewORXCurrencies();
+    Q_INVOKABLE QObject* NewORXCurrency();
     Q_INVOKABLE QObject* NewORXList();
     Q_INVOKABLE void Refresh();                                                     // TextBoxDisplay.cpp
+    Q_INVOKABLE void ResetDesignSize();
     Q_INVOKABLE void ShowAboutBox();
     Q_INVOKABLE void SystemSettingRefresh();                                        // TextBoxDisplay.cpp
+    Q_INVOKABLE void TimeIncrement(int TypeIncrement, double Value);               // TextBoxFeatures.cpp
 
     // ---- Host lifecycle ----
     void InitProperties() override;

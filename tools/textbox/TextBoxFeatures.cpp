@@ -3,9 +3,15 @@
 // through these properties.
 #include "tools/textbox/ORXTextBox.h"
 
+#include "platform/basic/BasicError.h"
+#include "platform/basic/Clock.h"
+#include "platform/basic/Dates.h"
 #include "platform/basic/Variant.h"
+#include "platform/basic/Numbers.h"
+#include "platform/basic/Strings.h"
 #include "platform/host/Services.h"
 #include "tools/currency/ORXList.h"
+#include "tools/textbox/InputRules.h"
 #include "tools/textbox/Templates.h"
 
 #include <QCheckBox>
@@ -246,6 +252,58 @@ void ORXTextBox::setSpinTimeType(ORXTX_TimeInc_Constants value)
         return;
     spinTimeType_ = value;
     PropertyChanged(QStringLiteral("SpinTimeType"));
+}
+
+void ORXTextBox::DateIncrement(int TypeIncrement, double Value)
+{
+    if (!isDateTemplate(template_) || !basic::isStringValue(text_))
+        return;
+    // The value as a full date of a known order, with the parts it lacks.
+    const int year = basic::Clock::today().year();
+    const QString t = text_.toString();
+    const QString y = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+    QDate date;
+    switch (template_) {
+    case tpl::DayMonth: date = dateInOrder(t + QLatin1Char('/') + y, tpl::DayMonthYear); break;
+    case tpl::MonthDay: date = dateInOrder(t + QLatin1Char('/') + y, tpl::MonthDayYear); break;
+    case tpl::MonthYear: date = dateInOrder(QStringLiteral("01/") + t, tpl::DayMonthYear); break;
+    case tpl::YearMonth: date = dateInOrder(t + QStringLiteral("/01"), tpl::YearMonthDay); break;
+    default: date = dateInOrder(t, template_); break;
+    }
+    if (!date.isValid())
+        return;
+    static const char* const intervals[] = {"d", "ww", "m", "yyyy"};
+    if (TypeIncrement >= ORXTX_DI_Days && TypeIncrement <= ORXTX_DI_Years) {
+        try {
+            date = basic::dateAdd(QLatin1String(intervals[TypeIncrement - 1]), Value, basic::wallClock(date)).date();
+        } catch (const basic::BasicError&) {
+            return;  // a step beyond the calendar changes nothing
+        }
+    }
+    const QString stepped = internalDate(date, template_);
+    const QString key = sortKey(template_, stepped, year);
+    if ((!minValue_.isEmpty() && key < sortKey(template_, minValue_, year))
+        || (!maxValue_.isEmpty() && key > sortKey(template_, maxValue_, year)))
+        return;
+    setText(stepped);
+}
+
+void ORXTextBox::TimeIncrement(int TypeIncrement, double Value)
+{
+    if (!isTimeTemplate(template_))
+        return;
+    const std::optional<QDateTime> now = basic::parseDate(textValue());
+    if (!now)
+        return;
+    static const int unit[] = {1, 60, 3600};
+    QTime t = now->time();
+    if (TypeIncrement >= ORXTX_TI_Seconds && TypeIncrement <= ORXTX_TI_Hours)
+        t = t.addSecs(qint64(basic::roundHalfEven(Value)) * unit[TypeIncrement - 1]);  // wraps at midnight
+    const QString stepped = internalTime(t, template_);
+    if ((!minValue_.isEmpty() && basic::compareBinary(stepped, minValue_) < 0)
+        || (!maxValue_.isEmpty() && basic::compareBinary(stepped, maxValue_) > 0))
+        return;
+    setText(stepped);
 }
 
 }  // namespace orx::tools

@@ -10,6 +10,8 @@
 #include "platform/host/Services.h"
 #include "platform/host/Twips.h"
 #include "tools/common/Library.h"
+#include "tools/currency/ORXCurrencies.h"
+#include "tools/currency/ORXCurrency.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/LibraryState.h"
 
@@ -623,6 +625,22 @@ void ORXTextBox::ComboClear()
 void ORXTextBox::ComboRemoveItem(int Index)
 {
     comboList()->RemoveItem(Index);
+}
+
+QObject* ORXTextBox::NewORXCurrencies()
+{
+    return new ORXCurrencies();
+}
+
+QObject* ORXTextBox::NewORXCurrency()
+{
+    return new ORXCurrency();
+}
+
+void ORXTextBox::ResetDesignSize()
+{
+    extender()->setHeight(designHeight_);
+    extender()->setWidth(designWidth_);
 }
 
 QObject* ORXTextBox::NewORXList()

@@ -393,3 +393,57 @@ TEST_F(TextBoxModel, ReachableByNameAndIdentifier)
     EXPECT_EQ(com::invoke(list, "ListCount").toInt(), 0);
     delete list;
 }
+
+TEST_F(TextBoxModel, DateAndTimeSteps)
+{
+    struct Case {
+        int templ;
+        QString start;
+        QString max;
+        bool time;
+        int type;
+        double value;
+        QString result;
+    };
+    const Case cases[] = {
+        {TB::ORXTX_Day_Month_Year, "31/01/2003", "", false, 3, 1, "28/02/2003"},
+        {TB::ORXTX_Day_Month_Year, "31/12/2003", "", false, 1, 1, "01/01/2004"},
+        {TB::ORXTX_Month_Day_Year, "01/15/2003", "", false, 2, -1, "01/08/2003"},
+        {TB::ORXTX_Year_Month_Day, "2003/06/30", "2003/06/30", false, 1, 1, "2003/06/30"},
+        {TB::ORXTX_Day_Month_Year, "15/06/2003", "", false, 9, 5, "15/06/2003"},
+        {TB::ORXTX_Month_Year, "01/2003", "", false, 3, -1, "12/2002"},
+        {TB::ORXTX_Year_Month, "2003/05", "", false, 4, 1, "2004/05"},
+        {TB::ORXTX_Day_Month, "28/02", "", false, 1, 1, "01/03"},
+        {TB::ORXTX_Month_Day, "12/31", "", false, 1, 1, "01/01"},
+        {TB::ORXTX_Hour_Minute, "23:59", "", true, 2, 1, "00:00"},
+        {TB::ORXTX_Hour_Minute_Seconds, "10:30:00", "", true, 3, -11, "23:30:00"},
+        {TB::ORXTX_Hour_Minute, "11:59", "12:00", true, 2, 2, "11:59"},
+        {TB::ORXTX_Hour_Minute_Seconds, "00:00:10", "", true, 1, 2.5, "00:00:12"},
+    };
+    for (const Case& c : cases) {
+        TB* tb = box(c.templ, QStringLiteral("S%1").arg(form().controls().size()));
+        tb->setText(c.start);
+        tb->setMaxValue(c.max);
+        if (c.time)
+            tb->TimeIncrement(c.type, c.value);
+        else
+            tb->DateIncrement(c.type, c.value);
+        EXPECT_EQ(tb->Text().toString(), c.result) << c.templ << " " << c.start.toStdString();
+    }
+}
+
+TEST_F(TextBoxModel, ResetDesignSizeAndFactories)
+{
+    TB* tb = box();
+    setUserMode(false);
+    tb->setDesignHeight(600);
+    tb->setDesignWidth(3000);
+    setUserMode(true);
+    tb->ResetDesignSize();
+    EXPECT_EQ(tb->extender()->height(), 600.0);
+    EXPECT_EQ(tb->extender()->width(), 3000.0);
+    std::unique_ptr<QObject> currency(tb->NewORXCurrency());
+    std::unique_ptr<QObject> currencies(tb->NewORXCurrencies());
+    EXPECT_STREQ(currency->metaObject()->className(), "orx::tools::ORXCurrency");
+    EXPECT_STREQ(currencies->metaObject()->className(), "orx::tools::ORXCurrencies");
+}
