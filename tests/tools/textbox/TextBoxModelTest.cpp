@@ -8,6 +8,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/host/Extender.h"
 #include "platform/host/PropertyBag.h"
+#include "tests/support/TestSupport.h"
 #include "tools/common/Components.h"
 
 #include <QCheckBox>
@@ -446,4 +447,25 @@ TEST_F(TextBoxModel, ResetDesignSizeAndFactories)
     std::unique_ptr<QObject> currencies(tb->NewORXCurrencies());
     EXPECT_STREQ(currency->metaObject()->className(), "orx::tools::ORXCurrency");
     EXPECT_STREQ(currencies->metaObject()->className(), "orx::tools::ORXCurrencies");
+}
+
+TEST_F(TextBoxModel, FormFileRoundTrip)
+{
+    auto* tb = qobject_cast<TB*>(form().addControl("ORX_Tools_OCXs.ORXTextBox", "Due", {120, 2000, 2400, 375}));
+    ASSERT_NE(tb, nullptr);
+    tb->setTemplate(TB::ORXTX_Day_Month_Year);
+    tb->setText("311203");
+    tb->setMaxValue("31/12/2010");
+    tb->setErrorMess("Bad date:");
+    const QString path = test::freshFolder("textbox") + "/form.json";
+    form().save(path);
+    form().load(path);
+    auto* loaded = qobject_cast<TB*>(form().control("Due"));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(int(loaded->Template()), TB::ORXTX_Day_Month_Year);
+    EXPECT_EQ(loaded->Text().toString(), "31/12/2003");
+    EXPECT_EQ(loaded->MaxValue(), "31/12/2010");
+    EXPECT_EQ(loaded->ErrorMess(), "Bad date:");
+    EXPECT_EQ(loaded->Layout(), "dd/mm/yyyy");
+    EXPECT_EQ(loaded->displayLabel()->text(), "31/12/2003");
 }
