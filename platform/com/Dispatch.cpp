@@ -1,6 +1,7 @@
 #include "platform/com/Dispatch.h"
 
 #include "platform/basic/BasicError.h"
+#include "platform/basic/Variant.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -62,8 +63,11 @@ QVariant callMethod(QObject* object, const QMetaMethod& method, const QVariantLi
 {
     QVariantList converted;
     for (int i = 0; i < method.parameterCount(); ++i) {
-        QVariant v = i < args.size() ? args[i] : QVariant(method.parameterMetaType(i));
         const QMetaType want = method.parameterMetaType(i);
+        // An optional argument the caller left out arrives as Missing when the
+        // parameter is a variant, else as the type's default value.
+        QVariant v = i < args.size() ? args[i]
+                                     : (want.id() == QMetaType::QVariant ? basic::missingVariant() : QVariant(want));
         if (want.id() != QMetaType::QVariant && v.metaType() != want && !v.convert(want))
             basic::raiseError(basic::err::TypeMismatch, QString::fromLatin1(object->metaObject()->className()),
                               QStringLiteral("argument %1 of %2").arg(i + 1).arg(QString::fromLatin1(method.name())));
@@ -149,10 +153,27 @@ QVariant invoke(QObject* object, const QString& member, const QVariantList& args
         return prop.read(object);
     }
     if (kind == DispatchKind::Method || kind == DispatchKind::PropertyGet) {
+        // Left-out optional arguments: variant parameters receive Missing, so
+        // the full method is preferred when every omitted parameter is a
+        // variant; otherwise the overload (or moc's copy for default
+        // arguments) with exactly as many parameters, else the shortest that
+        // takes them all.
+        std::optional<QMetaMethod> best;
+        int bestScore = 0;
         for (const QMetaMethod& m : findMethods(mo, member, QMetaMethod::Method)) {
-            if (m.parameterCount() >= args.size())
-                return callMethod(object, m, args);
+            if (m.parameterCount() < args.size())
+                continue;
+            bool omittedAreVariants = true;
+            for (int i = int(args.size()); i < m.parameterCount(); ++i)
+                omittedAreVariants = omittedAreVariants && m.parameterMetaType(i).id() == QMetaType::QVariant;
+            const int score = omittedAreVariants && !(m.attributes() & QMetaMethod::Cloned)
+                ? 0
+                : (m.parameterCount() == args.size() ? 1 : 2 + m.parameterCount());
+            if (!best || score < bestScore)
+                best = m, bestScore = score;
         }
+        if (best)
+            return callMethod(object, *best, args);
     }
     noSuchMember(object, member);
 }
@@ -191,7 +212,8 @@ QJsonDocument typeLibrariesJson(const QList<const TypeLibrary*>& libraries)
                     }
                     for (int i = level->methodOffset(); i < level->methodCount(); ++i) {
                         const QMetaMethod m = level->method(i);
-                        if (m.access() != QMetaMethod::Public
+                        // moc adds a copy of a method for each default argument: list it once.
+                        if (m.access() != QMetaMethod::Public || (m.attributes() & QMetaMethod::Cloned)
                             || (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Signal))
                             continue;
                         QJsonArray params;

@@ -2,6 +2,7 @@
 
 #include "platform/com/Component.h"
 #include "platform/com/Server.h"
+#include "platform/profile/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLibrary>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace orx::com {
@@ -42,15 +42,7 @@ bool writeRegistry(const QJsonObject& registry, QString* error)
 {
     const QString path = registryFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(QJsonDocument(registry).toJson(QJsonDocument::Indented));
-        if (out.commit())
-            return true;
-    }
-    if (error)
-        *error = QStringLiteral("%1: %2").arg(path, out.errorString());
-    return false;
+    return profile::replaceFileAtomically(path, QJsonDocument(registry).toJson(QJsonDocument::Indented), error);
 }
 
 QString guidText(const QUuid& id)

@@ -3,6 +3,7 @@
 #include "platform/basic/BasicError.h"
 #include "platform/com/Component.h"
 #include "platform/host/Extender.h"
+#include "platform/profile/AtomicFile.h"
 #include "platform/host/PropertyBag.h"
 #include "platform/host/UserControl.h"
 
@@ -13,7 +14,6 @@
 #include <QJsonDocument>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QResizeEvent>
 
 namespace orx::host {
@@ -493,16 +493,9 @@ void Form::save(const QString& path)
                            {QStringLiteral("containers"), containersJson},
                            {QStringLiteral("controls"), controlsJson}};
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"),
-                          QStringLiteral("form file %1: %2").arg(path, out.errorString()));
-    }
-    out.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!out.commit()) {
-        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"),
-                          QStringLiteral("form file %1: %2").arg(path, out.errorString()));
-    }
+    QString error;
+    if (!profile::replaceFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented), &error))
+        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"), QStringLiteral("form file %1: %2").arg(path, error));
     setModified(false);
 }
 

@@ -127,7 +127,7 @@ void UserControl::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        Show();
+        Shown();
     }
 }
 

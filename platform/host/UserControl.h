@@ -18,7 +18,7 @@ class PropertyBag;
 //
 // The host calls, in order: InitProperties for a new control, or
 // ReadProperties with the saved bag; Resize whenever the extender's size
-// changes; Show when first shown; AmbientChanged when an ambient property of
+// changes; Shown when first shown; AmbientChanged when an ambient property of
 // the form changes; EnterFocus and ExitFocus when the focus enters or leaves
 // the control as a whole (whichever constituent widget holds it);
 // WriteProperties when the form is saved. The control tells the host about
@@ -59,7 +59,7 @@ public:
     virtual void WriteProperties(PropertyBag& bag) { Q_UNUSED(bag); }
     virtual void AmbientChanged(const QString& name) { Q_UNUSED(name); }
     virtual void Resize() {}
-    virtual void Show() {}
+    virtual void Shown() {}
     virtual void EnterFocus() {}
     virtual void ExitFocus() {}
 

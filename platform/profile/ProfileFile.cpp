@@ -2,6 +2,7 @@
 
 #include "platform/basic/Regional.h"
 #include "platform/basic/Strings.h"
+#include "platform/profile/AtomicFile.h"
 #include "platform/profile/IniDocument.h"
 
 #include <QDir>
@@ -77,50 +78,6 @@ Loaded load(const QString& path)
     result.status = Loaded::Status::Read;
     result.document = IniDocument::parse(bytes);
     return result;
-}
-
-bool save(const QString& path, const QByteArray& bytes, QString& error)
-{
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        error = QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder);
-        return false;
-    }
-    // The new text goes to a temporary file beside the old one and replaces
-    // it only once complete, so a crash or a full disk leaves the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    const auto abandon = [&](const QString& why) {
-        error = QStringLiteral("Cannot write %1: %2").arg(path, why);
-        file.cancelWriting();
-        return false;
-    };
-    // QSaveFile::commit() does not notice a write that fails while it
-    // closes the temporary file, nor a failed sync (where a full disk often
-    // shows first), and would put a torn file in place; so all of it is
-    // checked here before the commit.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return abandon(file.errorString());
-    if (file.size() != bytes.size())
-        return abandon(QStringLiteral("the new text was written only in part"));
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return abandon(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!file.commit()) {
-        error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-QString cutTrailingSpaces(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.left(end);
 }
 
 void ensureBuffer(QString& buffer, int size)
@@ -245,7 +202,7 @@ int getPrivateProfileString(const QString& section, const QString& key, const QS
     if (key.isNull())
         return copyList(profileKeys(fileName, section), buffer, size);
     const std::optional<QString> value = readProfileValue(fileName, section, key);
-    return copyValue(value ? *value : cutTrailingSpaces(defaultValue), buffer, size);
+    return copyValue(value ? *value : basic::trimTrailingSpaces(defaultValue), buffer, size);
 }
 
 bool writePrivateProfileString(const QString& section, const std::optional<QString>& key,
@@ -291,7 +248,7 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     // what was asked, and a missing file is not created just to stay empty.
     if (!changed)
         return true;
-    if (!save(path, loaded.document.serialize(), reason))
+    if (!replaceFileAtomically(path, loaded.document.serialize(), &reason))
         return fail(reason);
     return true;
 }
@@ -318,7 +275,7 @@ int getProfileString(const QString& section, const QString& key, const QString& 
                 return copyValue(entry.second, buffer, size);
         }
     }
-    return copyValue(cutTrailingSpaces(defaultValue), buffer, size);
+    return copyValue(basic::trimTrailingSpaces(defaultValue), buffer, size);
 }
 
 }  // namespace orx::profile

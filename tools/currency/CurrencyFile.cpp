@@ -2,15 +2,12 @@
 
 #include "platform/basic/Convert.h"
 #include "platform/basic/Strings.h"
+#include "platform/profile/AtomicFile.h"
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/ProfileFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace orx::tools {
 
@@ -30,36 +27,6 @@ bool fail(QString* error, const QString& why)
     if (error)
         *error = why;
     return false;
-}
-
-// Writes the complete text to a temporary file beside the old one, checks
-// that every byte reached the disk and only then renames it over the old
-// file. QSaveFile::commit() alone would not notice a write that fails while
-// the temporary file is closed, nor a failed sync, which is where a full
-// disk often shows first.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
-{
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        return fail(error, QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder));
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return fail(error, QStringLiteral("Cannot write %1: it is not a regular file").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    const auto abandon = [&](const QString& why) {
-        file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, why));
-    };
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return abandon(file.errorString());
-    if (file.size() != bytes.size())
-        return abandon(QStringLiteral("the new text was written only in part"));
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return abandon(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return true;
 }
 
 QString nameProblem(const QString& name)
@@ -164,7 +131,7 @@ bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries,
         return false;
     const QString path = profile::resolveProfilePath(file);
     if (!text.isEmpty())
-        return replaceFile(path, text, error);
+        return profile::replaceFileAtomically(path, text, error);
     QFile old(path);
     if (old.exists() && !old.remove())
         return fail(error, QStringLiteral("Cannot delete %1: %2").arg(path, old.errorString()));

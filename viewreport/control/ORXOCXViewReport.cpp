@@ -276,13 +276,6 @@ void ORXOCXViewReport::paintEvent(QPaintEvent*)
     Paint(surface);
 }
 
-void ORXOCXViewReport::showEvent(QShowEvent* event)
-{
-    // The host's first-show notice is not this control's Show, which runs a
-    // report: let the widget show without it.
-    QWidget::showEvent(event);
-}
-
 void ORXOCXViewReport::reportError(const std::exception& error)
 {
     const auto* basicError = dynamic_cast<const basic::BasicError*>(&error);

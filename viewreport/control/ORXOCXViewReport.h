@@ -93,7 +93,7 @@ public:
     // Runs the request into the viewer with the engine: checks the
     // report file, copies the request into the run state, shows the viewer,
     // runs the report, applies ZoomLevel.
-    Q_INVOKABLE void Show() override;
+    Q_INVOKABLE void Show();
     Q_INVOKABLE void LastPage();
     Q_INVOKABLE void FirstPage();
 
@@ -128,7 +128,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void CRV_Preview_Clicked(int x, int y, reportrt::ViewerEventInfo* info, bool& useDefault);

@@ -100,6 +100,11 @@ TEST(ComTest, LateBindingByNameAndByDispatchId)
     EXPECT_EQ(com::invoke(gadget, 0x60030001, {1, 2}), QVariant(3));
     EXPECT_EQ(com::invoke(gadget, 0x68030000, {}, com::DispatchKind::PropertyGet), QVariant(3));
     EXPECT_EQ(com::invoke(gadget, QStringLiteral("Join"), {QStringLiteral("a"), 7}), QVariant(QStringLiteral("a7")));
+    EXPECT_EQ(com::invoke(gadget, QStringLiteral("Describe")), QVariant(QStringLiteral("missing")))
+        << "a left-out variant argument arrives as Missing";
+    EXPECT_EQ(com::invoke(gadget, QStringLiteral("Describe"), {5}), QVariant(QStringLiteral("5")));
+    EXPECT_EQ(com::invoke(gadget, QStringLiteral("Scale"), {4}), QVariant(40)) << "a left-out typed argument takes its default";
+    EXPECT_EQ(com::invoke(gadget, QStringLiteral("Scale"), {4, 2}), QVariant(8));
 
     struct Failure {
         const char* what;
@@ -182,7 +187,8 @@ TEST(ComTest, TypeLibraryMembersComeFromTheMetaObject)
     QMap<QString, QJsonObject> byName;
     for (const QJsonValue& m : members)
         byName.insert(m[QStringLiteral("name")].toString(), m.toObject());
-    ASSERT_EQ(byName.size(), 5) << "Caption, Total, Add, Join, Clicked and nothing inherited from QObject";
+    ASSERT_EQ(members.size(), 7) << "Caption, Total, Add, Join, Describe, Scale, Clicked: each once, nothing inherited";
+    ASSERT_EQ(byName.size(), 7);
     EXPECT_EQ(byName[QStringLiteral("Caption")][QStringLiteral("dispid")].toInt(), 0);
     EXPECT_TRUE(byName[QStringLiteral("Total")][QStringLiteral("readonly")].toBool());
     EXPECT_EQ(byName[QStringLiteral("Add")][QStringLiteral("kind")].toString(), QStringLiteral("method"));

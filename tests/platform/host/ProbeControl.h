@@ -27,7 +27,7 @@ public:
     void WriteProperties(host::PropertyBag& bag) override;
     void AmbientChanged(const QString& name) override { calls << QStringLiteral("AmbientChanged:") + name; }
     void Resize() override { calls << QStringLiteral("Resize"); }
-    void Show() override { calls << QStringLiteral("Show"); }
+    void Shown() override { calls << QStringLiteral("Shown"); }
     void EnterFocus() override { calls << QStringLiteral("EnterFocus"); }
     void ExitFocus() override { calls << QStringLiteral("ExitFocus"); }
 

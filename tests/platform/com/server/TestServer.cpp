@@ -2,6 +2,7 @@
 // fixed dispatch identifiers and one that clients may not create.
 #include "platform/com/Component.h"
 #include "platform/com/Server.h"
+#include "platform/basic/Variant.h"
 
 #include <QObject>
 #include <QVariant>
@@ -20,6 +21,11 @@ public:
         return total_;
     }
     Q_INVOKABLE QString Join(const QString& a, const QVariant& b) { return a + b.toString(); }
+    Q_INVOKABLE QString Describe(const QVariant& v = QVariant())
+    {
+        return orx::basic::isMissing(v) ? QStringLiteral("missing") : v.toString();
+    }
+    Q_INVOKABLE int Scale(int x, int factor = 10) { return x * factor; }
     int total() const { return total_; }
 
 Q_SIGNALS:
