@@ -300,3 +300,22 @@ TEST_F(TextBoxTyping, EditingUsesTheRegionalSeparators)
     EXPECT_EQ(tb->Text().toString(), "01/02/2004");
     EXPECT_EQ(tb->FormattedText(), "01-02-2004");
 }
+
+TEST_F(TextBoxTyping, TabMovesBetweenBoxesAndCommits)
+{
+    TB* first = box(TB::ORXTX_Day_Month_Year, "First");
+    TB* second = box(TB::ORXTX_Numeric, "Second");
+    focus(first);
+    first->editField()->selectAll();
+    type(first->editField(), "010203");
+    key(first->editField(), Qt::Key_Tab);
+    EXPECT_EQ(first->Text().toString(), "01/02/2003");
+    EXPECT_FALSE(first->HasFocus());
+    EXPECT_TRUE(second->HasFocus());
+    EXPECT_TRUE(second->editField()->hasFocus());
+    EXPECT_EQ(second->SelLength(), 5);  // the whole value is selected on entry
+    key(second->editField(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(first->HasFocus());
+    EXPECT_FALSE(second->HasFocus());
+    EXPECT_TRUE(first->editField()->hasFocus());
+}
