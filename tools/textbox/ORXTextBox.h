@@ -436,6 +436,7 @@ private:
     void recomputeBoundText();
     QString textValue() const;  // Text as a string ("" for null)
     void writeEditField(const QString& text, bool suppress);
+    void applyMaxLength(int length);  // 0: no limit
 
     // TextBoxEditing.cpp
     void BeginEdit();

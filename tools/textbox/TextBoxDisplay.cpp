@@ -36,6 +36,16 @@ void ORXTextBox::writeEditField(const QString& text, bool suppress)
     SuppressChange = saved;
 }
 
+void ORXTextBox::applyMaxLength(int length)
+{
+    // A shorter limit cuts the field's text; that is not the user changing
+    // the value, and Text keeps it.
+    const bool saved = SuppressChange;
+    SuppressChange = true;
+    EF_Text->setMaxLength(length > 0 ? length : 32767);
+    SuppressChange = saved;
+}
+
 void ORXTextBox::ReadSeparators()
 {
     textbox::ReadSeparators();
@@ -47,7 +57,7 @@ void ORXTextBox::ApplyTemplate(bool relayout)
     const TemplateDefaults d = templateDefaults(template_, seps);
     layout_ = d.layout;
     const int length = d.fixedEditLength.value_or(maxLengthFromLayout(layout_, 0));
-    EF_Text->setMaxLength(length > 0 ? length : 32767);
+    applyMaxLength(length);
     characters_ = d.characters;
     characterTable_ = d.characterTable;
     alignment_ = d.alignment;
@@ -142,7 +152,7 @@ void ORXTextBox::setLayout(const QString& pattern)
         return;
     layout_ = template_ == tpl::Percent ? percentLayout(pattern) : basic::trimSpaces(pattern);
     const int length = maxLengthFromLayout(layout_, MaxLength());
-    EF_Text->setMaxLength(length > 0 ? length : 32767);
+    applyMaxLength(length);
     RefreshDisplay();
     PropertyChanged(QStringLiteral("LayOut"));
 }

@@ -437,7 +437,7 @@ void ORXTextBox::setMaxLength(int length)
         n = 15;
     else
         return;
-    EF_Text->setMaxLength(n > 0 ? n : 32767);
+    applyMaxLength(n);
     PropertyChanged(QStringLiteral("MaxLength"));
 }
 

@@ -768,7 +768,7 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
     EF_Text->setReadOnly(readBool("Locked", false));
     const int maxLength = readInt("MaxLength", 0);
-    EF_Text->setMaxLength(maxLength > 0 ? maxLength : 32767);
+    applyMaxLength(maxLength);
     const int selLength = readInt("SelLength", 0);
     const int selStart = readInt("SelStart", 0);
     const QString selText = readText("SelText");
@@ -837,8 +837,7 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     // catalogue; the selected name is kept as saved.
     if (template_ == ORXTX_Currency) {
         selCurrency_ = readText("SelCurrency");
-        EF_Text->setMaxLength(maxLengthFromLayout(layout_, MaxLength()) > 0 ? maxLengthFromLayout(layout_, MaxLength())
-                                                                            : 32767);
+        applyMaxLength(maxLengthFromLayout(layout_, MaxLength()));
     } else {
         selCurrency_.clear();
     }

@@ -137,6 +137,7 @@ TEST_F(TextBoxModel, LayoutRules)
         {TB::ORXTX_Percent, "0.00;-0.00", "0.00%;-0.00%", "50,00%"},
         {TB::ORXTX_Numeric, " #,##0.00 ", "#,##0.00", "12.345,00"},
         {TB::ORXTX_Numeric, "#,##0.", "#,##0.", "12.345"},
+        {TB::ORXTX_String, ">", ">", "TEXT1"},
         {TB::ORXTX_Day_Month_Year, "yyyy", "dd/mm/yyyy", "15/06/2010"},
         {TB::ORXTX_Currency, "0.00", "#,##0;-#,##0", "12.345"},
     };
