@@ -20,4 +20,10 @@ void ReadSeparators()
     separators() = Separators::read();
 }
 
+DropDownState& dropDownState()
+{
+    static DropDownState shared;
+    return shared;
+}
+
 }  // namespace orx::tools::textbox

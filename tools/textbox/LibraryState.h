@@ -2,6 +2,11 @@
 
 #include "tools/textbox/Templates.h"
 
+#include <QEventLoop>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
 // State that every text box of the library shares: the regional separators,
 // read when a control is created or loaded and on SystemSettingRefresh.
 namespace orx::tools::textbox {
@@ -9,5 +14,18 @@ namespace orx::tools::textbox {
 const Separators& sharedSeparators();
 // Reads the separators anew from the regional settings in force.
 void ReadSeparators();
+
+// The drop-down state: one list of one text box is open at a time. Owner is
+// the text box whose list is open, so that a list closed by another one's
+// opening never takes that one's pick; Wait is the loop the owner waits in.
+struct DropDownState {
+    bool ListOpen = false;
+    QVariant ListChoice;
+    double SavedHeight = 0;
+    bool ListFilling = false;
+    QPointer<QWidget> Owner;
+    QPointer<QEventLoop> Wait;
+};
+DropDownState& dropDownState();
 
 }  // namespace orx::tools::textbox

@@ -18,6 +18,7 @@ class QPushButton;
 class QScrollBar;
 class QMouseEvent;
 class QKeyEvent;
+class QPaintEvent;
 
 namespace orx::tools {
 
@@ -390,6 +391,13 @@ public:
     // own checks through the properties; Reverted is observable for tests.
     bool reverted() const { return Reverted; }
 
+    // TextBoxPaint.cpp: the paint notice, on any surface of the control's
+    // size (the widget's own, or a recording one in tests): the frame around
+    // the input area, then the caption.
+    void PaintControl(draw::Surface& surface);
+    // TextBoxList.cpp: whether this control's drop-down list hangs open.
+    bool listShowing() const;
+
 Q_SIGNALS:
     // Events 1 to 17, in their order.
     void Change();
@@ -413,6 +421,8 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;  // TextBoxPaint.cpp
+    void keyPressEvent(QKeyEvent* event) override;  // TextBoxEditing.cpp: keys of a control that is not editing
 
 private:
     // TextBoxModel.cpp
@@ -468,6 +478,21 @@ private:
     void updateSideButtons();
     void centreSpinBar();
     void applyCheckBoxClick();
+
+    // TextBoxLayout.cpp
+    void setUpSideWidgets();  // the spin, list and check box signals, once
+    bool resizing_ = false;
+    // TextBoxSpin.cpp
+    void onSpinBarChanged();
+    void spinStep(bool up);
+    // TextBoxList.cpp
+    void OpenList();
+    void FillComboList();
+    void closeList(bool restoreHeight);
+    bool listEvent(QEvent* event);
+    void pickListRow();
+    void listTypeStep(bool next);
+    bool checkBoxFocusEvent(QEvent* event);
 
     // Constituent widgets.
     QPushButton* ORX_CM_TX_INT_Left = nullptr;

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -259,6 +260,10 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
         raiseMouse(3, static_cast<QMouseEvent*>(event));
         return watched == SF_Caption;
     }
+    if (watched == LB_Combo || watched == LB_Combo->viewport())
+        return listEvent(event);
+    if (watched == CK_Selected)
+        return checkBoxFocusEvent(event);
     if (watched == SF_Caption)
         return labelMouse(event);
     return UserControl::eventFilter(watched, event);
@@ -271,6 +276,10 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
     const bool alt = m & Qt::AltModifier;
     const bool shift = m & Qt::ShiftModifier;
     const int k = e->key();
+    if (ctrl && !alt && (k == Qt::Key_Down || k == Qt::Key_Up) && pickOnlyList()) {
+        listTypeStep(k == Qt::Key_Up);
+        return true;
+    }
     if (k == Qt::Key_Insert && shift && !ctrl && !allowPaste_) {
         if (errorBeep_)
             host::Beep();
@@ -289,11 +298,24 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
         VS_Spin->setValue(VS_Spin->value() - 1);
         return true;
     }
+    if (k == Qt::Key_Down && alt && !ctrl && (handleCurrencyChanges_ || (comboButtonVisible_ && comboButtonEnabled_))) {
+        OpenList();
+        return true;
+    }
     int code = keyCodeOf(e);
     int shiftState = shiftOf(m);
-    Q_UNUSED(alt);
     Q_EMIT KeyDown(code, shiftState);
     return code == 0;
+}
+
+// A control that is not editing (a pick-only list, a blanked box) holds the
+// focus itself: its keys take the same key-down steps.
+void ORXTextBox::keyPressEvent(QKeyEvent* event)
+{
+    // A key the edit field passed on has already taken the steps.
+    if (!EF_Text->hasFocus() && keyDownSteps(event))
+        return;
+    UserControl::keyPressEvent(event);
 }
 
 bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
@@ -377,8 +399,14 @@ bool ORXTextBox::labelMouse(QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         raiseMouse(1, static_cast<QMouseEvent*>(event));
-        if (pickOnlyList())
-            return true;  // the list opens and closes with the drop-down feature
+        if (pickOnlyList()) {
+            const DropDownState& st = dropDownState();
+            if (st.ListOpen && st.Owner == this)
+                closeList(true);
+            else if (ComboCount() > 0)
+                OpenList();
+            return true;
+        }
         labelPressed_ = true;
         qApp->installEventFilter(this);
         BeginEdit();

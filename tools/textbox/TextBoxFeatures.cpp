@@ -12,6 +12,9 @@
 #include "platform/host/Services.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/InputRules.h"
+#include "tools/textbox/LibraryState.h"
+#include "tools/textbox/SideButtonIcons.h"
+#include "tools/textbox/SpinRules.h"
 #include "tools/textbox/Templates.h"
 
 #include <QCheckBox>
@@ -19,7 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 
 namespace orx::tools {
 
@@ -27,7 +29,6 @@ using namespace textbox;
 
 namespace {
 const char* const kCheckTag = "orxTag";
-constexpr int kSpinCentre = 15000;
 }  // namespace
 
 void ORXTextBox::updateSideButtons()
@@ -38,11 +39,13 @@ void ORXTextBox::updateSideButtons()
     ORX_CM_TX_INT_Right->setVisible((comboButtonVisible_ || handleCurrencyChanges_) && !(blanked_ && handleCurrencyChanges_));
     ORX_CM_TX_INT_Right->setEnabled(comboButtonEnabled_);
     if (handleCurrencyChanges_) {
+        ORX_CM_TX_INT_Left->setIcon(sideButtonIcon(501));
+        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(502));
         ORX_CM_TX_INT_Left->setToolTip(selCurrency_);
         ORX_CM_TX_INT_Right->setToolTip(DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency);
     }
     if (comboButtonVisible_) {
-        ORX_CM_TX_INT_Right->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(503));
         ORX_CM_TX_INT_Right->setToolTip(QString());
     }
     if (template_ == tpl::String)
@@ -119,6 +122,23 @@ void ORXTextBox::applyCheckBoxClick()
         checkBoxValue_ = false;
     }
     Q_EMIT CheckBoxClick(checkBoxValue_);
+    // Only a tick by hand opens the list; a program's CheckBoxValue tags it.
+    if (CK_Selected->property(kCheckTag).toString().isEmpty() && raiseCBClickOnCKTrue_ && comboButtonVisible_
+        && comboButtonEnabled_ && checkBoxValue_)
+        OpenList();
+}
+
+// While it has the focus the check box stands out in the highlight colour.
+bool ORXTextBox::checkBoxFocusEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QPalette p = CK_Selected->palette();
+        const host::OleColor colour = event->type() == QEvent::FocusIn ? host::OleColor{host::syscolor::Highlight}
+                                                                       : backColor_;
+        p.setColor(QPalette::Window, host::resolveColor(colour));
+        CK_Selected->setPalette(p);
+    }
+    return false;
 }
 
 void ORXTextBox::setCheckBoxValue(bool on)
@@ -260,7 +280,10 @@ void ORXTextBox::DateIncrement(int TypeIncrement, double Value)
         return;
     // The value as a full date of a known order, with the parts it lacks.
     const int year = basic::Clock::today().year();
-    const QString t = text_.toString();
+    // While the field is edited its text carries the regional separator.
+    QString t = text_.toString();
+    if (!sharedSeparators().date.isEmpty())
+        t.replace(sharedSeparators().date, QStringLiteral("/"));
     const QString y = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
     QDate date;
     switch (template_) {
@@ -292,7 +315,10 @@ void ORXTextBox::TimeIncrement(int TypeIncrement, double Value)
 {
     if (!isTimeTemplate(template_))
         return;
-    const std::optional<QDateTime> now = basic::parseDate(textValue());
+    QString typed = textValue();
+    if (!sharedSeparators().time.isEmpty())
+        typed.replace(sharedSeparators().time, QStringLiteral(":"));
+    const std::optional<QDateTime> now = basic::parseDate(typed);
     if (!now)
         return;
     static const int unit[] = {1, 60, 3600};

@@ -60,8 +60,6 @@ QVariant variantOrEmptyText(const QVariant& stored)
     return basic::isEmpty(stored) ? QVariant(QString()) : stored;
 }
 
-constexpr double kButtonTwips = 255;
-constexpr double kCheckTwips = 255;
 
 }  // namespace
 
@@ -135,6 +133,7 @@ void ORXTextBox::createWidgets()
 
     applyColours();
     applyFont();
+    setUpSideWidgets();
 }
 
 void ORXTextBox::applyColours()
@@ -175,40 +174,7 @@ void ORXTextBox::applyMousePointer()
     }
 }
 
-void ORXTextBox::Resize()
-{
-    placeWidgets();
-}
-
-// The edit area with the side widgets around it. The caption and the frame
-// take their room with the layout rules, which arrive with the painting.
-void ORXTextBox::placeWidgets()
-{
-    const double w = scaleWidth();
-    const double h = scaleHeight();
-    double left = 0;
-    double right = w;
-    if (CK_Selected->isVisibleTo(this)) {
-        host::setTwipGeometry(CK_Selected, {0, 0, kCheckTwips, h});
-        left = kCheckTwips;
-    }
-    if (ORX_CM_TX_INT_Right->isVisibleTo(this)) {
-        right -= kButtonTwips;
-        host::setTwipGeometry(ORX_CM_TX_INT_Right, {right, 0, kButtonTwips, h});
-    }
-    if (ORX_CM_TX_INT_Left->isVisibleTo(this)) {
-        right -= kButtonTwips;
-        host::setTwipGeometry(ORX_CM_TX_INT_Left, {right, 0, kButtonTwips, h});
-    }
-    if (VS_Spin->isVisibleTo(this)) {
-        right -= kButtonTwips;
-        host::setTwipGeometry(VS_Spin, {right, 0, kButtonTwips, h});
-    }
-    const host::TwipRect edit{left, 0, qMax(0.0, right - left), h};
-    host::setTwipGeometry(EF_Text, edit);
-    host::setTwipGeometry(SF_Caption, edit);
-    host::setTwipGeometry(SH_Focus, {0, 0, w, h});
-}
+// Resize and placeWidgets: TextBoxLayout.cpp.
 
 void ORXTextBox::refuseAtRunTime(const char* member) const
 {
@@ -295,9 +261,12 @@ void ORXTextBox::setCaption(const QString& text)
 
 void ORXTextBox::setCapWidth(float twips)
 {
+    if (!(twips < extender()->width()))
+        return;
     capWidth_ = twips;
-    update();
     PropertyChanged(QStringLiteral("CapWidth"));
+    placeWidgets();
+    update();
 }
 
 int ORXTextBox::ComboCount() const

@@ -1,0 +1,51 @@
+// The paint notice: the frame around the input area, then the caption.
+#include "tools/textbox/ORXTextBox.h"
+
+#include "platform/draw/PainterSurface.h"
+#include "platform/host/Extender.h"
+#include "tools/textbox/LayoutRules.h"
+
+#include <exception>
+
+namespace orx::tools {
+
+using namespace textbox;
+
+void ORXTextBox::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    draw::PainterSurface surface(this);
+    PaintControl(surface);
+}
+
+void ORXTextBox::PaintControl(draw::Surface& surface)
+{
+    // A failing draw leaves the rest of the picture out; the container never
+    // sees the error.
+    try {
+        const double w = extender()->width();
+        const double h = extender()->height();
+        surface.setSize(w, h);
+        const QList<FrameOp> frame = inputAreaFrame(border_.Appearance(), border_.BorderStyle(), border_.BorderEffect(),
+                                                    capWidth_, w, h, backColor_);
+        for (const FrameOp& op : frame) {
+            switch (op.op) {
+            case draw::Op::LineTo: surface.LineTo(op.x2, op.y2, op.color); break;
+            case draw::Op::Rectangle: surface.Rectangle(op.x1, op.y1, op.x2, op.y2, op.color); break;
+            default: surface.Line(op.x1, op.y1, op.x2, op.y2, op.color); break;
+            }
+        }
+        if (!captionPrinted(caption_, capWidth_))
+            return;
+        surface.setFont(font_);
+        surface.setForeColor(foreColor_);
+        const QPointF at = captionOrigin(capAlignment_, capWidth_, surface.TextWidth(caption_),
+                                         surface.TextHeight(caption_), surface.ScaleHeight());
+        surface.setCurrentX(at.x());
+        surface.setCurrentY(at.y());
+        surface.Print(caption_);
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace orx::tools
