@@ -2,7 +2,9 @@
 
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
+#include "platform/basic/Currency.h"
 #include "platform/host/UserControl.h"
+#include "tools/currency/ORXCurrencies.h"
 #include "tools/common/Frames.h"
 
 #include <QImage>
@@ -121,6 +123,7 @@ public:
     Q_PROPERTY(QVariant ComboKey READ ComboKey WRITE setComboKey DESIGNABLE false)
     Q_PROPERTY(int ComboNewIndex READ ComboNewIndex)
     Q_PROPERTY(ORXTX_ComboType_Constants ComboType READ ComboType WRITE setComboType)
+    Q_PROPERTY(orx::tools::ORXCurrencies* Currencies READ Currencies WRITE setCurrencies DESIGNABLE false)
     Q_PROPERTY(QString CurrencyDisplayCapt READ CurrencyDisplayCapt WRITE setCurrencyDisplayCapt)
     Q_PROPERTY(QString DataIndex READ DataIndex DESIGNABLE false)
     Q_PROPERTY(QString DataName READ DataName DESIGNABLE false)
@@ -239,6 +242,8 @@ public:
     int ComboNewIndex() const;
     ORXTX_ComboType_Constants ComboType() const { return ORXTX_ComboType_Constants(comboType_); }
     void setComboType(ORXTX_ComboType_Constants value);  // TextBoxFeatures.cpp
+    ORXCurrencies* Currencies() const { return currencies_; }  // TextBoxCurrency.cpp
+    void setCurrencies(ORXCurrencies* collection);
     QString CurrencyDisplayCapt() const { return currencyDisplayCapt_; }
     void setCurrencyDisplayCapt(const QString& text);
     QString DataIndex() const { return dataIndex_; }
@@ -352,6 +357,8 @@ public:
 
     // ---- Methods ----
     Q_INVOKABLE void Clear();                                                       // TextBoxDisplay.cpp
+    Q_INVOKABLE orx::basic::Currency ChangeCurrency(const QString& FromCurrency, const QString& ToCurrency,
+                                                    orx::basic::Currency Value);  // TextBoxCurrency.cpp
     Q_INVOKABLE void ComboAddItem(const QVariant& Item, const QVariant& ItemKey = QVariant(), int Index = 0);
     Q_INVOKABLE void ComboClear();
     Q_INVOKABLE void ComboRemoveItem(int Index);
@@ -479,6 +486,21 @@ private:
     void centreSpinBar();
     void applyCheckBoxClick();
 
+    // TextBoxCurrency.cpp
+    // The drop-down lists the catalogue's currencies from the second record
+    // on (the first is the regional default) and hands the pick back here.
+    void FillCurrencyList();
+    void ApplyCurrencyChoice(const QVariant& choice);
+    void InitCurrencies();
+    QString ApplyCurrencySelection();
+    void adjustCharacterTable(int decimals);
+    basic::Currency ConvertCurrency(const QString& FromCurrency, const QString& ToCurrency, basic::Currency Value,
+                                    bool ReportMissing);
+    QString currencyDisplayText(const QString& value);
+    QString currencySymbol() const;
+    void applyCurrencyLayout(const QString& pattern);
+    void showCurrentCurrency();
+
     // TextBoxLayout.cpp
     void setUpSideWidgets();  // the spin, list and check box signals, once
     bool resizing_ = false;
@@ -493,6 +515,12 @@ private:
     void pickListRow();
     void listTypeStep(bool next);
     bool checkBoxFocusEvent(QEvent* event);
+
+    // TextBoxPresets.cpp
+    void savePresets();
+    void loadPresets(bool announce);
+    void resetPresets();
+    void readPresets();
 
     // Constituent widgets.
     QPushButton* ORX_CM_TX_INT_Left = nullptr;
@@ -578,6 +606,9 @@ private:
     bool SpinArmed = true;
     QString DisplayCurrency;
     QString DefaultCurrencyName;
+    QString StoredSelCurrency;
+    QPointer<ORXCurrencies> currencies_;
+    QString displayFailure_;  // why the last display conversion fell back
     QPointer<ORXList> ComboList;
 
     bool editing_ = false;

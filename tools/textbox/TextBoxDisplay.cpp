@@ -82,6 +82,7 @@ void ORXTextBox::ApplyTemplate(bool relayout)
     updateSideButtons();
     if (relayout)
         placeWidgets();
+    InitCurrencies();
     recomputeRawText();
     lastText_ = text_;
     modified_ = false;
@@ -119,7 +120,9 @@ void ORXTextBox::RefreshDisplay()
         SF_Caption->setText(QString(value.size(), passwordChar_.at(0)));
         formattedText_ = value;
     } else {
-        SF_Caption->setText(errorFlag_ ? errorDesc_ : displayText(template_, value, layout_, sharedSeparators()));
+        SF_Caption->setText(errorFlag_                   ? errorDesc_
+                            : template_ == tpl::Currency ? currencyDisplayText(value)
+                                                         : displayText(template_, value, layout_, sharedSeparators()));
         formattedText_ = SF_Caption->text();
     }
     // A blanked control shows nothing, whatever its value.
@@ -181,6 +184,12 @@ void ORXTextBox::setRawText(const QVariant& raw)
 
 QVariant ORXTextBox::BoundText() const
 {
+    // A data source takes the bare amount.
+    if (template_ == tpl::Currency && basic::isStringValue(boundText_)) {
+        const QString symbol = currencySymbol();
+        if (!symbol.isEmpty())
+            return QString(boundText_.toString()).remove(symbol);
+    }
     return boundText_;
 }
 
@@ -225,11 +234,6 @@ void ORXTextBox::LetDate(int Format, const QString& Value)
     if (!isValidDate(expanded, Format))
         return;
     setText(internalDate(dateInOrder(expanded, Format), template_));
-}
-
-void ORXTextBox::Refresh()
-{
-    RefreshDisplay();
 }
 
 void ORXTextBox::SystemSettingRefresh()

@@ -103,6 +103,7 @@ void ORXTextBox::createWidgets()
         b->setFocusPolicy(Qt::NoFocus);
         b->hide();
     }
+    connect(ORX_CM_TX_INT_Left, &QPushButton::clicked, this, [this] { showCurrentCurrency(); });
     LB_Combo->hide();
     VS_Spin->setFocusPolicy(Qt::NoFocus);
     VS_Spin->hide();
@@ -405,40 +406,7 @@ void ORXTextBox::setIfErrUndo(bool on)
     PropertyChanged(QStringLiteral("IfErrUndo"));
 }
 
-// The three design-time commands act on the preset file; at run time they
-// are refused, and they always read false.
-bool ORXTextBox::LoadTemplateSettings() const
-{
-    refuseAtRunTime("LoadTemplateSettings");
-    return false;
-}
-
-void ORXTextBox::setLoadTemplateSettings(bool)
-{
-    refuseAtRunTime("LoadTemplateSettings");
-}
-
-bool ORXTextBox::ResetSettings() const
-{
-    refuseAtRunTime("ResetSettings");
-    return false;
-}
-
-void ORXTextBox::setResetSettings(bool)
-{
-    refuseAtRunTime("ResetSettings");
-}
-
-bool ORXTextBox::SaveSettings() const
-{
-    refuseAtRunTime("SaveSettings");
-    return false;
-}
-
-void ORXTextBox::setSaveSettings(bool)
-{
-    refuseAtRunTime("SaveSettings");
-}
+// SaveSettings, LoadTemplateSettings, ResetSettings: TextBoxPresets.cpp.
 
 bool ORXTextBox::Locked() const
 {
@@ -489,19 +457,6 @@ void ORXTextBox::setShowFocusRect(bool on)
         return;
     showFocusRect_ = on;
     PropertyChanged(QStringLiteral("ShowFocusRect"));
-}
-
-void ORXTextBox::setShowSymbolCurrency(bool on)
-{
-    showSymbolCurrency_ = on;
-    RefreshDisplay();
-    PropertyChanged(QStringLiteral("ShowSymbolCurrency"));
-}
-
-void ORXTextBox::setSelCurrency(const QString& name)
-{
-    selCurrency_ = name;
-    PropertyChanged(QStringLiteral("SelCurrency"));
 }
 
 void ORXTextBox::setSelTextAuto(bool on)
@@ -555,12 +510,6 @@ void ORXTextBox::setUnique(bool on)
 {
     unique_ = on;
     PropertyChanged(QStringLiteral("Unique"));
-}
-
-void ORXTextBox::setUseDefaultCurrency(bool on)
-{
-    useDefaultCurrency_ = on;
-    PropertyChanged(QStringLiteral("UseDefaultCurrency"));
 }
 
 void ORXTextBox::setUseNullValueDefault(bool on)
@@ -685,7 +634,8 @@ void ORXTextBox::InitProperties()
     unique_ = false;
     template_ = ORXTX_String;
 
-    ApplyTemplate(false);
+    // The presets file may set any of these, the template included.
+    readPresets();
     applyColours();
     applyFont();
     updateSideButtons();
@@ -802,13 +752,14 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     ifErrUndo_ = readBool("IfErrUndo", true);
     allowNothing_ = readBool("AllowNothing", true);
 
-    // The currency collection and its selection arrive with the currency
-    // catalogue; the selected name is kept as saved.
+    InitCurrencies();
     if (template_ == ORXTX_Currency) {
-        selCurrency_ = readText("SelCurrency");
-        applyMaxLength(maxLengthFromLayout(layout_, MaxLength()));
+        selCurrency_ = readText("SelCurrency", ORXCurrencies::SystemCurrencyName());
+        StoredSelCurrency = selCurrency_;
+        applyCurrencyLayout(ApplyCurrencySelection());
     } else {
         selCurrency_.clear();
+        StoredSelCurrency.clear();
     }
 
     lockSize_ = readInt("LockSize", ORXTX_No_Locked);
@@ -919,8 +870,11 @@ void ORXTextBox::WriteProperties(host::PropertyBag& bag)
     put("IfErrMess", ifErrMess_, true);
     put("IfErrUndo", ifErrUndo_, true);
     put("AllowNothing", allowNothing_, true);
-    if (template_ == ORXTX_Currency && (DefaultCurrencyName.isEmpty() || !useDefaultCurrency_))
-        put("SelCurrency", selCurrency_, empty);
+    // The designed selection, never the per-user default that may stand in
+    // for it at run time, and kept even when that default is not in the
+    // catalogue.
+    if (template_ == ORXTX_Currency)
+        put("SelCurrency", StoredSelCurrency, ORXCurrencies::SystemCurrencyName());
     put("LockSize", lockSize_, 0);
     put("MinValue", minValue_, empty);
     put("MaxValue", maxValue_, empty);

@@ -44,7 +44,7 @@ TEST_F(TextBoxModel, ApplyingATemplateSetsValueAndForms)
     const Case cases[] = {
         {TB::ORXTX_String, "Text1", "Text1", "Text1", 0, 0},
         {TB::ORXTX_Numeric, "12345", "12.345", "12345", 1, 5},
-        {TB::ORXTX_Currency, "12345", "12.345", "12345", 1, 15},
+        {TB::ORXTX_Currency, "12345", "€ 12.345,00", "12345", 1, 11},  // the regional currency's pattern
         {TB::ORXTX_Percent, "50%", "50,00%", "0,5", 1, 9},
         {TB::ORXTX_Day_Month_Year, "15/06/2010", "15/06/2010", "15/06/2010", 2, 10},
         {TB::ORXTX_Month_Year, "06/2010", "06/2010", "06/2010", 2, 7},
@@ -139,7 +139,7 @@ TEST_F(TextBoxModel, LayoutRules)
         {TB::ORXTX_Numeric, "#,##0.", "#,##0.", "12.345"},
         {TB::ORXTX_String, ">", ">", "TEXT1"},
         {TB::ORXTX_Day_Month_Year, "yyyy", "dd/mm/yyyy", "15/06/2010"},
-        {TB::ORXTX_Currency, "0.00", "#,##0;-#,##0", "12.345"},
+        {TB::ORXTX_Currency, "0.00", "\\€ #,##0.00;\\€ -#,##0.00", "€ 12.345,00"},
     };
     for (const Case& c : cases) {
         if (int(tb->Template()) != c.templ)

@@ -57,7 +57,7 @@ TEST_F(TextBoxTyping, EachTemplateUnderItalianSettings)
         {TB::ORXTX_Numeric, "12,5", "12,5", "13", "12,5", "12,5"},
         {TB::ORXTX_Numeric, "123456", "12345", "12.345", "12345", "12345"},  // the layout allows five
         {TB::ORXTX_Numeric, "-12", "-12", "-12", "-12", "-12"},
-        {TB::ORXTX_Currency, "1234.56", "1235", "1.235", "1235", "1235"},
+        {TB::ORXTX_Currency, "1234.56", "1234,56", "€ 1.234,56", "1234,56", "1234,56"},
         {TB::ORXTX_Percent, "12,5", "12,5%", "12,50%", "0,125", "0,125"},
         {TB::ORXTX_Day_Month_Year, "311203", "31/12/2003", "31/12/2003", days(2003, 12, 31), "31/12/2003"},
         {TB::ORXTX_Month_Day_Year, "123103", "12/31/2003", "12/31/2003", days(2003, 12, 31), "12/31/2003"},
@@ -80,7 +80,7 @@ TEST_F(TextBoxTyping, EachTemplateUnderUnitedStatesSettings)
     const TemplateCase cases[] = {
         {TB::ORXTX_Numeric, "12.5", "12.5", "13", "12.5", "12.5"},
         {TB::ORXTX_Numeric, "1234", "1234", "1,234", "1234", "1234"},
-        {TB::ORXTX_Currency, "1234.4", "1234", "1,234", "1234", "1234"},
+        {TB::ORXTX_Currency, "1234.4", "1234.40", "$ 1,234.40", "1234.40", "1234.40"},
         {TB::ORXTX_Percent, "12.5", "12.5%", "12.50%", "0.125", "0.125"},
         {TB::ORXTX_Day_Month_Year, "010130", "01/01/1930", "01/01/1930", days(1930, 1, 1), "01/01/1930"},
         {TB::ORXTX_Month_Day_Year, "03/04/05", "03/04/2005", "03/04/2005", days(2005, 3, 4), "03/04/2005"},
