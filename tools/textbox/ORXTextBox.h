@@ -500,6 +500,7 @@ private:
     QString currencySymbol() const;
     void applyCurrencyLayout(const QString& pattern);
     void showCurrentCurrency();
+    void dropFeaturesBesideCurrency();
 
     // TextBoxLayout.cpp
     void setUpSideWidgets();  // the spin, list and check box signals, once

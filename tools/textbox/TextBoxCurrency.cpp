@@ -5,6 +5,7 @@
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Numbers.h"
+#include "platform/basic/Variant.h"
 #include "platform/host/Services.h"
 #include "tools/common/Library.h"
 #include "tools/common/SettingsFiles.h"
@@ -14,6 +15,7 @@
 #include "tools/textbox/LibraryState.h"
 #include "tools/textbox/Templates.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -267,8 +269,16 @@ QString ORXTextBox::currencySymbol() const
 
 void ORXTextBox::FillCurrencyList()
 {
+    DropDownState& st = dropDownState();
+    st.ListFilling = true;
+    // Only a name picked from this filling counts, never an earlier pick.
+    st.ListChoice = basic::nullVariant();
     const QSignalBlocker quiet(LB_Combo);
     LB_Combo->clear();
+    struct Filled {
+        DropDownState& st;
+        ~Filled() { st.ListFilling = false; }
+    } filled{st};
     if (!currencies_)
         return;
     const QString wanted = DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency;
@@ -289,7 +299,7 @@ void ORXTextBox::FillCurrencyList()
 
 void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
 {
-    if (!choice.isValid() || choice.isNull())
+    if (basic::isNull(choice) || basic::isEmpty(choice))
         return;
     const QString name = choice.toString();
     ORX_CM_TX_INT_Right->setToolTip(name);
@@ -307,6 +317,22 @@ void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
         displayFailure_.clear();
         host::MsgBox(why, host::mb::Exclamation, currencyDisplayCapt_);
     }
+}
+
+// The currency buttons take the places of the check box, the item list's
+// button and the spin bar; only a Currency box has them.
+void ORXTextBox::dropFeaturesBesideCurrency()
+{
+    if (template_ != tpl::Currency) {
+        handleCurrencyChanges_ = false;
+        return;
+    }
+    if (!handleCurrencyChanges_)
+        return;
+    checkBoxVisible_ = false;
+    CK_Selected->hide();
+    comboButtonVisible_ = false;
+    spinButtons_ = false;
 }
 
 void ORXTextBox::showCurrentCurrency()

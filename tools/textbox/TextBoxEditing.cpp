@@ -289,6 +289,8 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
         setBlanked(true);
         return true;
     }
+    if (k == Qt::Key_Down && ctrl && handleCurrencyChanges_)
+        showCurrentCurrency();
     // The spin bar grows downwards: a larger value is a step down.
     if (k == Qt::Key_Down && ctrl && !handleCurrencyChanges_ && spinButtons_) {
         VS_Spin->setValue(VS_Spin->value() + 1);

@@ -233,6 +233,7 @@ void ORXTextBox::setHandleCurrencyChanges(bool on)
     placeWidgets();
     PropertyChanged(QStringLiteral("HandleCurrencyChanges"));
 }
+    dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
 
 // ---- Spin --------------------------------------------------------------------
 
