@@ -220,6 +220,10 @@ void ORXTextBox::setComboType(ORXTX_ComboType_Constants value)
 {
     comboType_ = value;
     if (value == ORXTX_List_Type) {
+        // The first item is shown and also selected, so the key steps and
+        // the list start from the item the user sees.
+        if (ComboCount() > 0)
+            comboList()->setListIndex(1);
         setText(ComboCount() > 0 ? comboList()->List(1) : QVariant(QString()));
         showFocusRect_ = true;
     }
@@ -229,11 +233,11 @@ void ORXTextBox::setComboType(ORXTX_ComboType_Constants value)
 void ORXTextBox::setHandleCurrencyChanges(bool on)
 {
     handleCurrencyChanges_ = on;
+    dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
     updateSideButtons();
     placeWidgets();
     PropertyChanged(QStringLiteral("HandleCurrencyChanges"));
 }
-    dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
 
 // ---- Spin --------------------------------------------------------------------
 
