@@ -3,15 +3,24 @@
 #include "apps/demo/DemoWindow.h"
 #include "platform/basic/Regional.h"
 #include "platform/basic/Variant.h"
+#include "platform/host/Extender.h"
 #include "platform/host/Form.h"
 #include "platform/host/Services.h"
+#include "tools/common/Library.h"
 #include "tools/textbox/ORXTextBox.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextStream>
+
+#include <functional>
 
 using namespace orx;
 using tools::ORXTextBox;
@@ -55,6 +64,21 @@ void configure(ORXTextBox* box, const Entry& e)
         box->setMinValue(QStringLiteral("10"));
 }
 
+// An amount held in Lire, shown in the currency picked from its list; the
+// catalogue is the sample beside the library (copied there once).
+constexpr const char* kCurrencyBox = "PriceLire";
+
+void configureCurrency(ORXTextBox* box)
+{
+    const QString catalogue = tools::App().path() + QStringLiteral("/ORXCurrency.INI");
+    if (!QFile::exists(catalogue))
+        QFile::copy(QDir::cleanPath(QStringLiteral(__FILE__ "/../../../samples/ORXCurrency.INI")), catalogue);
+    box->setTemplate(ORXTextBox::ORXTX_Currency);
+    box->setSelCurrency(QStringLiteral("Lira"));
+    box->setHandleCurrencyChanges(true);
+    box->setText(QStringLiteral("193627"));
+}
+
 constexpr double kRow = 450, kLeft = 240, kCaptionWidth = 2700, kBoxWidth = 2400, kHeight = 330;
 
 QString shown(const QVariant& v)
@@ -81,6 +105,13 @@ std::unique_ptr<QWidget> makeTextBoxForm()
         configure(box, e);
         top += kRow;
     }
+    auto* caption = new QLabel(QStringLiteral("Currency, with its list"), form.get());
+    host::setTwipGeometry(caption, {kLeft, top, kCaptionWidth, kHeight});
+    auto* currency = new ORXTextBox();
+    form->placeControl(currency, QStringLiteral("ORX_Tools_OCXs.ORXTextBox"), QLatin1String(kCurrencyBox),
+                       {kLeft + kCaptionWidth, top, kBoxWidth, kHeight});
+    configureCurrency(currency);
+    top += kRow;
     form->resize(host::pixelsFromTwipsX(2 * kLeft + kCaptionWidth + kBoxWidth), host::pixelsFromTwipsY(top + kLeft));
     return form;
 }
@@ -108,7 +139,7 @@ bool runTextBoxDemo(QWidget& form)
     int i = 0;
     for (host::UserControl* control : hostForm->controls()) {
         auto* box = qobject_cast<ORXTextBox*>(control);
-        if (!box)
+        if (!box || box->extender()->name() == QLatin1String(kCurrencyBox))
             continue;
         const Entry& e = kEntries[i++];
         box->SystemSettingRefresh();
@@ -125,6 +156,35 @@ bool runTextBoxDemo(QWidget& form)
                    .arg(shown(box->Text()), box->FormattedText(), shown(box->RawText()), shown(box->BoundText()));
         for (const host::RecordingMessageService::Message& m : messages.messages)
             out << "      message: " << QString(m.text).replace(QLatin1Char('\n'), QStringLiteral(" | ")) << "\n";
+    }
+    // The currency box: the display currency picked through its own list.
+    for (host::UserControl* control : hostForm->controls()) {
+        auto* box = qobject_cast<ORXTextBox*>(control);
+        if (!box || box->extender()->name() != QLatin1String(kCurrencyBox))
+            continue;
+        configureCurrency(box);
+        out << QStringLiteral("  Currency box: Text=%1 in %2, shown %3\n")
+                   .arg(shown(box->Text()), box->SelCurrency(), box->FormattedText());
+        QString offered;
+        std::function<void()> pick = [&] {
+            QListWidget* list = box->comboListBox();
+            if (!list->isVisible()) {
+                QTimer::singleShot(10, pick);
+                return;
+            }
+            for (int row = 0; row < list->count(); ++row)
+                offered += (row ? QStringLiteral(", ") : QString()) + list->item(row)->text();
+            const QList<QListWidgetItem*> euro = list->findItems(QStringLiteral("Euro"), Qt::MatchExactly);
+            if (!euro.isEmpty())
+                list->setCurrentItem(euro.front());
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        QTimer::singleShot(0, pick);
+        QTest::mouseClick(box->dropDownButton(), Qt::LeftButton);
+        QApplication::processEvents();
+        out << QStringLiteral("      list offers %1; picked %2: shown %3 (Text still %4 in %5)\n")
+                   .arg(offered, box->dropDownButton()->toolTip(), box->FormattedText(), shown(box->Text()),
+                        box->SelCurrency());
     }
     out.flush();
     delete away;
