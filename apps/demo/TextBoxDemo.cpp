@@ -112,6 +112,36 @@ std::unique_ptr<QWidget> makeTextBoxForm()
                        {kLeft + kCaptionWidth, top, kBoxWidth, kHeight});
     configureCurrency(currency);
     top += kRow;
+    // The finished control's own parts: a painted caption in a Pop frame, a
+    // spin box, a combo-type and a list-type drop-down, and a check box.
+    auto addLook = [&](const char* name, int templ) {
+        auto* box = new ORXTextBox();
+        form->placeControl(box, QStringLiteral("ORX_Tools_OCXs.ORXTextBox"), QLatin1String(name),
+                           {kLeft, top, kCaptionWidth + kBoxWidth, kHeight + 45});
+        box->setTemplate(ORXTextBox::ORXTX_Template_Constants(templ));
+        box->setCapWidth(float(kCaptionWidth));
+        box->setCapAlignment(ORXTextBox::ORXTX_MiddleLeft_CaptAlign);
+        top += kRow + 45;
+        return box;
+    };
+    ORXTextBox* spin = addLook("SpinDays", ORXTextBox::ORXTX_Day_Month_Year);
+    spin->setCaption(QStringLiteral("Spin, a day a click"));
+    spin->setBorderEffect(orx::tools::ORXTX::ORXTX_Pop_Frame);
+    spin->setSpinButtons(true);
+    spin->setText(QStringLiteral("31/01/2003"));
+    for (const char* name : {"ComboColour", "ListColour"}) {
+        ORXTextBox* list = addLook(name, ORXTextBox::ORXTX_String);
+        const bool pickOnly = QLatin1String(name) == QLatin1String("ListColour");
+        list->setCaption(pickOnly ? QStringLiteral("Pick-only list") : QStringLiteral("Combo, type or pick"));
+        list->setComboItems(QStringLiteral("Red|Green|Blue"));
+        list->setComboButtonVisible(true);
+        list->setComboType(pickOnly ? ORXTextBox::ORXTX_List_Type : ORXTextBox::ORXTX_Combo_Type);
+    }
+    ORXTextBox* checked = addLook("CheckedAmount", ORXTextBox::ORXTX_Numeric);
+    checked->setCaption(QStringLiteral("With a check box"));
+    checked->setNullText(QStringLiteral("0"));
+    checked->setCheckBoxVisible(true);
+    checked->setText(QStringLiteral("42"));
     form->resize(host::pixelsFromTwipsX(2 * kLeft + kCaptionWidth + kBoxWidth), host::pixelsFromTwipsY(top + kLeft));
     return form;
 }
@@ -139,7 +169,7 @@ bool runTextBoxDemo(QWidget& form)
     int i = 0;
     for (host::UserControl* control : hostForm->controls()) {
         auto* box = qobject_cast<ORXTextBox*>(control);
-        if (!box || box->extender()->name() == QLatin1String(kCurrencyBox))
+        if (!box || box->extender()->name() == QLatin1String(kCurrencyBox) || i >= int(std::size(kEntries)))
             continue;
         const Entry& e = kEntries[i++];
         box->SystemSettingRefresh();
