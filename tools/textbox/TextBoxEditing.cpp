@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace orx::tools {
 
@@ -406,7 +407,9 @@ bool ORXTextBox::labelMouse(QEvent* event)
             if (st.ListOpen && st.Owner == this)
                 closeList(true);
             else if (ComboCount() > 0)
-                OpenList();
+                // Opened once the press is over, so the list's wait does not
+                // run inside the press and the release reaches the label.
+                QTimer::singleShot(0, this, [this] { OpenList(); });
             return true;
         }
         labelPressed_ = true;
@@ -425,7 +428,16 @@ bool ORXTextBox::labelMouse(QEvent* event)
     case QEvent::MouseButtonRelease:
         raiseMouse(3, static_cast<QMouseEvent*>(event));
         return true;
-    case QEvent::MouseButtonDblClick: Q_EMIT DblClick(); return true;
+    case QEvent::MouseButtonDblClick:
+        // A quick second press on a pick-only list's label still closes
+        // (or opens) its list.
+        if (pickOnlyList()) {
+            const DropDownState& st = dropDownState();
+            if (st.ListOpen && st.Owner == this)
+                closeList(true);
+        }
+        Q_EMIT DblClick();
+        return true;
     default: return false;
     }
 }

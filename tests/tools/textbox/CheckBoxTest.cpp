@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QPointer>
+#include <memory>
 #include <QTimer>
 
 using namespace orx;
@@ -115,21 +117,29 @@ TEST_F(TextBoxCheckBox, HandTickOpensTheListWhenAsked)
         tb->setCheckBoxValue(true);  // by program: never opens
         EXPECT_FALSE(tb->listShowing());
         tb->setCheckBoxValue(false);
-        bool opened = false;
-        int tries = 0;
-        std::function<void()> poll = [&] {
-            if (tb->listShowing()) {
-                opened = true;
-                QTest::keyClick(tb->comboListBox(), Qt::Key_Escape);
-            } else if (++tries < 50) {
+        // Polls until the list hangs open, then leaves it; polling stops for
+        // good once the tick has been handled.
+        auto stop = std::make_shared<bool>(false);
+        auto opened = std::make_shared<bool>(false);
+        auto tries = std::make_shared<int>(0);
+        QPointer<TB> guard(tb);
+        std::function<void()> poll;
+        poll = [stop, opened, tries, guard, &poll] {
+            if (*stop || !guard)
+                return;
+            if (guard->listShowing()) {
+                *opened = true;
+                QTest::keyClick(guard->comboListBox(), Qt::Key_Escape);
+            } else if (++*tries < 50) {
                 QTimer::singleShot(0, poll);
             }
         };
         QTimer::singleShot(0, poll);
         click(tb->checkBox());
         settle();
+        *stop = true;
         EXPECT_TRUE(tb->CheckBoxValue()) << c.raise;
-        EXPECT_EQ(opened, c.opens) << c.raise;
+        EXPECT_EQ(*opened, c.opens) << c.raise;
         EXPECT_FALSE(tb->listShowing());
     }
 }
