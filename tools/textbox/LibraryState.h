@@ -25,6 +25,11 @@ struct DropDownState {
     bool ListFilling = false;
     QPointer<QWidget> Owner;
     QPointer<QEventLoop> Wait;
+    // The box whose list a focus change has just closed, until the events
+    // queued at that moment have run. A press on the box's own label gives
+    // the focus away (closing the list) before the label sees the press,
+    // which must then not open the list again.
+    QPointer<QWidget> ClosedByFocus;
 };
 DropDownState& dropDownState();
 

@@ -403,9 +403,11 @@ bool ORXTextBox::labelMouse(QEvent* event)
     case QEvent::MouseButtonPress: {
         raiseMouse(1, static_cast<QMouseEvent*>(event));
         if (pickOnlyList()) {
-            const DropDownState& st = dropDownState();
+            DropDownState& st = dropDownState();
             if (st.ListOpen && st.Owner == this)
                 closeList(true);
+            else if (st.ClosedByFocus == this)
+                st.ClosedByFocus = nullptr;  // this press closed the list already
             else if (ComboCount() > 0)
                 // Opened once the press is over, so the list's wait does not
                 // run inside the press and the release reaches the label.

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace orx::tools {
 
@@ -188,8 +189,11 @@ bool ORXTextBox::listEvent(QEvent* event)
         return false;
     }
     case QEvent::FocusOut:
-        if (open)
+        if (open) {
             closeList(true);
+            st.ClosedByFocus = this;
+            QTimer::singleShot(0, this, [] { dropDownState().ClosedByFocus = nullptr; });
+        }
         return false;
     default: return false;
     }

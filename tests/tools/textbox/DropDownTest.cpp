@@ -247,6 +247,14 @@ TEST_F(TextBoxDropDown, PickOnlyListOpensFromTheLabelAndStepsWithKeys)
     EXPECT_EQ(events({"ComboSelected"}), QStringList({"ComboSelected(Green,G,2) open"}));
     EXPECT_FALSE(tb->editField()->isVisible());
 
+    // A second press on the label closes the open list without a pick, and
+    // the list stays closed.
+    log.clear();
+    withOpenList(tb, [&] { click(tb->displayLabel()); }, [&] { click(tb->displayLabel()); });
+    settle();
+    EXPECT_FALSE(tb->listShowing());
+    EXPECT_EQ(tb->Text().toString(), "Green");
+    EXPECT_TRUE(events({"ComboSelected"}).isEmpty());
 }
 
 TEST_F(TextBoxDropDown, OneListOpenAtATime)
