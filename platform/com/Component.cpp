@@ -20,6 +20,27 @@ bool isClsidText(const QString& text)
 
 }  // namespace
 
+QUuid guid(const char* text)
+{
+    return QUuid::fromString(QLatin1String(text));
+}
+
+ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind, const QString& kindText,
+                   bool creatable, const char* eventIid)
+{
+    const QString n = QString::fromLatin1(name);
+    ClassInfo c;
+    c.name = n;
+    c.clsid = guid(clsid);
+    c.kind = kind;
+    c.kindText = kindText;
+    c.creatable = creatable;
+    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, guid(iid)};
+    if (eventIid)
+        c.eventInterface = InterfaceId{QStringLiteral("__") + n, guid(eventIid)};
+    return c;
+}
+
 const ClassInfo* TypeLibrary::find(const QString& key) const
 {
     const bool byClsid = isClsidText(key);

@@ -53,6 +53,14 @@ struct TypeLibrary {
     const ClassInfo* find(const QString& progIdOrClsidOrName) const;
 };
 
+// A class identifier or interface identifier from its text.
+QUuid guid(const char* text);
+
+// A row of a type library's class table: the default interface is named "_"
+// plus the class name, the event interface (when given) "__" plus it.
+ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind, const QString& kindText,
+                   bool creatable, const char* eventIid = nullptr);
+
 // The type libraries of the component libraries loaded in this process
 // (each registers its own when it loads).
 void registerTypeLibrary(const TypeLibrary* library);

@@ -62,6 +62,23 @@ private:
     std::atomic<int> live_{0};
 };
 
+// Fills a table row with the class as built: its meta-object, its fixed
+// dispatch identifiers and, for a class clients may create, a factory whose
+// objects the library's server counts.
+template <class T>
+void setBuilt(ClassInfo& row, QList<DispatchId> dispatchIds, Server& (*server)())
+{
+    row.metaObject = &T::staticMetaObject;
+    row.dispatchIds = std::move(dispatchIds);
+    if (row.creatable) {
+        row.create = [server]() -> QObject* {
+            auto* object = new T();
+            server().track(object);
+            return object;
+        };
+    }
+}
+
 // The shared library file that holds `symbol` (for registration).
 QString libraryPathOf(const void* symbol);
 
@@ -72,6 +89,22 @@ inline constexpr const char* TypeLibrarySymbol = "orx_TypeLibrary";
 
 // Defines the exported entry points of a component library whose Server is
 // returned by `serverFunction()` and whose table by `libraryFunction()`.
+// Defines, inside the library's namespace, `libraryFunction()` (the table
+// made once by `buildFunction()`) and `serverFunction()`, and makes the
+// table known to the process as soon as the library is loaded.
+#define ORX_DEFINE_COMPONENT_LIBRARY(libraryFunction, serverFunction, buildFunction) \
+    const orx::com::TypeLibrary& libraryFunction()                                   \
+    {                                                                                \
+        static const orx::com::TypeLibrary library = buildFunction();                \
+        return library;                                                              \
+    }                                                                                \
+    orx::com::Server& serverFunction()                                               \
+    {                                                                                \
+        static orx::com::Server server(&libraryFunction());                          \
+        return server;                                                               \
+    }                                                                                \
+    static const bool orx_library_registered = (serverFunction(), true);
+
 // The entry points share their names across libraries, so a library finds its
 // own file through a symbol of internal linkage (an exported one could
 // resolve to another library's).

@@ -10,84 +10,48 @@ namespace {
 
 using com::ClassInfo;
 using com::ClassKind;
-using com::InterfaceId;
-
-QUuid id(const char* text)
-{
-    return QUuid::fromString(QLatin1String(text));
-}
 
 ClassInfo control(const char* name, const char* clsid, const char* iid, const char* eventIid)
 {
-    const QString n = QString::fromLatin1(name);
-    ClassInfo c;
-    c.name = n;
-    c.clsid = id(clsid);
-    c.kind = ClassKind::Control;
-    c.kindText = QStringLiteral("control");
-    c.creatable = true;
-    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, id(iid)};
-    c.eventInterface = InterfaceId{QStringLiteral("__") + n, id(eventIid)};
-    return c;
+    return com::classRow(name, clsid, iid, ClassKind::Control, QStringLiteral("control"), true, eventIid);
 }
 
 ClassInfo dependent(const char* name, const char* clsid, const char* iid, const char* kindText)
 {
-    const QString n = QString::fromLatin1(name);
-    ClassInfo c;
-    c.name = n;
-    c.clsid = id(clsid);
-    c.kind = ClassKind::Class;
-    c.kindText = QString::fromLatin1(kindText);
-    c.creatable = false;
-    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, id(iid)};
-    return c;
-}
-
-// A dependent class as built: its meta-object and fixed dispatch identifiers.
-ClassInfo dependent(const char* name, const char* clsid, const char* iid, const char* kindText,
-                    const QMetaObject* metaObject, QList<com::DispatchId> dispatchIds)
-{
-    ClassInfo c = dependent(name, clsid, iid, kindText);
-    c.metaObject = metaObject;
-    c.dispatchIds = std::move(dispatchIds);
-    return c;
+    return com::classRow(name, clsid, iid, ClassKind::Class, QString::fromLatin1(kindText), false);
 }
 
 ClassInfo page(const char* name, const char* clsid, const char* iid)
 {
-    const QString n = QString::fromLatin1(name);
-    ClassInfo c;
-    c.name = n;
-    c.clsid = id(clsid);
-    c.kind = ClassKind::PropertyPage;
-    c.kindText = QStringLiteral("property page");
-    c.creatable = true;
-    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, id(iid)};
-    return c;
+    return com::classRow(name, clsid, iid, ClassKind::PropertyPage, QStringLiteral("property page"), true);
 }
 
 com::TypeLibrary build()
 {
     com::TypeLibrary lib;
     lib.name = QStringLiteral("ORX_Tools_OCXs");
-    lib.guid = id("{C5916142-CC3A-4905-BA7C-463830F93248}");
+    lib.guid = com::guid("{C5916142-CC3A-4905-BA7C-463830F93248}");
     lib.fileName = QStringLiteral("libORX_Tools.so");
     ClassInfo textBox = control("ORXTextBox", "{90FE4057-D1A2-4CAA-8CA7-5D978310AB47}",
                                 "{ED3EF88B-9A49-4936-A253-AB4B770C05A3}", "{0C9CA210-CC86-46C6-8609-9E7D124F35BB}");
-    textBox.metaObject = &ORXTextBox::staticMetaObject;
-    textBox.create = [] {
-        auto* box = new ORXTextBox;
-        ToolsServer().track(box);
-        return static_cast<QObject*>(box);
-    };
     // Text is the default member; the events are numbered 1 to 17.
-    textBox.dispatchIds = {{0, QStringLiteral("Text")}};
+    QList<com::DispatchId> textBoxIds = {{0, QStringLiteral("Text")}};
     const char* const textBoxEvents[] = {"Change", "ChangeValueFetch", "CheckBoxClick", "Click", "ComboButtonClick",
                                          "ComboSelected", "DblClick", "EndOfLine", "Invalid", "MouseDown", "MouseMove",
                                          "MouseUp", "KeyDown", "KeyEnterPressed", "KeyPress", "KeyUp", "OutOfRange"};
     for (int i = 0; i < 17; ++i)
-        textBox.dispatchIds.append({i + 1, QString::fromLatin1(textBoxEvents[i])});
+        textBoxIds.append({i + 1, QString::fromLatin1(textBoxEvents[i])});
+    com::setBuilt<ORXTextBox>(textBox, textBoxIds, &ToolsServer);
+    ClassInfo currency = dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}",
+                                   "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
+                                   "class obtained from a text box or a currency collection");
+    com::setBuilt<ORXCurrency>(currency, {{0, QStringLiteral("Name")}}, &ToolsServer);
+    ClassInfo currencies = dependent("ORXCurrencies", "{C65D7506-1806-4C8C-90B8-4E5A3A26E68F}",
+                                     "{F1CEE93A-55C8-4A18-8766-A111780BF158}", "class obtained from a text box");
+    com::setBuilt<ORXCurrencies>(currencies, {{0, QStringLiteral("Count")}}, &ToolsServer);
+    ClassInfo list = dependent("ORXList", "{306E2926-81F6-4CC1-AC04-1A13512B5F59}",
+                               "{EF94633D-7DAD-48D2-AF87-953A322B5C8B}", "class obtained from a text box");
+    com::setBuilt<ORXList>(list, {}, &ToolsServer);
     lib.classes = {
         textBox,
         control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}", "{67C42A17-B13A-42C4-B858-ED8F219F09B5}",
@@ -96,13 +60,9 @@ com::TypeLibrary build()
                 "{17B875E5-850D-4237-ADEF-F01354231E4D}"),
         control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}", "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}",
                 "{9E734EAC-4D63-4544-8542-CC02CEDE4807}"),
-        dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}", "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
-                  "class obtained from a text box or a currency collection", &ORXCurrency::staticMetaObject,
-                  {{0, QStringLiteral("Name")}}),
-        dependent("ORXCurrencies", "{C65D7506-1806-4C8C-90B8-4E5A3A26E68F}", "{F1CEE93A-55C8-4A18-8766-A111780BF158}",
-                  "class obtained from a text box", &ORXCurrencies::staticMetaObject, {{0, QStringLiteral("Count")}}),
-        dependent("ORXList", "{306E2926-81F6-4CC1-AC04-1A13512B5F59}", "{EF94633D-7DAD-48D2-AF87-953A322B5C8B}",
-                  "class obtained from a text box", &ORXList::staticMetaObject, {}),
+        currency,
+        currencies,
+        list,
         page("ORXTX_General_PPage", "{D5979A79-4AB1-44C6-A04A-CB896F3CE6EE}", "{C84DB483-5E34-4CD2-8122-F3D31CA60EA5}"),
         page("ORXTX_Appearance_PPage", "{2B97AF38-5992-45BC-BCEA-68B74E4E3DCD}", "{0662867A-831A-499F-A545-97B2298521DD}"),
         page("ORXTX_Characters_PPage", "{2BB241F9-2C71-4284-BC7A-DA12242B2476}", "{07017EA4-0C74-409A-B835-2B366C0FBFCE}"),
@@ -117,20 +77,7 @@ com::TypeLibrary build()
 
 }  // namespace
 
-const com::TypeLibrary& ToolsTypeLibrary()
-{
-    static const com::TypeLibrary library = build();
-    return library;
-}
-
-com::Server& ToolsServer()
-{
-    static com::Server server(&ToolsTypeLibrary());
-    return server;
-}
-
-// The table is known to the process as soon as the library is loaded.
-static const bool registered = (ToolsServer(), true);
+ORX_DEFINE_COMPONENT_LIBRARY(ToolsTypeLibrary, ToolsServer, build)
 
 }  // namespace orx::tools
 

@@ -11,12 +11,6 @@ namespace {
 
 using com::ClassInfo;
 using com::ClassKind;
-using com::InterfaceId;
-
-QUuid id(const char* text)
-{
-    return QUuid::fromString(QLatin1String(text));
-}
 
 using com::DispatchId;
 
@@ -33,45 +27,26 @@ QList<DispatchId> collectionIds()
 template <class T>
 void built(ClassInfo& c, QList<DispatchId> ids)
 {
-    c.metaObject = &T::staticMetaObject;
-    c.dispatchIds = std::move(ids);
-    if (c.creatable) {
-        c.create = []() -> QObject* {
-            auto* object = new T();
-            ViewReportServer().track(object);
-            return object;
-        };
-    }
+    com::setBuilt<T>(c, std::move(ids), &ViewReportServer);
 }
 
 ClassInfo requestClass(const char* name, const char* clsid, const char* iid, bool creatable)
 {
-    const QString n = QString::fromLatin1(name);
-    ClassInfo c;
-    c.name = n;
-    c.clsid = id(clsid);
-    c.kind = ClassKind::Class;
-    c.kindText = creatable ? QStringLiteral("class") : QStringLiteral("class obtained from a report request");
-    c.creatable = creatable;
-    c.defaultInterface = InterfaceId{QLatin1Char('_') + n, id(iid)};
-    return c;
+    return com::classRow(name, clsid, iid, ClassKind::Class,
+                         creatable ? QStringLiteral("class") : QStringLiteral("class obtained from a report request"),
+                         creatable);
 }
 
 com::TypeLibrary build()
 {
     com::TypeLibrary lib;
     lib.name = QStringLiteral("ORXOCX_ViewReport");
-    lib.guid = id("{982F3929-2C96-494E-8F17-30F03666BF28}");
+    lib.guid = com::guid("{982F3929-2C96-494E-8F17-30F03666BF28}");
     lib.fileName = QStringLiteral("libORXOCXViewReport.so");
 
-    ClassInfo viewer;
-    viewer.name = QStringLiteral("ORXOCXViewReport");
-    viewer.clsid = id("{556CEFD8-7240-437B-A3AC-84CB36429E65}");
-    viewer.kind = ClassKind::Control;
-    viewer.kindText = QStringLiteral("control");
-    viewer.creatable = true;
-    viewer.defaultInterface = InterfaceId{QStringLiteral("_ORXOCXViewReport"), id("{636D42FB-5570-49CC-B542-C6FC07D53EC3}")};
-    viewer.eventInterface = InterfaceId{QStringLiteral("__ORXOCXViewReport"), id("{842A37DB-7E3B-440A-B86A-186576B93B91}")};
+    const ClassInfo viewer = com::classRow("ORXOCXViewReport", "{556CEFD8-7240-437B-A3AC-84CB36429E65}",
+                                           "{636D42FB-5570-49CC-B542-C6FC07D53EC3}", ClassKind::Control,
+                                           QStringLiteral("control"), true, "{842A37DB-7E3B-440A-B86A-186576B93B91}");
 
     lib.classes = {
         requestClass("ORXDLLViewReport", "{90729BA9-6624-4747-B5CD-BA4E9E821958}", "{22C38E91-3106-4D02-8ED9-E6DE7B553DDA}", true),
@@ -162,20 +137,7 @@ com::TypeLibrary build()
 
 }  // namespace
 
-const com::TypeLibrary& ViewReportTypeLibrary()
-{
-    static const com::TypeLibrary library = build();
-    return library;
-}
-
-com::Server& ViewReportServer()
-{
-    static com::Server server(&ViewReportTypeLibrary());
-    return server;
-}
-
-// The table is known to the process as soon as the library is loaded.
-static const bool registered = (ViewReportServer(), true);
+ORX_DEFINE_COMPONENT_LIBRARY(ViewReportTypeLibrary, ViewReportServer, build)
 
 }  // namespace orx::viewreport
 
