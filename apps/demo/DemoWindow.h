@@ -10,5 +10,9 @@ class QWidget;
 // the event loop once every form is up).
 bool showOrRender(QWidget& form, const QString& name);
 
+// Saves a picture of the form as <out>/<name>.png; returns the path, or an
+// empty string when the file could not be written.
+QString saveSnapshot(QWidget& form, const QString& name);
+
 // Whether the demo runs without a display (the offscreen platform).
 bool headless();

@@ -10,6 +10,8 @@
 #include "tools/textbox/ORXTextBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 
 using namespace orx;
 using tools::ORXTextBox;
@@ -86,6 +89,70 @@ QString shown(const QVariant& v)
     if (basic::isNull(v))
         return QStringLiteral("Null");
     return v.toString();
+}
+
+ORXTextBox* boxNamed(host::Form& form, const char* name)
+{
+    return qobject_cast<ORXTextBox*>(form.control(QLatin1String(name)));
+}
+
+// Runs `whileOpen` once the box's list is showing (inside the list's wait).
+void whenListOpen(ORXTextBox* box, std::function<void()> whileOpen)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [box, whileOpen, poll] {
+        if (!box->comboListBox()->isVisible()) {
+            QTimer::singleShot(10, *poll);
+            return;
+        }
+        whileOpen();
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+// The finished control's parts, used as a user would: a click on the spin
+// bar, a drop-down list opened and picked (its picture taken while open), a
+// pick-only list stepped with Ctrl+Down, the check box unticked and ticked.
+void exerciseParts(host::Form& form, QTextStream& out)
+{
+    out << "\nThe parts of the control, used\n";
+    if (ORXTextBox* spin = boxNamed(form, "SpinDays")) {
+        const QString before = shown(spin->Text());
+        QScrollBar* bar = spin->spinBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 3));
+        QApplication::processEvents();
+        out << QStringLiteral("  spin box: %1, one click on the up arrow: %2\n").arg(before, shown(spin->Text()));
+    }
+    if (ORXTextBox* combo = boxNamed(form, "ComboColour")) {
+        QString picture;
+        whenListOpen(combo, [&] {
+            picture = saveSnapshot(*combo->window(), QStringLiteral("textbox-list"));
+            QListWidget* list = combo->comboListBox();
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QTest::mouseClick(combo->dropDownButton(), Qt::LeftButton);
+        QApplication::processEvents();
+        out << QStringLiteral("  combo list opened by its button, Down and Enter: Text=%1\n").arg(shown(combo->Text()));
+        if (!picture.isEmpty())
+            out << QStringLiteral("  the open list: %1\n").arg(picture);
+    }
+    if (ORXTextBox* pick = boxNamed(form, "ListColour")) {
+        pick->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QTest::keyClick(pick, Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(pick, Qt::Key_Up, Qt::ControlModifier);
+        out << QStringLiteral("  pick-only list, Ctrl+Up twice: Text=%1\n").arg(shown(pick->Text()));
+    }
+    if (ORXTextBox* checked = boxNamed(form, "CheckedAmount")) {
+        QCheckBox* check = checked->checkBox();
+        QTest::mouseClick(check, Qt::LeftButton);
+        QApplication::processEvents();
+        out << QStringLiteral("  check box unticked: Text=%1, shown \"%2\"\n").arg(shown(checked->Text()), checked->FormattedText());
+        QTest::mouseClick(check, Qt::LeftButton);
+        QApplication::processEvents();
+        out << QStringLiteral("  check box ticked again: Text=%1\n").arg(shown(checked->Text()));
+    }
 }
 
 }  // namespace
@@ -216,6 +283,7 @@ bool runTextBoxDemo(QWidget& form)
                    .arg(offered, box->dropDownButton()->toolTip(), box->FormattedText(), shown(box->Text()),
                         box->SelCurrency());
     }
+    exerciseParts(*hostForm, out);
     out.flush();
     delete away;
     form.hide();

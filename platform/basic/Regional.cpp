@@ -99,7 +99,13 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale& locale)
 
 RegionalSettings RegionalSettings::system()
 {
-    return fromLocale(QLocale::system());
+    // The POSIX "C" locale has no desktop regional settings of its own (its
+    // short date is "d MMM yyyy"); a desktop's default, English (United
+    // States), stands in for it.
+    const QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        return unitedStates();
+    return fromLocale(locale);
 }
 
 RegionalSettings RegionalSettings::unitedStates()

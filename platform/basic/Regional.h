@@ -34,7 +34,7 @@ struct RegionalSettings {
     // The settings of a locale. Two-digit years in the locale's short date
     // are widened to four, as the desktop's regional settings show them.
     static RegionalSettings fromLocale(const QLocale& locale);
-    // The process locale.
+    // The process locale; the "C" (POSIX) locale gives the United States set.
     static RegionalSettings system();
     // Fixed sets used by tests and examples: English (United States) and
     // Italian (Italy) as their desktop regional settings stand.

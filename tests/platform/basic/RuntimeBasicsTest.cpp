@@ -84,6 +84,15 @@ TEST(RegionalTest, LocalesGiveTheDesktopSettings)
     EXPECT_EQ(RegionalSettings::unitedStates().dayNames.first(), QStringLiteral("Sunday"));
 }
 
+TEST(RegionalTest, ThePosixLocaleGivesTheUnitedStatesSet)
+{
+    if (QLocale::system().language() != QLocale::C)
+        GTEST_SKIP() << "the process locale is not C (LANG/LC_ALL name another)";
+    const RegionalSettings s = RegionalSettings::system();
+    EXPECT_EQ(s.shortDatePattern, QStringLiteral("M/d/yyyy"));
+    EXPECT_EQ(s.dateSeparator, QStringLiteral("/"));
+}
+
 TEST(RegionalTest, ScopedSettingsAreRestored)
 {
     const QString before = regional().decimalSeparator;
