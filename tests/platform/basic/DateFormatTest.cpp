@@ -1,51 +1,16 @@
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Dates.h"
+#include "tests/platform/basic/RegionalProfiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace orx::basic;
+using orx::test::Profile;
+using orx::test::settingsOf;
+using orx::test::nameOf;
 
 namespace {
-
-enum class Profile { US, IT, ItalianDotTime, DashDates };
-
-RegionalSettings settingsOf(Profile p)
-{
-    switch (p) {
-    case Profile::US:
-        return RegionalSettings::unitedStates();
-    case Profile::IT:
-        return RegionalSettings::italian();
-    case Profile::ItalianDotTime: {
-        RegionalSettings s = RegionalSettings::italian();
-        s.timeSeparator = QStringLiteral(".");
-        s.longTimePattern = QStringLiteral("HH.mm.ss");
-        return s;
-    }
-    case Profile::DashDates: {
-        RegionalSettings s = RegionalSettings::unitedStates();
-        s.dateSeparator = QStringLiteral("-");
-        return s;
-    }
-    }
-    return {};
-}
-
-const char* nameOf(Profile p)
-{
-    switch (p) {
-    case Profile::US:
-        return "US";
-    case Profile::IT:
-        return "IT";
-    case Profile::ItalianDotTime:
-        return "IT with . time";
-    case Profile::DashDates:
-        return "US with - dates";
-    }
-    return "";
-}
 
 struct FormatCase {
     Profile profile;

@@ -1,10 +1,13 @@
 #include "platform/basic/Dates.h"
+#include "tests/platform/basic/RegionalProfiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 
 using namespace orx::basic;
+using orx::test::Profile;
+using orx::test::settingsOf;
 
 // Readable failure messages for the wall clock values.
 static void PrintTo(const QDateTime& value, std::ostream* os)
@@ -13,31 +16,6 @@ static void PrintTo(const QDateTime& value, std::ostream* os)
 }
 
 namespace {
-
-enum class Profile { US, IT, ItalianDotTime, German };
-
-RegionalSettings settingsOf(Profile p)
-{
-    switch (p) {
-    case Profile::US:
-        return RegionalSettings::unitedStates();
-    case Profile::IT:
-        return RegionalSettings::italian();
-    case Profile::ItalianDotTime: {
-        RegionalSettings s = RegionalSettings::italian();
-        s.timeSeparator = QStringLiteral(".");
-        s.longTimePattern = QStringLiteral("HH.mm.ss");
-        return s;
-    }
-    case Profile::German: {
-        RegionalSettings s = RegionalSettings::italian();
-        s.dateSeparator = QStringLiteral(".");
-        s.shortDatePattern = QStringLiteral("dd.MM.yyyy");
-        return s;
-    }
-    }
-    return {};
-}
 
 QDateTime at(int y, int m, int d, int h = 0, int n = 0, int s = 0)
 {
