@@ -52,9 +52,13 @@ struct Bench {
         static char* argv[] = {name, nullptr};
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-        static Bench bench;
-        return bench;
+        // Both live until the process ends and are never destroyed: the
+        // form's controls reach library-wide state whose own destruction
+        // order at exit is not ours to choose.
+        static QApplication* app = new QApplication(argc, argv);
+        static Bench* bench = new Bench;
+        Q_UNUSED(app);
+        return *bench;
     }
 
     orx::basic::ScopedRegional regional;
