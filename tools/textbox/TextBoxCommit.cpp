@@ -183,12 +183,12 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
         r = basic::trimSpaces(r);
         const Outcome o = validate(r, lastText, last, interactive);
         if (template_ == tpl::Currency && o == Outcome::Valid && !errorFlag_ && !Reverted) {
-            // Through the layout and back: the amount gets the currency's decimals.
-            if (const std::optional<double> n = basic::parseNumber(r)) {
+            // Through the layout and back: the amount gets the currency's
+            // decimals, and an amount left empty is nothing, 0.
+            if (const std::optional<double> n = basic::parseNumber(r))
                 r = digitsOnly(basic::formatNumber(*n, layout_), seps.decimal);
-                if (r.isEmpty())
-                    r = QStringLiteral("0");
-            }
+            if (r.isEmpty())
+                r = QStringLiteral("0");
         }
         return r;
     }

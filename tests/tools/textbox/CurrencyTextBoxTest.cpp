@@ -384,4 +384,27 @@ TEST_F(CurrencyTextBox, CatalogueFolderFromTheUserSetting)
     EXPECT_EQ(tb->Currencies(), nullptr);
 }
 
+TEST_F(CurrencyTextBox, CommitRoundsToTheCurrencysDecimals)
+{
+    useRegional(basic::RegionalSettings::italian());
+    struct Case {
+        const char* selected;
+        const char* typed;
+        const char* want;
+    } cases[] = {
+        {"Euro", "1234,567", "1234,57"},
+        {"Euro", "-5", "-5,00"},
+        {"Lira", "1234,4", "1234"},
+        {"Euro", "", "0"},  // an amount left empty is 0
+        {"Lira", "", "0"},
+    };
+    for (const Case& c : cases) {
+        TB* tb = currencyBox();
+        tb->setSelCurrency(QString::fromUtf8(c.selected));
+        tb->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(tb->Text().toString(), QString::fromUtf8(c.want)) << c.selected << " " << c.typed;
+        EXPECT_FALSE(tb->ErrorFlag()) << c.selected << " " << c.typed;
+    }
+}
+
 }  // namespace orx::test
