@@ -290,8 +290,11 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
         setBlanked(true);
         return true;
     }
-    if (k == Qt::Key_Down && ctrl && handleCurrencyChanges_)
+    // The key has done its work: the host does not see it as a KeyDown.
+    if (k == Qt::Key_Down && ctrl && handleCurrencyChanges_) {
         showCurrentCurrency();
+        return true;
+    }
     // The spin bar grows downwards: a larger value is a step down.
     if (k == Qt::Key_Down && ctrl && !handleCurrencyChanges_ && spinButtons_) {
         VS_Spin->setValue(VS_Spin->value() + 1);
