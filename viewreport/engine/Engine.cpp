@@ -277,7 +277,7 @@ void CopyRequest(ORXDLLViewReport& source, ORXDLLViewReport& target)
     printOptions->setCopies(source.PrintOptions()->Copies());
     printOptions->setPrinterName(source.PrintOptions()->PrinterName());
     printOptions->setSilent(source.PrintOptions()->Silent());
-    target.setReportName(source.ReportName());
+    target.copyReportName(source.ReportName());
     target.setReportWithData(source.ReportWithData());
     target.setRecordset(source.Recordset());
     target.setWaitUnload(source.WaitUnload());

@@ -56,6 +56,10 @@ public:
     QString ReportName() const { return reportName_; }
     // Stored without a final ".RPT" (StripReportExtension).
     void setReportName(const QString& name);
+    // Library-internal: a name as another request already stores it. The
+    // extension rule is not applied twice, or "Q1.RPT.RPT" would be checked
+    // as Q1.RPT.RPT and run as Q1.RPT.
+    void copyReportName(const QString& storedName) { reportName_ = storedName; }
     bool ReportWithData() const { return reportWithData_; }
     void setReportWithData(bool on) { reportWithData_ = on; }
     // Stored, returned and cleared; a run does not apply it.

@@ -160,6 +160,39 @@ TEST_F(ViewerControl, ForwardedPropertiesReadAndWriteTheRequest)
         EXPECT_TRUE(mo->property(mo->indexOfProperty(shown)).isDesignable()) << shown;
 }
 
+// The control keeps a report name as a request does: one final ".RPT" goes,
+// so the control opens the same file as a request given the same name.
+TEST_F(ViewerControl, ReportNamesLoseOneFinalExtensionAsOnTheRequest)
+{
+    ORXOCXViewReport* c = placeViewer();
+    const struct {
+        const char* given;
+        const char* stored;
+    } cases[] = {
+        {"/r/Sales.RPT", "/r/Sales"},      {"Sales.rpt", "Sales"},   {"Sales.RPT.RPT", "Sales.RPT"},
+        {"Sales.rpt.Rpt", "Sales.rpt"},    {".RPT", ".RPT"},         {"Sales", "Sales"},
+        {"Sales.RPTX", "Sales.RPTX"},      {"", ""},
+    };
+    for (const auto& k : cases) {
+        const QString given = QString::fromUtf8(k.given);
+        c->setReportName(given);
+        ORXDLLViewReport request;
+        request.setReportName(given);
+        EXPECT_EQ(c->ReportName(), QString::fromUtf8(k.stored)) << k.given;
+        EXPECT_EQ(c->ReportName(), request.ReportName()) << k.given;
+    }
+
+    // Both files exist: the one named in full is run.
+    reportFile(QStringLiteral("Q1"));
+    const QString doubled = reportFile(QStringLiteral("Q1.RPT"));
+    rt().addReport(QStringLiteral("Q1.RPT.RPT"), rec::ReportScript{});
+    c->setReportName(doubled + QStringLiteral(".RPT"));
+    log().clear();
+    c->Show();
+    EXPECT_EQ(log().matching(QStringLiteral("Application.OpenReport")),
+              QStringList{QStringLiteral("Application.OpenReport(\"%1.RPT\", 1)").arg(doubled)});
+}
+
 TEST_F(ViewerControl, SwitchesReachTheViewerAndNotifyTheHost)
 {
     ORXOCXViewReport* c = placeViewer();

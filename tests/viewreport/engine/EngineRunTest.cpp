@@ -496,6 +496,11 @@ TEST_F(EngineRun, ReportFilesAreFoundByExactNameThenByExtensionInAnyCase)
         {{"Sales.RPT"}, "Sal?s", nullptr},
         {{"Sal*.RPT"}, "Sal*", "Sal*.RPT"},                  // ... only themselves
         {{}, "Dir", nullptr},                                // a folder named Dir.RPT is not a report
+        // The extension is cut once, when the name is given: the run opens
+        // the file the check found, not the name cut a second time.
+        {{"Q1.RPT", "Q1.RPT.RPT"}, "Q1.RPT.RPT", "Q1.RPT.RPT"},
+        {{"Q1.RPT"}, "Q1.RPT.RPT", nullptr},
+        {{"Q1.RPT", "Q1.RPT.RPT"}, "Q1.rpt", "Q1.RPT"},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -616,7 +621,7 @@ TEST_F(EngineRun, CopyRequestCopiesThroughTheTargetsRules)
     source.PrintOptions()->setCopies(3);
     source.PrintOptions()->setPrinterName(QStringLiteral("HP"));
     source.PrintOptions()->setSilent(false);
-    source.setReportName(QStringLiteral("R"));
+    source.setReportName(QStringLiteral("R.RPT.RPT"));
     source.setReportWithData(true);
     source.setRecordset(&rs2);
     source.setWaitUnload(true);
@@ -641,7 +646,7 @@ TEST_F(EngineRun, CopyRequestCopiesThroughTheTargetsRules)
     EXPECT_EQ(target.PrintOptions()->Copies(), 3);
     EXPECT_EQ(target.PrintOptions()->PrinterName(), QStringLiteral("HP"));
     EXPECT_FALSE(target.PrintOptions()->Silent());
-    EXPECT_EQ(target.ReportName(), QStringLiteral("R"));
+    EXPECT_EQ(target.ReportName(), QStringLiteral("R.RPT")) << "copied as stored, not cut again";
     EXPECT_TRUE(target.ReportWithData());
     EXPECT_EQ(target.Recordset(), &rs2);
     EXPECT_TRUE(target.WaitUnload());
