@@ -470,3 +470,36 @@ TEST_F(TextBoxModel, FormFileRoundTrip)
     EXPECT_EQ(loaded->Layout(), "dd/mm/yyyy");
     EXPECT_EQ(loaded->displayLabel()->text(), "31/12/2003");
 }
+
+// Loading applies Blanked only when it changes something: passing an
+// unblanked box through the setter would enable the drop-down button and
+// tick the check box against what was saved, and commit the saved value
+// with a message box before the form is even shown.
+TEST_F(TextBoxModel, LoadingKeepsWhatAnUnblankedBoxSaved)
+{
+    struct Case {
+        const char* key;
+        bool stored;
+        const char* property;
+        bool want;
+    } cases[] = {
+        {"ComboButtonEnabled", false, "ComboButtonEnabled", false},
+        {"CheckBoxValue", false, "CheckBoxValue", false},
+        {"CheckBoxEnabled", false, "ComboButtonEnabled", true},  // read as saved: each key its own
+    };
+    for (const Case& c : cases) {
+        host::PropertyBag bag;
+        bag.WriteProperty("Template", int(TB::ORXTX_Numeric), 0);
+        bag.WriteProperty("Text", QStringLiteral("abc"), QString());
+        bag.WriteProperty("CheckBoxVisible", true, false);
+        bag.WriteProperty("ComboButtonVisible", true, false);
+        bag.WriteProperty(QLatin1String(c.key), c.stored, !c.stored);
+        TB* tb = box(TB::ORXTX_String, QStringLiteral("Loaded%1").arg(form().controls().size()));
+        messages().messages.clear();
+        tb->ReadProperties(bag);
+        EXPECT_EQ(tb->property(c.property).toBool(), c.want) << c.key;
+        EXPECT_EQ(tb->checkBox()->isChecked(), tb->CheckBoxValue()) << c.key;
+        EXPECT_TRUE(messages().messages.isEmpty()) << c.key;
+        EXPECT_EQ(tb->Text().toString(), "abc") << c.key;
+    }
+}
