@@ -454,6 +454,7 @@ private:
     QString textValue() const;  // Text as a string ("" for null)
     void writeEditField(const QString& text, bool suppress);
     void applyMaxLength(int length);  // 0: no limit
+    int roomToType() const;           // characters the limit still lets the user add
 
     // TextBoxEditing.cpp
     void BeginEdit();
@@ -613,6 +614,7 @@ private:
     QPointer<ORXList> ComboList;
 
     bool editing_ = false;
+    int maxLength_ = 0;  // the limit on typing; 0 none
     bool labelPressed_ = false;
     bool inFocusChange_ = false;
 };

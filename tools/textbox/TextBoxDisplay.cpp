@@ -36,14 +36,19 @@ void ORXTextBox::writeEditField(const QString& text, bool suppress)
     SuppressChange = saved;
 }
 
+// The limit holds the user's typing and pasting only, and the control keeps
+// it itself: the edit field would cut whatever is written into it, and a
+// value a program or a data source assigns must reach it whole.
 void ORXTextBox::applyMaxLength(int length)
 {
-    // A shorter limit cuts the field's text; that is not the user changing
-    // the value, and Text keeps it.
-    const bool saved = SuppressChange;
-    SuppressChange = true;
-    EF_Text->setMaxLength(length > 0 ? length : 32767);
-    SuppressChange = saved;
+    maxLength_ = length > 0 ? length : 0;
+}
+
+int ORXTextBox::roomToType() const
+{
+    if (maxLength_ <= 0)
+        return 32767;
+    return maxLength_ - int(EF_Text->text().size() - EF_Text->selectedText().size());
 }
 
 void ORXTextBox::ReadSeparators()

@@ -354,6 +354,8 @@ bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
         pasteThroughRules(QApplication::clipboard()->text());
         return true;
     }
+    if (ascii >= 32 && roomToType() <= 0)
+        return true;  // the field is full
     if (ascii == typed)
         return false;  // the field takes the key as it is
     if (ascii < 32 || EF_Text->isReadOnly())
@@ -379,6 +381,10 @@ bool ORXTextBox::pasteThroughRules(const QString& text)
         }
         accepted += QChar(char16_t(r.keyAscii));
     }
+    // As much as the limit leaves room for.
+    accepted.truncate(qMax(0, roomToType()));
+    if (accepted.isEmpty())
+        return false;
     EF_Text->insert(accepted);
     return true;
 }
@@ -471,8 +477,7 @@ void ORXTextBox::setCharacterTable(const QString& value)
 
 int ORXTextBox::MaxLength() const
 {
-    const int n = EF_Text->maxLength();
-    return n >= 32767 ? 0 : n;
+    return maxLength_;
 }
 
 void ORXTextBox::setMaxLength(int length)

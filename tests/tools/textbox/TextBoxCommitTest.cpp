@@ -238,3 +238,29 @@ TEST_F(TextBoxCommit, NullTextGoesThroughTheTemplate)
         EXPECT_FALSE(tb->ErrorFlag());
     }
 }
+
+// The edit field's length limits typing only: a value a program assigns, or
+// a data source delivers, is kept whole.
+TEST_F(TextBoxCommit, AssignedValuesLongerThanTheFieldAreKept)
+{
+    struct Case {
+        int templ;
+        const char* layout;  // "" keeps the template's
+        const char* assigned;
+        const char* shown;
+    } cases[] = {
+        {TB::ORXTX_Numeric, "", "123456", "123.456"},
+        {TB::ORXTX_Numeric, "", "-98765", "-98.765"},
+        {TB::ORXTX_String, ">>>", "abcdef", "ABCDEF"},
+    };
+    for (const Case& c : cases) {
+        TB* tb = box(c.templ, QStringLiteral("Long%1").arg(form().controls().size()));
+        if (*c.layout)
+            tb->setLayout(QString::fromUtf8(c.layout));
+        log.clear();
+        tb->setText(QString::fromUtf8(c.assigned));
+        EXPECT_EQ(tb->Text().toString(), QString::fromUtf8(c.assigned)) << c.assigned;
+        EXPECT_EQ(tb->displayLabel()->text(), QString::fromUtf8(c.shown)) << c.assigned;
+        EXPECT_EQ(tb->editField()->text(), QString::fromUtf8(c.assigned)) << c.assigned;
+    }
+}

@@ -256,6 +256,44 @@ TEST_F(TextBoxTyping, EndOfLineFollowsChangeAtTheLastCharacter)
     EXPECT_EQ(events({"Change", "EndOfLine"}), QStringList({"Change", "Change", "Change", "Change", "Change", "EndOfLine"}));
 }
 
+// The limit holds typing and pasting; a selection makes room.
+TEST_F(TextBoxTyping, TheLimitHoldsTypingAndPasting)
+{
+    struct Case {
+        const char* start;
+        int selectFrom;  // -1: the cursor at the end, nothing selected
+        int selectLength;
+        bool paste;
+        const char* input;
+        const char* field;
+    } cases[] = {
+        {"abcd", -1, 0, false, "xyz", "abcdx"},
+        {"abcde", -1, 0, false, "x", "abcde"},
+        {"abcde", 1, 2, false, "xyz", "axyde"},  // the selection makes room for two
+        {"abc", -1, 0, true, "xyz", "abcxy"},
+        {"abcde", -1, 0, true, "xyz", "abcde"},
+        {"abcde", 0, 5, true, "123456", "12345"},
+    };
+    for (const Case& c : cases) {
+        TB* tb = box(TB::ORXTX_String, QStringLiteral("Full%1").arg(form().controls().size()));
+        tb->setMaxLength(5);
+        tb->setText(QString::fromUtf8(c.start));
+        focus(tb);
+        if (c.selectFrom < 0)
+            tb->editField()->end(false);
+        else
+            tb->editField()->setSelection(c.selectFrom, c.selectLength);
+        if (c.paste) {
+            QApplication::clipboard()->setText(QString::fromUtf8(c.input));
+            key(tb->editField(), Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            type(tb->editField(), QString::fromUtf8(c.input));
+        }
+        EXPECT_EQ(tb->editField()->text(), QString::fromUtf8(c.field)) << c.start << " + " << c.input;
+        leave();
+    }
+}
+
 TEST_F(TextBoxTyping, BlankedControlSwallowsKeysAndNeverEdits)
 {
     TB* tb = box();
