@@ -244,10 +244,12 @@ void ORXTextBox::setHandleCurrencyChanges(bool on)
 void ORXTextBox::setSpinButtons(bool on)
 {
     spinButtons_ = template_ != tpl::String && on;
+    // On or off, a spinning template starts again from the middle.
+    if (template_ != tpl::String)
+        centreSpinBar();
     if (spinButtons_) {
         comboButtonVisible_ = false;
         handleCurrencyChanges_ = false;
-        centreSpinBar();
     }
     updateSideButtons();
     placeWidgets();

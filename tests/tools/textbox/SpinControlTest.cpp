@@ -158,3 +158,26 @@ TEST_F(TextBoxSpin, SpinButtonsRulesAndRefusedUnits)
         EXPECT_EQ(after, c.accepted ? c.unit : before) << c.templ << " " << c.unit;
     }
 }
+
+// Setting SpinButtons, on or off, puts the spinner back in the middle for
+// every template that spins; the next step is judged from there.
+TEST_F(TextBoxSpin, SettingSpinButtonsRecentresTheBar)
+{
+    struct Case {
+        int templ;
+        bool on;
+        int want;  // the bar's value afterwards
+    } cases[] = {
+        {TB::ORXTX_Numeric, false, 15000},
+        {TB::ORXTX_Numeric, true, 15000},
+        {TB::ORXTX_Day_Month_Year, false, 15000},
+        {TB::ORXTX_String, false, 15001},  // no spin: nothing to recentre
+    };
+    for (const Case& c : cases) {
+        TB* tb = spinBox(c.templ);
+        tb->spinBar()->setValue(15001);
+        tb->setSpinButtons(c.on);
+        EXPECT_EQ(tb->spinBar()->value(), c.want) << c.templ << " " << c.on;
+        EXPECT_EQ(tb->spinBar()->property("orxTag").toInt(), tb->spinBar()->value()) << c.templ << " " << c.on;
+    }
+}
