@@ -75,7 +75,10 @@ void ORXTextBox::setText(const QVariant& value)
 {
     if (!CanPropertyChange(QStringLiteral("Text")))
         return;
-    lastText_ = text_;
+    // While the user edits, Text holds unchecked typing: the value to go back
+    // to stays the one from before the edit began.
+    if (!editing_)
+        lastText_ = text_;
     Reverted = false;
     text_ = basic::isEmpty(value) ? QVariant(QString()) : value;
     CommitText();
@@ -227,6 +230,10 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
 // control in error: the value is restored or emptied.
 QString ORXTextBox::transformDayMonth(const QString& value, const QString& last)
 {
+    // This path stands for the validity check, which starts from a clear
+    // error state; a flag left from an earlier range error would otherwise
+    // skip the range check of this value.
+    errorFlag_ = false;
     const QString r = expandDayMonth(value, sharedSeparators().date);
     if (r.isEmpty() && allowNothing_)
         return r;

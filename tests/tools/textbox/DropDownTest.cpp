@@ -38,44 +38,6 @@ protected:
         return tb;
     }
 
-    // Polls, from the event loop, until tb's list hangs open, then acts.
-    // Each pending poll holds its own copy, and polling stops for good once
-    // the opening input has been handled, so nothing runs after the test.
-    struct Poll {
-        std::shared_ptr<bool> stop, ran;
-        std::shared_ptr<int> tries;
-        QPointer<TB> tb;
-        std::function<void()> act;
-        void operator()() const
-        {
-            if (*stop || !tb)
-                return;
-            if (tb->listShowing()) {
-                *ran = true;
-                act();
-            } else if (++*tries < 500) {
-                QTimer::singleShot(0, *this);
-            }
-        }
-    };
-
-    // Runs `whileOpen` inside the wait of tb's list once `open` has opened it
-    // (the input that opens it may still be queued when `open` starts).
-    bool withOpenList(TB* tb, const std::function<void()>& open, const std::function<void()>& whileOpen,
-                      bool mustOpen = true)
-    {
-        Poll poll{std::make_shared<bool>(false), std::make_shared<bool>(false), std::make_shared<int>(0), tb,
-                  whileOpen};
-        QTimer::singleShot(0, poll);
-        open();
-        settle();
-        *poll.stop = true;
-        if (mustOpen) {
-            EXPECT_TRUE(*poll.ran);
-        }
-        return *poll.ran;
-    }
-
     void clickRow(TB* tb, int row)
     {
         QListWidget* list = tb->comboListBox();

@@ -5,6 +5,8 @@
 #include "platform/basic/Regional.h"
 #include "platform/host/Extender.h"
 
+#include <QListWidget>
+
 using namespace orx;
 using orx::test::TextBoxFixture;
 
@@ -262,5 +264,94 @@ TEST_F(TextBoxCommit, AssignedValuesLongerThanTheFieldAreKept)
         EXPECT_EQ(tb->Text().toString(), QString::fromUtf8(c.assigned)) << c.assigned;
         EXPECT_EQ(tb->displayLabel()->text(), QString::fromUtf8(c.shown)) << c.assigned;
         EXPECT_EQ(tb->editField()->text(), QString::fromUtf8(c.assigned)) << c.assigned;
+    }
+}
+
+// Values that reach Text while the user is still editing (a program's
+// assignment, a list pick, a step) are checked against the value from before
+// the edit, never against the unchecked typing.
+TEST_F(TextBoxCommit, AnUndoDuringAnEditRestoresTheCommittedValue)
+{
+    struct Case {
+        const char* name;
+        int templ;
+        QString start, typed, assigned;
+        QString text;  // after the assignment and after leaving
+    };
+    const Case cases[] = {
+        {"time", TB::ORXTX_Hour_Minute_Seconds, "10:00:00", "1", "02,", "10:00:00"},
+        {"date", TB::ORXTX_Day_Month_Year, "01/01/2005", "8", "25:61", "01/01/2005"},
+        {"year-month", TB::ORXTX_Year_Month, "2005/01", "17", "x", "2005/01"},
+        {"percent", TB::ORXTX_Percent, "5%", "69463", "abc", "5%"},
+    };
+    for (const Case& c : cases) {
+        TB* tb = box(c.templ, QStringLiteral("Undo%1").arg(c.templ));
+        tb->setText(c.start);
+        focus(tb);
+        tb->editField()->selectAll();
+        type(tb->editField(), c.typed);
+        messages().clear();
+        tb->setText(c.assigned);
+        EXPECT_EQ(tb->Text().toString(), c.text) << c.name;
+        EXPECT_EQ(tb->LastText().toString(), c.start) << c.name;
+        EXPECT_EQ(messages().messages.size(), 1) << c.name;
+        leave();
+        EXPECT_EQ(tb->Text().toString(), c.text) << c.name;
+        EXPECT_FALSE(tb->ErrorFlag()) << c.name;
+    }
+}
+
+TEST_F(TextBoxCommit, AListPickDuringAnEditIsCommitted)
+{
+    TB* tb = box(TB::ORXTX_Day_Month_Year);
+    tb->setComboItems("12:30|25:61");
+    tb->setComboButtonVisible(true);
+    tb->setText("01/01/2005");
+    focus(tb);
+    type(tb->editField(), "8");
+    messages().clear();
+    withOpenList(
+        tb, [tb] { QTest::keyClick(tb->editField(), Qt::Key_Down, Qt::AltModifier); },
+        [tb] {
+            QTest::keyClick(tb->comboListBox(), Qt::Key_Down);
+            QTest::keyClick(tb->comboListBox(), Qt::Key_Return);
+        });
+    EXPECT_EQ(tb->Text().toString(), "01/01/2005");
+    EXPECT_EQ(messages().messages.size(), 1);
+    leave();
+    EXPECT_EQ(tb->Text().toString(), "01/01/2005");
+    EXPECT_FALSE(tb->ErrorFlag());
+}
+
+// A value restored by the undo is the one the user had: limits the program
+// set after it was accepted are not applied to it again.
+TEST_F(TextBoxCommit, TheUndoRestoresAValueAcceptedUnderEarlierLimits)
+{
+    TB* tb = box(TB::ORXTX_Numeric);
+    tb->setText("12345");
+    tb->setMinValue("10");
+    tb->setMaxValue("99,99");
+    enter(tb, "5");
+    EXPECT_EQ(tb->Text().toString(), "12345");
+    EXPECT_FALSE(tb->ErrorFlag());
+    EXPECT_TRUE(tb->reverted());
+}
+
+// Day-Month and Month-Day report their own invalid values; their commit still
+// starts from a clear error state, so that a range error is not kept for a
+// value that replaced the faulty one.
+TEST_F(TextBoxCommit, ADayMonthValueClearsAnEarlierRangeError)
+{
+    TB* tb = box(TB::ORXTX_Month_Day);
+    tb->setIfErrUndo(false);
+    tb->setMinValue("03/01");
+    tb->setMaxValue("09/30");
+    enter(tb, "1015");
+    EXPECT_TRUE(tb->ErrorFlag());
+    for (const QString typed : {QString(), QStringLiteral("0615")}) {
+        enter(tb, "1015");
+        enter(tb, typed);
+        EXPECT_EQ(tb->Text().toString(), typed.isEmpty() ? QString() : QStringLiteral("06/15"));
+        EXPECT_FALSE(tb->ErrorFlag()) << typed.toStdString();
     }
 }
