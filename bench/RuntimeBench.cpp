@@ -1,5 +1,6 @@
 // The classic conversions and profile reads beside the nearest Qt facility,
 // measured in the same run so the two columns compare directly.
+#include "bench/Compare.h"
 #include "platform/basic/Convert.h"
 #include "platform/basic/Dates.h"
 #include "platform/basic/Numbers.h"
@@ -44,6 +45,8 @@ struct Italian {
 void BM_FormatNumber(benchmark::State& state)
 {
     Italian it;
+    if (formatNumber(1234.5678, QStringLiteral("#,##0.00;-#,##0.00")) != QLatin1String("1.234,57"))
+        state.SkipWithError("Format gave a wrong result");
     for (auto _ : state) {
         for (double x : kNumbers)
             benchmark::DoNotOptimize(formatNumber(x, QStringLiteral("#,##0.00;-#,##0.00")));
@@ -55,6 +58,8 @@ BENCHMARK(BM_FormatNumber);
 void BM_QLocaleToString(benchmark::State& state)
 {
     const QLocale locale(QLocale::Italian, QLocale::Italy);
+    if (locale.toString(1234.5678, 'f', 2) != QLatin1String("1.234,57"))
+        state.SkipWithError("QLocale gave a wrong result");
     for (auto _ : state) {
         for (double x : kNumbers)
             benchmark::DoNotOptimize(locale.toString(x, 'f', 2));
@@ -62,11 +67,14 @@ void BM_QLocaleToString(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * std::size(kNumbers));
 }
 BENCHMARK(BM_QLocaleToString);
+ORX_COMPARE(FormatNumber, "BM_FormatNumber", "BM_QLocaleToString", orx::bench::AtMost, 3.0);
 
 void BM_FormatDate(benchmark::State& state)
 {
     Italian it;
     const QDateTime when = fromSerial(37986.5625);
+    if (formatDate(when, QStringLiteral("dd/mm/yyyy hh:nn:ss")) != QLatin1String("31/12/2003 13:30:00"))
+        state.SkipWithError("Format gave a wrong date");
     for (auto _ : state) {
         benchmark::DoNotOptimize(formatDate(when, QStringLiteral("dd/mm/yyyy hh:nn:ss")));
         benchmark::DoNotOptimize(formatDate(when, QStringLiteral("General Date")));
@@ -86,10 +94,13 @@ void BM_QLocaleDateToString(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_QLocaleDateToString);
+ORX_COMPARE(FormatDate, "BM_FormatDate", "BM_QLocaleDateToString", orx::bench::AtMost, 3.0);
 
 void BM_IsNumeric(benchmark::State& state)
 {
     Italian it;
+    if (!isNumericText(QStringLiteral("1234,56")) || isNumericText(QStringLiteral("12abc")))
+        state.SkipWithError("IsNumeric gave a wrong result");
     for (auto _ : state) {
         for (const QString& t : numberTexts())
             benchmark::DoNotOptimize(isNumericText(t));
@@ -111,10 +122,14 @@ void BM_QLocaleToDouble(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * numberTexts().size());
 }
 BENCHMARK(BM_QLocaleToDouble);
+ORX_COMPARE(IsNumeric, "BM_IsNumeric", "BM_QLocaleToDouble", orx::bench::AtMost, 3.0);
 
 void BM_CDate(benchmark::State& state)
 {
     Italian it;
+    const std::optional<QDateTime> probe = parseDate(QStringLiteral("31/12/2003"));
+    if (!probe || probe->date() != QDate(2003, 12, 31))
+        state.SkipWithError("CDate gave a wrong date");
     for (auto _ : state) {
         for (const QString& t : dateTexts())
             benchmark::DoNotOptimize(parseDate(t));
@@ -133,6 +148,7 @@ void BM_QLocaleToDate(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * dateTexts().size());
 }
 BENCHMARK(BM_QLocaleToDate);
+ORX_COMPARE(CDate, "BM_CDate", "BM_QLocaleToDate", orx::bench::AtMost, 5.0);
 
 // A preset file of a realistic size: a few sections of a few dozen keys.
 QString presetFile(const QTemporaryDir& dir)
@@ -153,11 +169,15 @@ void BM_ProfileRead(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = presetFile(dir);
+    long wrong = 0;
     for (auto _ : state) {
         QString buffer(255, QChar(0));
-        benchmark::DoNotOptimize(orx::profile::getPrivateProfileString(
-            QStringLiteral("section5"), QStringLiteral("KEY39"), QString(), buffer, 255, path));
+        const int n = orx::profile::getPrivateProfileString(QStringLiteral("section5"), QStringLiteral("KEY39"),
+                                                            QString(), buffer, 255, path);
+        wrong += buffer.left(n) != QLatin1String("Value 39 of section 5");
     }
+    if (wrong != 0)
+        state.SkipWithError("the profile read did not find the key");
 }
 BENCHMARK(BM_ProfileRead);
 
@@ -165,13 +185,19 @@ void BM_QSettingsRead(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = presetFile(dir);
+    long wrong = 0;
     for (auto _ : state) {
         QSettings settings(path, QSettings::IniFormat);
-        benchmark::DoNotOptimize(settings.value(QStringLiteral("Section5/Key39")));
+        wrong += settings.value(QStringLiteral("Section5/Key39")).toString() != QLatin1String("Value 39 of section 5");
     }
+    if (wrong != 0)
+        state.SkipWithError("QSettings did not find the key");
 }
 BENCHMARK(BM_QSettingsRead);
+// The profile rules re-read the file on every call (QSettings caches it);
+// presets are read a handful of times per control, so the budget is loose.
+ORX_COMPARE(ProfileRead, "BM_ProfileRead", "BM_QSettingsRead", orx::bench::AtMost, 20.0);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

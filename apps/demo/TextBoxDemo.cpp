@@ -68,14 +68,17 @@ void configure(ORXTextBox* box, const Entry& e)
 }
 
 // An amount held in Lire, shown in the currency picked from its list; the
-// catalogue is the sample beside the library (copied there once).
+// catalogue is the sample, copied into the demo's own library folder.
 constexpr const char* kCurrencyBox = "PriceLire";
 
 void configureCurrency(ORXTextBox* box)
 {
+    // A fresh copy each run, so that every run starts from the same catalogue.
     const QString catalogue = tools::App().path() + QStringLiteral("/ORXCurrency.INI");
-    if (!QFile::exists(catalogue))
-        QFile::copy(QDir::cleanPath(QStringLiteral(__FILE__ "/../../../samples/ORXCurrency.INI")), catalogue);
+    const QString samples = samplesFolder();
+    QFile::remove(catalogue);
+    if (samples.isEmpty() || !QFile::copy(samples + QStringLiteral("/ORXCurrency.INI"), catalogue))
+        QTextStream(stderr) << "orx-demo: the sample ORXCurrency.INI was not found (set ORX_SAMPLES)\n";
     box->setTemplate(ORXTextBox::ORXTX_Currency);
     box->setSelCurrency(QStringLiteral("Lira"));
     box->setHandleCurrencyChanges(true);
@@ -242,6 +245,7 @@ bool runTextBoxDemo(QWidget& form)
         box->SystemSettingRefresh();
         configure(box, e);
         messages.clear();
+        const QString before = shown(box->Text());
         box->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
         box->editField()->selectAll();
@@ -251,8 +255,17 @@ bool runTextBoxDemo(QWidget& form)
         out << QStringLiteral("  %1 typed %2\n").arg(QString::fromLatin1(e.caption), -26).arg(QString::fromLatin1(e.typed));
         out << QStringLiteral("      Text=%1  FormattedText=%2  RawText=%3  BoundText=%4\n")
                    .arg(shown(box->Text()), box->FormattedText(), shown(box->RawText()), shown(box->BoundText()));
-        for (const host::RecordingMessageService::Message& m : messages.messages)
+        for (const host::RecordingMessageService::Message& m : messages.messages) {
             out << "      message: " << QString(m.text).replace(QLatin1Char('\n'), QStringLiteral(" | ")) << "\n";
+            const bool range = m.text.startsWith(box->ErrOutOfRangeMess());
+            if (shown(box->Text()) == before)
+                out << QStringLiteral("      %1: the previous value %2 is restored\n")
+                           .arg(range ? QStringLiteral("out of range (minimum %1, maximum %2)")
+                                                .arg(box->MinValue().isEmpty() ? QStringLiteral("none") : box->MinValue(),
+                                                     box->MaxValue().isEmpty() ? QStringLiteral("none") : box->MaxValue())
+                                      : QStringLiteral("not a valid value"),
+                                before);
+        }
     }
     // The currency box: the display currency picked through its own list.
     for (host::UserControl* control : hostForm->controls()) {

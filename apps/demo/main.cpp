@@ -1,6 +1,8 @@
 // The ORX demo: a report of the runtime services, then the forms of the
 // components. With a display the forms open as windows; without one they are
 // rendered offscreen to PNG files under out/demo/ and their paths printed.
+// The demo keeps its preset, currency and settings files under the output
+// folder too, so a run leaves the user's own folders alone.
 #include "apps/demo/DemoWindow.h"
 #include "apps/demo/FramesDemo.h"
 #include "apps/demo/ServicesReport.h"
@@ -10,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    useOwnFolders(demoOutFolder());
     QApplication app(argc, argv);
     printServicesReport();
 
