@@ -153,7 +153,8 @@ namespace {
 // The runtime's general number text: plain between 1E-4 and the number of
 // significant digits shown, exponent form with at least two exponent digits
 // outside it.
-QString generalText(const DecimalDigits& d, int significant, const QString& decimalSeparator)
+QString generalText(const DecimalDigits& d, int significant, const QString& decimalSeparator,
+                    bool leadingZero = true)
 {
     if (d.isZero())
         return QStringLiteral("0");
@@ -169,7 +170,10 @@ QString generalText(const DecimalDigits& d, int significant, const QString& deci
         return out;
     }
     const std::string whole = d.integerDigits();
-    out += whole.empty() ? QStringLiteral("0") : QString::fromStdString(whole);
+    if (!whole.empty())
+        out += QString::fromStdString(whole);
+    else if (leadingZero)
+        out += QLatin1Char('0');
     const int fraction = static_cast<int>(d.digits.size()) - d.exponent;
     if (fraction > 0)
         out += decimalSeparator + QString::fromStdString(d.fractionDigits(fraction));
@@ -191,7 +195,8 @@ QString singleToString(float value)
 QString strText(double value)
 {
     const DecimalDigits d = DecimalDigits::fromDouble(value, 15);
-    const QString text = generalText(d, 15, QStringLiteral("."));
+    // Str, unlike CStr, writes no zero before the point: " .24", "-.5".
+    const QString text = generalText(d, 15, QStringLiteral("."), false);
     return d.negative ? text : QLatin1Char(' ') + text;
 }
 

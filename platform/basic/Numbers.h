@@ -55,7 +55,8 @@ QString formatNullWithPattern(const QString& pattern);
 QString numberToString(double value);
 // CStr of a Single: 7 significant digits.
 QString singleToString(float value);
-// Str: always '.', a leading space for values that are not negative.
+// Str: always '.', a leading space for values that are not negative, and
+// no zero before the point of a number between -1 and 1 (" .24", "-.5").
 QString strText(double value);
 // CStr of a Boolean: always the English words.
 QString booleanToString(bool value);

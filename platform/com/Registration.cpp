@@ -3,9 +3,9 @@
 #include "platform/com/Component.h"
 #include "platform/com/Server.h"
 #include "platform/profile/AtomicFile.h"
+#include "platform/profile/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,16 +20,18 @@ QJsonObject readRegistry(bool* ok = nullptr)
 {
     if (ok)
         *ok = true;
-    QFile file(registryFilePath());
-    if (!file.exists())
+    // A registry that is not a regular file (a pipe would block for ever)
+    // counts as unreadable, like one that cannot be opened.
+    const profile::FileContent content = profile::readRegularFile(registryFilePath());
+    if (content.status == profile::FileContent::Status::Missing)
         return QJsonObject();
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (content.status == profile::FileContent::Status::Failed) {
         if (ok)
             *ok = false;
         return QJsonObject();
     }
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(content.bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject()) {
         if (ok)
             *ok = false;

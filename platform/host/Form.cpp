@@ -4,17 +4,18 @@
 #include "platform/com/Component.h"
 #include "platform/host/Extender.h"
 #include "platform/profile/AtomicFile.h"
+#include "platform/profile/RegularFile.h"
 #include "platform/host/PropertyBag.h"
 #include "platform/host/UserControl.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <utility>
 
 namespace orx::host {
 
@@ -186,14 +187,16 @@ void Form::removeControl(UserControl* control)
 
 void Form::clear()
 {
-    const QList<Placed> placed = placed_;
-    placed_.clear();
     selection_.clear();
+    destroy(std::exchange(placed_, {}), std::exchange(containers_, {}));
+}
+
+void Form::destroy(const QList<Placed>& placed, const QList<QPointer<ContainerBox>>& containers)
+{
     for (const Placed& p : placed)
         delete p.control.data();
-    for (const QPointer<ContainerBox>& box : containers_)
+    for (const QPointer<ContainerBox>& box : containers)
         delete box.data();
-    containers_.clear();
 }
 
 QList<UserControl*> Form::controls() const
@@ -501,13 +504,16 @@ void Form::save(const QString& path)
 
 void Form::load(const QString& path)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        basic::raiseError(in.exists() ? err::PathFileAccessError : err::FileNotFound, QStringLiteral("Form.Load"),
-                          QStringLiteral("form file %1: %2").arg(path, in.errorString()));
-    }
+    // Only a regular file is read: a pipe would never end the read.
+    const profile::FileContent content = profile::readRegularFile(path);
+    if (content.status == profile::FileContent::Status::Missing)
+        basic::raiseError(err::FileNotFound, QStringLiteral("Form.Load"),
+                          QStringLiteral("form file %1: no such file").arg(path));
+    if (content.status == profile::FileContent::Status::Failed)
+        basic::raiseError(err::PathFileAccessError, QStringLiteral("Form.Load"),
+                          QStringLiteral("form file %1").arg(content.error));
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(in.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(content.bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         loadError(path, QStringLiteral("not a valid form file (%1 at offset %2)")
                             .arg(parseError.errorString()).arg(parseError.offset));
@@ -578,62 +584,95 @@ void Form::load(const QString& path)
                                 .arg(p.extender.value(QStringLiteral("Name")).toString(), p.container));
     }
 
-    clear();
-    const QJsonObject formJson = root.value(QStringLiteral("form")).toObject();
-    bool ok = false;
-    if (formJson.contains(QStringLiteral("Font"))) {
-        const QVariant f = PropertyBag::valueFromJson(formJson.value(QStringLiteral("Font")), &ok);
-        if (ok && f.metaType() == QMetaType::fromType<StdFont>())
-            font_ = f.value<StdFont>(), setFont(font_.toQFont());
-    }
-    for (auto [key, target] : {std::pair{QStringLiteral("BackColor"), &backColor_}, std::pair{QStringLiteral("ForeColor"), &foreColor_}}) {
-        const QVariant c = PropertyBag::valueFromJson(formJson.value(key), &ok);
-        if (ok && c.metaType() == QMetaType::fromType<OleColor>())
-            *target = c.value<OleColor>();
-    }
-    applyBackColor();
-    if (formJson.value(QStringLiteral("Width")).isDouble() && formJson.value(QStringLiteral("Height")).isDouble())
-        resize(pixelsFromTwipsX(formJson.value(QStringLiteral("Width")).toDouble()),
-               pixelsFromTwipsY(formJson.value(QStringLiteral("Height")).toDouble()));
-    for (const auto& [kind, name, rect] : boxes)
-        addContainer(kind, name, rect);
+    // The previous contents stay until the new ones are complete: a control
+    // that cannot be made or refuses its properties puts them all back, so a
+    // failed load never loses what the form held.
+    struct Previous {
+        QList<Placed> placed;
+        QList<QPointer<ContainerBox>> containers;
+        QList<QPointer<UserControl>> selection;
+        StdFont font;
+        OleColor backColor;
+        OleColor foreColor;
+        QSize size;
+    };
+    Previous previous{std::exchange(placed_, {}), std::exchange(containers_, {}), std::exchange(selection_, {}),
+                      font_, backColor_, foreColor_, size()};
+    const auto restorePrevious = [&] {
+        clear();
+        placed_ = previous.placed;
+        containers_ = previous.containers;
+        selection_ = previous.selection;
+        font_ = previous.font;
+        setFont(font_.toQFont());
+        backColor_ = previous.backColor;
+        foreColor_ = previous.foreColor;
+        applyBackColor();
+        resize(previous.size);
+        if (sheet_ && !userMode_)
+            sheet_->raise();
+    };
 
-    for (Pending& p : pending) {
-        const QString name = p.extender.value(QStringLiteral("Name")).toString();
-        try {
-            QObject* object = com::createObject(p.progId);
-            auto* control = qobject_cast<UserControl*>(object);
-            if (!control) {
-                delete object;
-                loadError(path, QStringLiteral("control %1: \"%2\" is not a control").arg(name, p.progId));
-            }
-            QWidget* parent = p.container.isEmpty() ? static_cast<QWidget*>(this) : containerNamed(p.container);
-            control->setParent(parent);
-            const com::ClassRef ref = com::findClass(p.progId);
-            placed_.append(Placed{control, ref.library->progId(*ref.info)});
-            attach(control);
-            Extender* ext = control->extender();
-            for (const ExtenderKey& k : ExtenderKeys) {
-                const QJsonValue v = p.extender.value(QLatin1String(k.name));
-                if (!v.isUndefined())
-                    ext->set(QLatin1String(k.name), v.toVariant());
-            }
-            control->ReadProperties(p.bag);
-            control->setVisible(ext->isVisible());
-            if (sheet_ && !userMode_)
-                sheet_->raise();
-        } catch (const BasicError& e) {
-            clear();
-            if (e.description().contains(path))
-                throw;
-            basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                              QStringLiteral("form file %1: control %2: %3").arg(path, name, e.description()));
-        } catch (const std::exception& e) {
-            clear();
-            basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                              QStringLiteral("form file %1: control %2: %3").arg(path, name, QString::fromLocal8Bit(e.what())));
+    try {
+        const QJsonObject formJson = root.value(QStringLiteral("form")).toObject();
+        bool ok = false;
+        if (formJson.contains(QStringLiteral("Font"))) {
+            const QVariant f = PropertyBag::valueFromJson(formJson.value(QStringLiteral("Font")), &ok);
+            if (ok && f.metaType() == QMetaType::fromType<StdFont>())
+                font_ = f.value<StdFont>(), setFont(font_.toQFont());
         }
+        for (auto [key, target] : {std::pair{QStringLiteral("BackColor"), &backColor_}, std::pair{QStringLiteral("ForeColor"), &foreColor_}}) {
+            const QVariant c = PropertyBag::valueFromJson(formJson.value(key), &ok);
+            if (ok && c.metaType() == QMetaType::fromType<OleColor>())
+                *target = c.value<OleColor>();
+        }
+        applyBackColor();
+        if (formJson.value(QStringLiteral("Width")).isDouble() && formJson.value(QStringLiteral("Height")).isDouble())
+            resize(pixelsFromTwipsX(formJson.value(QStringLiteral("Width")).toDouble()),
+                   pixelsFromTwipsY(formJson.value(QStringLiteral("Height")).toDouble()));
+        for (const auto& [kind, name, rect] : boxes)
+            addContainer(kind, name, rect);
+
+        for (Pending& p : pending) {
+            const QString name = p.extender.value(QStringLiteral("Name")).toString();
+            try {
+                QObject* object = com::createObject(p.progId);
+                auto* control = qobject_cast<UserControl*>(object);
+                if (!control) {
+                    delete object;
+                    loadError(path, QStringLiteral("control %1: \"%2\" is not a control").arg(name, p.progId));
+                }
+                QWidget* parent = p.container.isEmpty() ? static_cast<QWidget*>(this) : containerNamed(p.container);
+                control->setParent(parent);
+                const com::ClassRef ref = com::findClass(p.progId);
+                placed_.append(Placed{control, ref.library->progId(*ref.info)});
+                attach(control);
+                Extender* ext = control->extender();
+                for (const ExtenderKey& k : ExtenderKeys) {
+                    const QJsonValue v = p.extender.value(QLatin1String(k.name));
+                    if (!v.isUndefined())
+                        ext->set(QLatin1String(k.name), v.toVariant());
+                }
+                control->ReadProperties(p.bag);
+                control->setVisible(ext->isVisible());
+                if (sheet_ && !userMode_)
+                    sheet_->raise();
+            } catch (const BasicError& e) {
+                if (e.description().contains(path))
+                    throw;
+                basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
+                                  QStringLiteral("form file %1: control %2: %3").arg(path, name, e.description()));
+            } catch (const std::exception& e) {
+                basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
+                                  QStringLiteral("form file %1: control %2: %3").arg(path, name, QString::fromLocal8Bit(e.what())));
+            }
+        }
+    } catch (...) {
+        restorePrevious();
+        throw;
     }
+    // Complete: the previous controls and containers go.
+    destroy(previous.placed, previous.containers);
     setModified(false);
 }
 

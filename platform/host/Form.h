@@ -91,8 +91,9 @@ public:
     // WriteProperties and replaces the file atomically; load replaces this
     // form's controls by the file's, running ReadProperties. Both raise a
     // BasicError whose description names the file, and where it applies the
-    // control and key; a failed load leaves the form empty, a failed save
-    // leaves the previous file intact.
+    // control and key; a failed load leaves the form as it was (controls,
+    // containers, ambient font and colours, size), a failed save leaves the
+    // previous file intact. Only a regular file is loaded.
     void save(const QString& path);
     void load(const QString& path);
 
@@ -114,6 +115,7 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     UserControl* controlOf(QObject* object) const;
     void attach(UserControl* control);
+    static void destroy(const QList<Placed>& placed, const QList<QPointer<ContainerBox>>& containers);
     void onDefaultChanged(UserControl* control, bool on);
     void onCancelChanged(UserControl* control, bool on);
     void applyBackColor();

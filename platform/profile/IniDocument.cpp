@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 #include <array>
 
 namespace orx::profile {
@@ -160,29 +161,58 @@ LineInfo classifyLine(QStringView line)
     return info;
 }
 
+namespace {
+
+struct Decoded {
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool bom = false;
+    bool exact = true;
+};
+
+// The one rule for what text a file's bytes hold; writing relies on it to
+// choose bytes that read back as the text it means.
+Decoded decodeFile(QByteArrayView bytes)
+{
+    Decoded d;
+    if (bytes.startsWith(kUtf16LeBom)) {
+        // The mark says UTF-16LE, and nothing else would read such a file
+        // sensibly. Text that is not whole UTF-16 (an odd byte at the end)
+        // is read as far as it goes, but it cannot be written back as it was.
+        d.encoding = TextEncoding::Utf16LE;
+        d.bom = true;
+        const QByteArrayView body = bytes.sliced(2);
+        if (auto decoded = decodeExactly(body, QStringConverter::Utf16LE)) {
+            d.text = *decoded;
+        } else {
+            QStringDecoder decoder(QStringConverter::Utf16LE,
+                                   QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+            d.text = decoder.decode(body.first(body.size() & ~qsizetype(1)));
+            d.exact = false;
+        }
+        return d;
+    }
+    const bool utf8Bom = bytes.startsWith(kUtf8Bom);
+    if (auto decoded = decodeExactly(bytes.sliced(utf8Bom ? 3 : 0), QStringConverter::Utf8)) {
+        d.text = *decoded;
+        d.bom = utf8Bom;
+        return d;
+    }
+    d.text = decodeCp1252(bytes);
+    d.encoding = TextEncoding::Windows1252;
+    return d;
+}
+
+}  // namespace
+
 IniDocument IniDocument::parse(const QByteArray& bytes)
 {
     IniDocument doc;
-    QString text;
-    if (bytes.startsWith(kUtf16LeBom)) {
-        if (auto decoded = decodeExactly(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16LE)) {
-            text = *decoded;
-            doc.encoding_ = TextEncoding::Utf16LE;
-            doc.bom_ = true;
-        }
-    }
-    if (!doc.bom_) {
-        const bool utf8Bom = bytes.startsWith(kUtf8Bom);
-        const QByteArrayView body = QByteArrayView(bytes).sliced(utf8Bom ? 3 : 0);
-        if (auto decoded = decodeExactly(body, QStringConverter::Utf8)) {
-            text = *decoded;
-            doc.encoding_ = TextEncoding::Utf8;
-            doc.bom_ = utf8Bom;
-        } else {
-            text = decodeCp1252(bytes);
-            doc.encoding_ = TextEncoding::Windows1252;
-        }
-    }
+    Decoded decoded = decodeFile(bytes);
+    const QString text = std::move(decoded.text);
+    doc.encoding_ = decoded.encoding;
+    doc.bom_ = decoded.bom;
+    doc.exact_ = decoded.exact;
 
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -197,6 +227,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
     }
     if (start < size)
         doc.lines_.append({text.mid(start), QString()});
+    doc.reindex();
     return doc;
 }
 
@@ -218,7 +249,10 @@ QByteArray IniDocument::serialize() const
         return kUtf16LeBom + QByteArray(encoder.encode(text));
     }
     case TextEncoding::Windows1252:
-        if (auto bytes = encodeCp1252(text))
+        // Bytes that would read back as other text (an edit left valid
+        // UTF-8, or what looks like a byte-order mark, at the start) are
+        // not written either.
+        if (auto bytes = encodeCp1252(text); bytes && decodeFile(*bytes).text == text)
             return *bytes;
         // A character the code page cannot hold: rather than write '?' in
         // its place, the whole file moves to UTF-8, which reads back whole.
@@ -232,14 +266,36 @@ QByteArray IniDocument::serialize() const
     return {};
 }
 
-qsizetype IniDocument::findSection(QStringView section) const
+bool IniDocument::sameText(const IniDocument& other) const
 {
+    if (lines_.size() != other.lines_.size())
+        return false;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].text != other.lines_[i].text || lines_[i].end != other.lines_[i].end)
+            return false;
+    }
+    return true;
+}
+
+void IniDocument::reindex()
+{
+    // Case folding is the rule sameName() compares by, so a look-up here
+    // finds the header a scan would.
+    sectionIndex_.clear();
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         const LineInfo info = classifyLine(lines_[i].text);
-        if (info.kind == LineKind::Section && sameName(info.name, section))
-            return i;
+        if (info.kind != LineKind::Section)
+            continue;
+        const QString folded = info.name.toString().toCaseFolded();
+        if (!sectionIndex_.contains(folded))
+            sectionIndex_.insert(folded, i);
     }
-    return -1;
+}
+
+qsizetype IniDocument::findSection(QStringView section) const
+{
+    const auto found = sectionIndex_.constFind(section.toString().toCaseFolded());
+    return found == sectionIndex_.cend() ? -1 : found.value();
 }
 
 qsizetype IniDocument::sectionEnd(qsizetype header) const
@@ -265,6 +321,23 @@ void IniDocument::insertLine(qsizetype at, const QString& text)
     if (at > 0 && lines_[at - 1].end.isEmpty())
         lines_[at - 1].end = end;
     lines_.insert(at, {text, end});
+    // The index follows the lines without a full rebuild, so building a file
+    // of thousands of sections line by line stays linear.
+    if (at < lines_.size() - 1) {
+        for (auto it = sectionIndex_.begin(); it != sectionIndex_.end(); ++it) {
+            if (it.value() >= at)
+                ++it.value();
+        }
+    }
+    const LineInfo info = classifyLine(lines_[at].text);
+    if (info.kind == LineKind::Section) {
+        const QString folded = info.name.toString().toCaseFolded();
+        const auto found = sectionIndex_.find(folded);
+        if (found == sectionIndex_.end())
+            sectionIndex_.insert(folded, at);
+        else if (found.value() > at)
+            found.value() = at;
+    }
 }
 
 std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
@@ -328,6 +401,9 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
             if (text == lines_[i].text)
                 return false;
             lines_[i].text = text;
+            // A line the file spelled "[name=..." may now close its bracket.
+            if (classifyLine(text).kind == LineKind::Section)
+                reindex();
             return true;
         }
         lastKey = i;
@@ -356,6 +432,8 @@ bool IniDocument::removeKey(QStringView section, QStringView key)
     }
     const bool changed = kept.size() != lines_.size();
     lines_ = std::move(kept);
+    if (changed)
+        reindex();
     return changed;
 }
 
@@ -375,6 +453,8 @@ bool IniDocument::removeSection(QStringView section)
     }
     const bool changed = kept.size() != lines_.size();
     lines_ = std::move(kept);
+    if (changed)
+        reindex();
     return changed;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,13 @@ public:
 
     TextEncoding encoding() const { return encoding_; }
     bool hasByteOrderMark() const { return bom_; }
+    // False when the bytes were not whole text of their encoding (a UTF-16LE
+    // mark followed by an odd number of bytes):
+    // the text is read as far as it goes, but serializing it would not give
+    // the file back, so such a document must not be written over it.
+    bool isExact() const { return exact_; }
+    // Whether both hold the same lines with the same line ends.
+    bool sameText(const IniDocument& other) const;
 
     // Lookups compare section and key names without regard to case; only the
     // first occurrence of a section is searched and its first matching key wins.
@@ -65,14 +73,19 @@ private:
         QString end;  // "\r\n", "\r", "\n", or empty for a last line without one
     };
 
+    // Lines are found through an index of section headers (the first
+    // occurrence of each name, folded), kept up to date by every edit.
+    void reindex();
     qsizetype findSection(QStringView section) const;
     qsizetype sectionEnd(qsizetype header) const;
     void insertLine(qsizetype at, const QString& text);
     QString lineEnd() const;
 
     QList<Line> lines_;
+    QHash<QString, qsizetype> sectionIndex_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     bool bom_ = false;
+    bool exact_ = true;
 };
 
 }  // namespace orx::profile

@@ -4,16 +4,11 @@
 #include "platform/basic/Strings.h"
 #include "platform/profile/AtomicFile.h"
 #include "platform/profile/IniDocument.h"
+#include "platform/profile/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <mutex>
-#include <unistd.h>
 #include <utility>
 
 namespace orx::profile {
@@ -49,34 +44,19 @@ struct Loaded {
 Loaded load(const QString& path)
 {
     Loaded result;
-    const QFileInfo info(path);
-    if (!info.exists())
+    FileContent content = readRegularFile(path);
+    switch (content.status) {
+    case FileContent::Status::Missing:
         return result;
-    if (info.isDir()) {
+    case FileContent::Status::Failed:
         result.status = Loaded::Status::Failed;
-        result.error = QStringLiteral("%1 is a folder, not a file").arg(path);
+        result.error = content.error;
         return result;
-    }
-    // A pipe or a device could block the read for ever or never end.
-    if (!info.isFile()) {
-        result.status = Loaded::Status::Failed;
-        result.error = QStringLiteral("%1 is not a regular file").arg(path);
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = Loaded::Status::Failed;
-        result.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = Loaded::Status::Failed;
-        result.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return result;
+    case FileContent::Status::Read:
+        break;
     }
     result.status = Loaded::Status::Read;
-    result.document = IniDocument::parse(bytes);
+    result.document = IniDocument::parse(content.bytes);
     return result;
 }
 
@@ -168,41 +148,60 @@ QString resolveProfilePath(const QString& fileName)
     return path;
 }
 
-std::optional<QString> readProfileValue(const QString& fileName, const QString& section, const QString& key)
+ProfileReader::ProfileReader(const QString& fileName)
 {
     if (fileName.isEmpty())
-        return std::nullopt;
-    const Loaded loaded = load(resolveProfilePath(fileName));
-    if (loaded.status != Loaded::Status::Read)
-        return std::nullopt;
-    return loaded.document.value(basic::trimSpaces(section), basic::trimSpaces(key));
+        return;
+    Loaded loaded = load(resolveProfilePath(fileName));
+    if (loaded.status == Loaded::Status::Read)
+        document_ = std::move(loaded.document);
+}
+
+std::optional<QString> ProfileReader::value(const QString& section, const QString& key) const
+{
+    return document_.value(basic::trimSpaces(section), basic::trimSpaces(key));
+}
+
+int ProfileReader::getString(const QString& section, const QString& key, const QString& defaultValue,
+                             QString& buffer, int size) const
+{
+    if (section.isNull())
+        return copyList(sections(), buffer, size);
+    if (key.isNull())
+        return copyList(keys(section), buffer, size);
+    const std::optional<QString> found = value(section, key);
+    return copyValue(found ? *found : basic::trimTrailingSpaces(defaultValue), buffer, size);
+}
+
+QStringList ProfileReader::sections() const
+{
+    return document_.sections();
+}
+
+QStringList ProfileReader::keys(const QString& section) const
+{
+    return document_.keys(basic::trimSpaces(section));
+}
+
+std::optional<QString> readProfileValue(const QString& fileName, const QString& section, const QString& key)
+{
+    return ProfileReader(fileName).value(section, key);
 }
 
 QStringList profileSections(const QString& fileName)
 {
-    if (fileName.isEmpty())
-        return {};
-    const Loaded loaded = load(resolveProfilePath(fileName));
-    return loaded.document.sections();
+    return ProfileReader(fileName).sections();
 }
 
 QStringList profileKeys(const QString& fileName, const QString& section)
 {
-    if (fileName.isEmpty())
-        return {};
-    const Loaded loaded = load(resolveProfilePath(fileName));
-    return loaded.document.keys(basic::trimSpaces(section));
+    return ProfileReader(fileName).keys(section);
 }
 
 int getPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
                             QString& buffer, int size, const QString& fileName)
 {
-    if (section.isNull())
-        return copyList(profileSections(fileName), buffer, size);
-    if (key.isNull())
-        return copyList(profileKeys(fileName, section), buffer, size);
-    const std::optional<QString> value = readProfileValue(fileName, section, key);
-    return copyValue(value ? *value : basic::trimTrailingSpaces(defaultValue), buffer, size);
+    return ProfileReader(fileName).getString(section, key, defaultValue, buffer, size);
 }
 
 bool writePrivateProfileString(const QString& section, const std::optional<QString>& key,
@@ -235,6 +234,10 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     Loaded loaded = load(path);
     if (loaded.status == Loaded::Status::Failed)
         return fail(loaded.error);
+    // A file whose text could only be read in part would lose the rest.
+    if (!loaded.document.isExact())
+        return fail(QStringLiteral("Cannot write %1: its text is not whole UTF-16 after its byte-order mark "
+                                   "(an odd number of bytes)").arg(path));
 
     bool changed = false;
     if (!keyName)
@@ -248,7 +251,15 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     // what was asked, and a missing file is not created just to stay empty.
     if (!changed)
         return true;
-    if (!replaceFileAtomically(path, loaded.document.serialize(), &reason))
+    // What goes to disk must read back as the text meant, and a stored value
+    // as itself (a key starting with ';' is a comment line by design).
+    const QByteArray bytes = loaded.document.serialize();
+    const IniDocument readBack = IniDocument::parse(bytes);
+    const bool storedValueReads = !keyName || !value || keyName->startsWith(QLatin1Char(';'))
+        || readBack.value(sectionName, *keyName) == *value;
+    if (!readBack.sameText(loaded.document) || !storedValueReads)
+        return fail(QStringLiteral("Cannot write %1: the new text would not read back as written").arg(path));
+    if (!replaceFileAtomically(path, bytes, &reason))
         return fail(reason);
     return true;
 }

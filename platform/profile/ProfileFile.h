@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profile/IniDocument.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -45,6 +47,25 @@ std::optional<QString> readProfileValue(const QString& fileName, const QString& 
 bool writePrivateProfileString(const QString& section, const std::optional<QString>& key,
                                const std::optional<QString>& value, const QString& fileName,
                                QString* error = nullptr);
+
+// One reading of a profile file for many look-ups (a catalogue of thousands
+// of entries reads its file once instead of once per value). The calls
+// above read through it, so its answers are theirs. A missing or unreadable
+// file, or an empty name, reads as an empty file.
+class ProfileReader {
+public:
+    explicit ProfileReader(const QString& fileName);
+
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    // getPrivateProfileString on the text read.
+    int getString(const QString& section, const QString& key, const QString& defaultValue,
+                  QString& buffer, int size) const;
+    QStringList sections() const;
+    QStringList keys(const QString& section) const;
+
+private:
+    IniDocument document_;
+};
 
 // Section names in file order, duplicates listed.
 QStringList profileSections(const QString& fileName);

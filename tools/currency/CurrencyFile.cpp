@@ -7,6 +7,7 @@
 #include "platform/profile/ProfileFile.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <string>
 
 namespace orx::tools {
@@ -45,20 +46,19 @@ QString CurrencyFilePath(const QString& pathIni)
     return pathIni + QLatin1String(CurrencyFileName);
 }
 
-QVariant ReadCurrencyValue(const QString& file, const QString& section, const QString& key,
+QVariant ReadCurrencyValue(const profile::ProfileReader& file, const QString& section, const QString& key,
                            const QVariant& defaultValue)
 {
     QString buffer(BufferLength, QChar(0));
-    const int length = profile::getPrivateProfileString(section, key, QString(), buffer, BufferLength, file);
+    const int length = file.getString(section, key, QString(), buffer, BufferLength);
     if (length == 0)
         return defaultValue;
     return withoutNuls(buffer);
 }
 
-QString ReadCurrencyList(const QString& file)
+QString ReadCurrencyList(const profile::ProfileReader& file)
 {
-    const std::optional<QString> list = profile::readProfileValue(
-        file, QLatin1String(CurrencyListSection), QLatin1String(CurrencyListKey));
+    const std::optional<QString> list = file.value(QLatin1String(CurrencyListSection), QLatin1String(CurrencyListKey));
     return list ? withoutNuls(*list) : QString();
 }
 
@@ -98,6 +98,11 @@ bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries, QByteArray& text
             continue;
         if (const QString problem = nameProblem(entry.name); !problem.isEmpty())
             return fail(error, problem);
+        // A rate without a number's text would come back as a type
+        // mismatch on the next Refresh.
+        if (!std::isfinite(entry.euroChange))
+            return fail(error, QStringLiteral("currency \"%1\": the rate %2 is not a finite number")
+                                   .arg(entry.name, QString::number(entry.euroChange)));
         // The profile service trims names; so does reading them back.
         const QString section = basic::trimSpaces(entry.name);
         const std::pair<const char*, QString> values[] = {
@@ -133,6 +138,9 @@ bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries,
     if (!text.isEmpty())
         return profile::replaceFileAtomically(path, text, error);
     QFile old(path);
+    // Only a catalogue file is deleted; a pipe or a folder of that name stays.
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
+        return fail(error, QStringLiteral("Cannot delete %1: it is not a regular file").arg(path));
     if (old.exists() && !old.remove())
         return fail(error, QStringLiteral("Cannot delete %1: %2").arg(path, old.errorString()));
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profile/ProfileFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,13 +24,14 @@ QString CurrencyFilePath(const QString& pathIni);
 
 // One value as the profile service hands it over: at most 254 characters,
 // NULs removed; `defaultValue` unchanged when the file, section or key is
-// missing or the value is empty.
-QVariant ReadCurrencyValue(const QString& file, const QString& section, const QString& key,
+// missing or the value is empty. `file` is the file as read once for a
+// whole refresh.
+QVariant ReadCurrencyValue(const profile::ProfileReader& file, const QString& section, const QString& key,
                            const QVariant& defaultValue);
 
 // "Complete"/"List" read whole, however long, NULs removed; "" when missing.
 // A cut list would make a later Update drop the currencies past the cut.
-QString ReadCurrencyList(const QString& file);
+QString ReadCurrencyList(const profile::ProfileReader& file);
 
 // The leading number of a text: an optional sign, digits and a "." fraction,
 // up to the first other character; 0 when the text does not start with one.
@@ -48,7 +51,7 @@ struct CurrencyEntry {
 // Empty when there is nothing to store. Fails (returning false with the
 // reason) for a name or a value the file cannot hold so that it reads back
 // the same: a name with "|", "]" or a line break, a name of blanks only, a
-// symbol with a line break.
+// symbol with a line break, a rate that is infinite or not a number.
 bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries, QByteArray& text, QString* error = nullptr);
 
 // Replaces the file with the text of these currencies in one step: the new

@@ -101,9 +101,8 @@ int ORXCurrencies::RemoveCurrency(int Index)
     return Count();
 }
 
-ORXCurrency* ORXCurrencies::LoadCurrency(const QString& name)
+ORXCurrency* ORXCurrencies::LoadCurrency(const profile::ProfileReader& file, const QString& name)
 {
-    const QString file = filePath();
     ORXCurrency* record = NewCurrency();
     record->setName(name);
     record->setSymbol(ReadCurrencyValue(file, name, QStringLiteral("Symbol"), QString()).toString());
@@ -129,19 +128,23 @@ void ORXCurrencies::Refresh()
     system->setEuroChange(0.0);
     system->setNameGuard(true);
 
-    const QString list = ReadCurrencyList(filePath());
+    // The file is read once; every currency is looked up in that reading.
+    const profile::ProfileReader file(filePath());
+    const QString list = ReadCurrencyList(file);
     if (list.isEmpty())
         return;
     // Empty elements are loaded too: each keeps a cleared record's place.
     for (const QString& name : list.split(CurrencyListSeparator, Qt::KeepEmptyParts))
-        LoadCurrency(name);
+        LoadCurrency(file, name);
 }
 
 void ORXCurrencies::Update()
 {
     QList<CurrencyEntry> entries;
     for (const ORXCurrency* record : std::as_const(records_)) {
-        if (record->Name().compare(SystemCurrencyName(), Qt::CaseInsensitive) == 0)
+        // Exactly the name a stored currency cannot have, as Refresh refuses
+        // it: "system" in another case is an ordinary currency and is kept.
+        if (record->Name() == SystemCurrencyName())
             continue;
         entries.append({record->Name(), record->Symbol(), record->Decimals(), record->EuroChange()});
     }

@@ -2,6 +2,8 @@
 
 #include "tools/currency/ORXCurrency.h"
 
+#include "platform/profile/ProfileFile.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -52,7 +54,8 @@ public:
     Q_INVOKABLE void Refresh();
     // Removes the record at Index when it is in 1..Count; the new Count.
     Q_INVOKABLE int RemoveCurrency(int Index);
-    // Rewrites the file from the list, every record but the system currency.
+    // Rewrites the file from the list, every record but the system currency
+    // (the one named exactly "System", the name Refresh refuses to load).
     // The old file is replaced only by a complete new one; when that cannot
     // be written, or a name cannot be stored, the old file stays as it was
     // and error 75 (source "ORXCurrencies.Update") says why.
@@ -62,7 +65,7 @@ public:
     QString filePath() const;
 
 private:
-    ORXCurrency* LoadCurrency(const QString& name);
+    ORXCurrency* LoadCurrency(const profile::ProfileReader& file, const QString& name);
     void removeAt(qsizetype index);
 
     QList<ORXCurrency*> records_;

@@ -123,9 +123,13 @@ TEST(NumberFormat, StrAlwaysUsesThePoint)
     const struct {
         double value;
         const char* text;
-    } cases[] = {{459, " 459"}, {-459.65, "-459.65"}, {0.5, " 0.5"}, {0, " 0"}, {1e15, " 1E+15"}};
+    } cases[] = {{459, " 459"},     {-459.65, "-459.65"}, {0.5, " .5"},     {0.24, " .24"},
+                 {-0.5, "-.5"},     {0, " 0"},            {1e15, " 1E+15"}, {1.5, " 1.5"},
+                 {-1.25, "-1.25"},  {1e-5, " 1E-05"},     {0.0001, " .0001"}};
     for (const auto& c : cases)
         EXPECT_EQ(strText(c.value), QString::fromUtf8(c.text));
+    // CStr keeps the zero Str drops.
+    EXPECT_EQ(numberToString(0.24), QStringLiteral("0,24"));
 }
 
 TEST(NumberFormat, NonFiniteValuesOverflow)

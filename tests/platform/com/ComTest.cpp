@@ -8,11 +8,14 @@
 #include "tools/common/Components.h"
 #include "viewreport/engine/Components.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orx;
 
@@ -196,4 +199,28 @@ TEST(ComTest, TypeLibraryMembersComeFromTheMetaObject)
     EXPECT_EQ(byName[QStringLiteral("Clicked")][QStringLiteral("kind")].toString(), QStringLiteral("event"));
     EXPECT_EQ(byName[QStringLiteral("Clicked")][QStringLiteral("dispid")].toInt(), 1);
     EXPECT_TRUE(byName[QStringLiteral("Join")][QStringLiteral("dispid")].isNull());
+}
+
+TEST(ComTest, ARegistryThatIsNotARegularFileIsNeitherWaitedOnNorReplaced)
+{
+    // A pipe nobody writes to in the registry's place: a plain read of it
+    // never ends. It counts as an unreadable registry and stays.
+    const QString path = com::registryFilePath();
+    const QString saved = path + QStringLiteral(".saved");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(saved);
+    const bool hadFile = QFile::exists(path) && QFile::rename(path, saved);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+
+    EXPECT_EQ(com::loadRegisteredServer(QStringLiteral("ORX_TestServer.Gadget")), nullptr);
+    QString error;
+    EXPECT_FALSE(com::registerServer(tools::ToolsTypeLibrary(), QStringLiteral("/nowhere/libORX_Tools.so"), &error));
+    EXPECT_TRUE(error.contains(QLatin1String("not a readable registry file"))) << error.toStdString();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    QFile::remove(path);
+    if (hadFile)
+        QFile::rename(saved, path);
 }

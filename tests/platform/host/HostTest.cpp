@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QTimer>
+#include <optional>
+#include <sys/stat.h>
 
 using namespace orx;
 using host::OleColor;
@@ -372,6 +374,100 @@ TEST_F(HostTest, MalformedFormFilesGiveClearErrorsAndNeverACrash)
     }
     host::Form target;
     EXPECT_THROW(target.load(folder + QStringLiteral("/missing.json")), basic::BasicError);
+}
+
+TEST_F(HostTest, AFailedLoadKeepsTheFormAsItWas)
+{
+    // A good file with a control on the form and one in a container; each
+    // case breaks it at a different stage of the load.
+    ProbeControl* alpha = addProbe(QStringLiteral("Alpha"));
+    alpha->count = 3;
+    form().addContainer(QStringLiteral("PictureBox"), QStringLiteral("Picture1"), {3000, 0, 3000, 2000});
+    addProbe(QStringLiteral("Beta"), {15, 30, 1500, 600}, QStringLiteral("Picture1"))->count = 4;
+    const QString folder = test::freshFolder(QStringLiteral("failed-loads"));
+    const QString good = folder + QStringLiteral("/good.json");
+    form().save(good);
+    QFile in(good);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray text = in.readAll();
+    const auto replaced = [&](const char* from, const char* to) {
+        EXPECT_TRUE(text.contains(from)) << from;
+        return QByteArray(text).replace(from, to);
+    };
+    const QString pipe = folder + QStringLiteral("/pipe.json");
+    // A pipe nobody writes to: a plain read of it never ends.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    // The form the loads must leave alone.
+    form().clear();
+    host::ContainerBox* keeper = form().addContainer(QStringLiteral("Frame"), QStringLiteral("Keeper"), {0, 0, 2000, 2000});
+    ProbeControl* kept = addProbe(QStringLiteral("Kept"), {60, 60, 1200, 300}, QStringLiteral("Keeper"));
+    kept->count = 7;
+    ProbeControl* top = addProbe(QStringLiteral("Top"));
+    form().setAmbientBackColor(OleColor{0x00112233});
+    form().resize(form().size() + QSize(50, 40));
+    form().select(top);
+    form().setModified(true);
+    const QSize size = form().size();
+    const StdFont font = form().ambientFont();
+
+    struct Case {
+        const char* what;
+        std::optional<QByteArray> content;  // nothing: the path is used as it is
+        QString path;
+        int number;
+    };
+    const Case cases[] = {
+        {"missing file", std::nullopt, folder + QStringLiteral("/missing.json"), basic::err::FileNotFound},
+        {"a folder", std::nullopt, folder, basic::err::PathFileAccessError},
+        {"a pipe", std::nullopt, pipe, basic::err::PathFileAccessError},
+        {"not JSON", text.left(text.size() / 2), {}, basic::err::ErrorLoadingFromFile},
+        {"unknown class", replaced("ORX_Test.ProbeControl", "ORX_Test.Gone"), {}, basic::err::ErrorLoadingFromFile},
+        {"no such container", replaced("\"container\": \"Picture1\"", "\"container\": \"Nowhere\""), {},
+         basic::err::ErrorLoadingFromFile},
+        {"first control refuses its properties", replaced("\"Count\": 3", "\"Count\": \"three\""), {},
+         basic::err::TypeMismatch},
+        {"second control refuses its properties after the first was made",
+         replaced("\"Count\": 4", "\"Count\": \"four\""), {}, basic::err::TypeMismatch},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString path = c.path;
+        if (c.content) {
+            path = folder + QStringLiteral("/bad%1.json").arg(++n);
+            QFile out(path);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(*c.content);
+        }
+        try {
+            form().load(path);
+            ADD_FAILURE() << "loaded without an error";
+        } catch (const basic::BasicError& e) {
+            EXPECT_EQ(e.number(), c.number) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+        }
+        settle();
+        EXPECT_EQ(form().controls(), (QList<host::UserControl*>{kept, top}));
+        EXPECT_EQ(form().containers(), QList<host::ContainerBox*>{keeper});
+        EXPECT_EQ(kept->parentWidget(), keeper);
+        EXPECT_EQ(kept->count, 7);
+        EXPECT_EQ(form().control(QStringLiteral("Alpha")), nullptr);
+        EXPECT_EQ(form().selectedControls(), QList<host::UserControl*>{top});
+        EXPECT_EQ(form().ambientBackColor(), OleColor{0x00112233});
+        EXPECT_EQ(form().ambientFont(), font);
+        EXPECT_EQ(form().size(), size);
+        EXPECT_TRUE(form().isModified());
+        EXPECT_TRUE(kept->isVisible() && top->isVisible() && keeper->isVisible());
+    }
+
+    // The same file whole replaces the form.
+    form().load(good);
+    ASSERT_EQ(form().controls().size(), 2);
+    EXPECT_EQ(form().control(QStringLiteral("Kept")), nullptr);
+    EXPECT_EQ(form().containerNamed(QStringLiteral("Keeper")), nullptr);
+    EXPECT_EQ(qobject_cast<ProbeControl*>(form().control(QStringLiteral("Alpha")))->count, 3);
+    EXPECT_FALSE(form().isModified());
 }
 
 TEST_F(HostTest, FailedSaveKeepsThePreviousFile)

@@ -1,8 +1,10 @@
 #include "platform/basic/Regional.h"
 #include "platform/profile/ProfileFile.h"
+#include "platform/profile/RegularFile.h"
 #include "tests/platform/profile/ProfileTestFiles.h"
 
 #include <QStringEncoder>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -242,3 +244,83 @@ TEST(ProfileRead, IntlSectionFollowsRegionalSettings)
 }
 
 }  // namespace
+
+TEST(ProfileRead, SectionNamesMatchInAnyCaseOfAnyScript)
+{
+    // Sections are found through an index of folded names; it must find
+    // exactly the section a case-insensitive comparison names.
+    const QStringList names = {u("\xC3\x89t\xC3\xA9"), u("\xCE\xA3\xCE\x91\xCE\xA3"), u("stra\xC3\x9F" "e"),
+                               QStringLiteral("Plain"), u("\xC3\x85ngstr\xC3\xB6m")};
+    QByteArray file;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        file += "[" + names[i].toUtf8() + "]\r\nk=" + QByteArray::number(i) + "\r\n";
+    const QString path = freshFolder(QStringLiteral("casefold")) + QStringLiteral("/c.ini");
+    writeBytes(path, file);
+    const QStringList lookups = {u("\xC3\xA9T\xC3\x89"), u("\xCF\x83\xCE\xB1\xCF\x82"), u("STRASSE"), u("STRA\xC3\x9F" "E"),
+                                 QStringLiteral("pLAIN"), u("\xC3\xA5NGSTR\xC3\x96M"), QStringLiteral("none")};
+    const ProfileReader reader(path);
+    for (const QString& lookup : lookups) {
+        SCOPED_TRACE(lookup.toStdString());
+        std::optional<QString> expected;
+        for (qsizetype i = 0; i < names.size() && !expected; ++i) {
+            if (names[i].compare(lookup, Qt::CaseInsensitive) == 0)
+                expected = QString::number(i);
+        }
+        EXPECT_EQ(reader.value(lookup, QStringLiteral("k")), expected);
+    }
+}
+
+TEST(ProfileRead, OneReaderAnswersAsTheSingleCallsDo)
+{
+    const QString path = freshFolder(QStringLiteral("reader")) + QStringLiteral("/rules.ini");
+    writeBytes(path, kRulesFile);
+    const ProfileReader reader(path);
+    for (const char* section : {"General", "general", "Padded Section", "CrOnly", "Missing"}) {
+        EXPECT_EQ(reader.keys(u(section)), profileKeys(path, u(section))) << section;
+        for (const char* key : {"Name", "Dup", "Empty", "B", "Key", "none"}) {
+            EXPECT_EQ(reader.value(u(section), u(key)), readProfileValue(path, u(section), u(key))) << section << key;
+            QString fromReader(8, QChar(0));
+            QString fromCall(8, QChar(0));
+            EXPECT_EQ(reader.getString(u(section), u(key), QStringLiteral("default  "), fromReader, 5),
+                      getPrivateProfileString(u(section), u(key), QStringLiteral("default  "), fromCall, 5, path));
+            EXPECT_EQ(fromReader, fromCall) << section << key;
+        }
+    }
+    EXPECT_EQ(reader.sections(), profileSections(path));
+    // The reader keeps what it read.
+    writeBytes(path, "[General]\r\nName=changed\r\n");
+    EXPECT_EQ(reader.value(QStringLiteral("General"), QStringLiteral("Name")), QStringLiteral("Alpha"));
+}
+
+TEST(ProfileRead, OnlyRegularFilesAreRead)
+{
+    const QString folder = freshFolder(QStringLiteral("regular"));
+    writeBytes(folder + QStringLiteral("/plain.ini"), "[s]\r\nk=v\r\n");
+    const QString fifo = folder + QStringLiteral("/pipe.ini");
+    // A pipe nobody writes to: opening or reading it the plain way never returns.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    using Status = FileContent::Status;
+    struct Case { const char* name; QString path; Status status; const char* error; };
+    const Case cases[] = {
+        {"regular file", folder + QStringLiteral("/plain.ini"), Status::Read, ""},
+        {"missing file", folder + QStringLiteral("/none.ini"), Status::Missing, ""},
+        {"below a regular file", folder + QStringLiteral("/plain.ini/x.ini"), Status::Missing, ""},
+        {"empty name", QString(), Status::Missing, ""},
+        {"folder", folder, Status::Failed, "is a folder"},
+        {"pipe", fifo, Status::Failed, "not a regular file"},
+        {"device", QStringLiteral("/dev/zero"), Status::Failed, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileContent content = readRegularFile(c.path);
+        EXPECT_EQ(content.status, c.status);
+        EXPECT_TRUE(content.error.contains(QLatin1String(c.error))) << content.error.toStdString();
+        if (c.status == Status::Failed) {
+            EXPECT_TRUE(content.error.contains(c.path));
+        }
+    }
+    EXPECT_EQ(readRegularFile(folder + QStringLiteral("/plain.ini")).bytes, QByteArray("[s]\r\nk=v\r\n"));
+    // Every profile call goes through the same check.
+    EXPECT_FALSE(readProfileValue(fifo, QStringLiteral("s"), QStringLiteral("k")).has_value());
+    EXPECT_TRUE(profileSections(fifo).isEmpty());
+}

@@ -65,6 +65,10 @@ TEST(ProfileWrite, FilesAreByteExact)
         {"Windows-1252 moves to UTF-8 for a character it lacks", "[a]\r\nx=caf\xE9\r\n", "a", "y", "\xE6\x97\xA5",
          "[a]\r\nx=caf\xC3\xA9\r\ny=\xE6\x97\xA5\r\n"},
         {"UTF-16 is kept", utf16File("[a]\r\nx=1\r\n"), "a", "x", "\xC3\xA8", utf16File("[a]\r\nx=\xC3\xA8\r\n")},
+        {"a lone surrogate in UTF-16 is whole text and kept", utf16File("[a]\r\nm=") + QByteArray("\x00\xD8", 2) + utf16File("\r\n").mid(2),
+         "a", "x", "1", utf16File("[a]\r\nm=") + QByteArray("\x00\xD8", 2) + utf16File("\r\nx=1\r\n").mid(2)},
+        {"Windows-1252 that would read back as UTF-8 moves to UTF-8", "[a]\r\nx=\xC3\xA9\r\ny=\xE9\r\n", "a", "y",
+         std::nullopt, "[a]\r\nx=\xC3\x83\xC2\xA9\r\n"},
         {"junk lines survive byte for byte", "\x01\xFF junk\r\n[a]\r\n\x81\x8D\xC0\r\n", "a", "k", "v",
          "\x01\xFF junk\r\n[a]\r\nk=v\r\n\x81\x8D\xC0\r\n"},
         {"outer blanks are quoted", std::nullopt, "s", "k", " padded ", "[s]\r\nk=\" padded \"\r\n"},
@@ -269,3 +273,59 @@ TEST(ProfileWrite, BareNamesAndBackslashesUseTheirFolders)
 }
 
 }  // namespace
+
+TEST(ProfileWrite, AWriteThatSucceedsReadsBack)
+{
+    // Files with a UTF-16LE mark and an odd number of bytes after it: the
+    // mark makes them UTF-16LE, the stray byte makes them impossible to
+    // write back whole. Each write either reads back or fails and leaves the
+    // file as it was.
+    const QString folder = freshFolder(QStringLiteral("readback"));
+    quint32 seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<char>((seed >> 16) & 0xFF);
+    };
+    int refused = 0;
+    for (int n = 0; n < 60; ++n) {
+        QByteArray before("\xFF\xFE", 2);
+        const int length = 2 * (n % 7) + 1;
+        for (int i = 0; i < length; ++i)
+            before.append(next());
+        const QString path = folder + QStringLiteral("/f%1.ini").arg(n);
+        writeBytes(path, before);
+        QString error;
+        if (writePrivateProfileString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("plain"), path, &error)) {
+            EXPECT_EQ(readProfileValue(path, QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("plain")) << n;
+        } else {
+            ++refused;
+            EXPECT_FALSE(error.isEmpty());
+            EXPECT_EQ(readBytes(path), before) << n;
+        }
+    }
+    EXPECT_EQ(refused, 60) << "an odd number of bytes after the mark is never whole UTF-16";
+}
+
+TEST(ProfileWrite, DamagedUtf16FilesAreReadAsFarAsTheyGoAndNotRewritten)
+{
+    struct Case { const char* name; QByteArray bytes; const char* value; };
+    const Case cases[] = {
+        {"a stray byte at the end", utf16File("[s]\r\nk=v\r\n") + "A", "v"},
+        {"a stray byte after a last line without a line end", utf16File("[s]\r\nk=v") + "A", "v"},
+        {"an odd number of ASCII bytes after the mark", QByteArray("\xFF\xFE[s]\r\nk=vv\r\n"), nullptr},
+    };
+    const QString folder = freshFolder(QStringLiteral("damaged"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder + QStringLiteral("/d.ini");
+        writeBytes(path, c.bytes);
+        const std::optional<QString> read = readProfileValue(path, QStringLiteral("s"), QStringLiteral("k"));
+        EXPECT_EQ(read, c.value ? std::optional<QString>(u(c.value)) : std::nullopt);
+        for (const std::optional<QString>& value : {std::optional<QString>(QStringLiteral("new")), std::optional<QString>()}) {
+            QString error;
+            EXPECT_FALSE(writePrivateProfileString(QStringLiteral("s"), QStringLiteral("k"), value, path, &error));
+            EXPECT_TRUE(error.contains(QLatin1String("UTF-16"))) << error.toStdString();
+            EXPECT_EQ(readBytes(path), c.bytes);
+        }
+    }
+}

@@ -4,9 +4,13 @@
 #include "platform/basic/Regional.h"
 #include "tools/currency/CurrencyFile.h"
 
+#include <QFileInfo>
 #include <csignal>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace orx;
 using namespace orx::tools;
@@ -139,7 +143,7 @@ TEST(CurrencyFile, ListIsReadWholeAndOtherValuesAreCut)
         c.add(QStringLiteral("Currency%1").arg(i), QString(i == 1 ? 300 : 1, QLatin1Char('s')), 2, i);
     const QStringList names = test::namesOf(c.list);
     c.list.Update();
-    ASSERT_GT(ReadCurrencyList(c.file()).size(), 254);
+    ASSERT_GT(ReadCurrencyList(profile::ProfileReader(c.file())).size(), 254);
     const QByteArray first = test::readAll(c.file());
 
     c.list.Refresh();
@@ -156,7 +160,9 @@ TEST(CurrencyFile, UpdateStoresEveryRecordButTheSystemCurrency)
     ScopedRegional us(RegionalSettings::unitedStates());
     const std::pair<QStringList, QByteArray> cases[] = {
         {{}, ""},
-        {{"system", "SYSTEM", ""}, ""},
+        // Only the exact reserved name is the system currency; "system" and
+        // "SYSTEM" are stored currencies (sharing one section) and stay.
+        {{"system", "SYSTEM", ""}, "[system]\r\nSymbol=\r\nDecimals=0\r\nEuroChange=0\r\n[Complete]\r\nList=system|SYSTEM|\r\n"},
         {{"A", "", "B", ""}, "[A]\r\nSymbol=\r\nDecimals=0\r\nEuroChange=0\r\n[B]\r\nSymbol=\r\nDecimals=0\r\n"
                              "EuroChange=0\r\n[Complete]\r\nList=A||B|\r\n"},
         {{"", ""}, "[Complete]\r\nList=|\r\n"},
@@ -211,4 +217,111 @@ TEST(CurrencyFile, UpdateLeavesTheOldFileWholeWhenTheNewOneCannotBeWritten)
         EXPECT_EQ(QDir(c.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"ORXCurrency.INI"})
             << what << ": no temporary file is left";
     }
+}
+
+TEST(CurrencyFile, ReservedNameInAnotherCaseSurvivesRefreshAndUpdate)
+{
+    // Refresh refuses only "System" itself, so these are ordinary currencies
+    // and Update must write them back.
+    ScopedRegional us(RegionalSettings::unitedStates());
+    for (const char* name : {"system", "SYSTEM", "sYstem"}) {
+        Catalogue c;
+        const QByteArray file = QByteArray("[Lira]\r\nSymbol=L.\r\nDecimals=0\r\nEuroChange=1936.27\r\n[") + name
+            + "]\r\nSymbol=S\r\nDecimals=2\r\nEuroChange=3\r\n[Euro]\r\nSymbol=EUR\r\nDecimals=2\r\nEuroChange=0\r\n"
+              "[Complete]\r\nList=Lira|" + name + "|Euro\r\n";
+        test::writeAll(c.file(), file);
+        c.list.Refresh();
+        ASSERT_EQ(test::namesOf(c.list), QStringList({"System", "Lira", name, "Euro"})) << name;
+        EXPECT_EQ(c.list.CurrencyByIndex(3)->EuroChange(), 3.0) << name;
+        c.list.Update();
+        EXPECT_EQ(test::readAll(c.file()), file) << name << ": nothing in the file is lost";
+    }
+}
+
+TEST(CurrencyFile, UpdateRefusesARateThatIsNotAFiniteNumber)
+{
+    ScopedRegional it(RegionalSettings::italian());
+    for (double rate : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                        -std::numeric_limits<double>::infinity()}) {
+        Catalogue c;
+        test::writeAll(c.file(), test::ItalianSampleCatalogue);
+        c.list.Refresh();
+        c.add(QStringLiteral("Dollar"), QStringLiteral("$"), 2, rate);
+        const auto error = test::errorOf([&] { c.list.Update(); });
+        ASSERT_TRUE(error) << rate;
+        EXPECT_EQ(error->number(), 75) << rate;
+        EXPECT_EQ(error->source(), QStringLiteral("ORXCurrencies.Update")) << rate;
+        EXPECT_TRUE(error->description().contains(QLatin1String("Dollar"))) << error->description().toStdString();
+        EXPECT_EQ(test::readAll(c.file()), test::ItalianSampleCatalogue) << rate;
+    }
+}
+
+TEST(CurrencyFile, ACatalogueThatIsNotARegularFileIsNeitherWaitedOnNorReplaced)
+{
+    // A pipe with no writer would block a plain read for ever.
+    Catalogue c;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(c.file()).constData(), 0600), 0);
+    c.list.Refresh();
+    EXPECT_EQ(test::namesOf(c.list), QStringList{"System"});
+    for (bool empty : {false, true}) {
+        if (!empty)
+            c.add(QStringLiteral("Dollar"), QStringLiteral("$"), 2, 1.1);
+        else
+            c.list.Clear();
+        const auto error = test::errorOf([&] { c.list.Update(); });
+        ASSERT_TRUE(error) << "empty: " << empty;
+        EXPECT_EQ(error->number(), 75);
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(c.file()).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the pipe stays";
+    }
+}
+
+namespace {
+
+// Bytes this process has read from files and pipes so far.
+std::optional<long long> bytesReadByProcess()
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value) {
+        if (name == "rchar:")
+            return value;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TEST(CurrencyFile, RefreshReadsTheFileOnceHoweverManyCurrenciesItLists)
+{
+    ScopedRegional us(RegionalSettings::unitedStates());
+    Catalogue c;
+    constexpr int kCount = 10000;
+    QList<CurrencyEntry> entries;
+    for (int i = 0; i < kCount; ++i)
+        entries.append({QStringLiteral("C%1").arg(i), QStringLiteral("S%1").arg(i), short(i % 5), 1.0 + i / 4.0});
+    QString error;
+    ASSERT_TRUE(WriteCurrencyFile(c.file(), entries, &error)) << error.toStdString();
+    const qint64 size = QFileInfo(c.file()).size();
+
+    const std::optional<long long> before = bytesReadByProcess();
+    c.list.Refresh();
+    const std::optional<long long> after = bytesReadByProcess();
+
+    ASSERT_EQ(c.list.Count(), kCount + 1);
+    for (int i : {0, 1, 4999, kCount - 1}) {
+        const ORXCurrency* record = c.list.CurrencyByIndex(i + 2);
+        EXPECT_EQ(record->Name(), entries[i].name);
+        EXPECT_EQ(record->Symbol(), entries[i].symbol);
+        EXPECT_EQ(record->Decimals(), entries[i].decimals);
+        EXPECT_EQ(record->EuroChange(), entries[i].euroChange);
+        EXPECT_EQ(record->Layout(), BuildLayout(entries[i].symbol, entries[i].decimals));
+    }
+    if (!before || !after)
+        GTEST_SKIP() << "this system does not count the bytes a process reads";
+    // One reading of the file, with room for whatever else the process reads
+    // meanwhile; a reading per value would be thousands of times the size.
+    EXPECT_LT(*after - *before, 2 * size);
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orx::profile {
+
+// The whole content of a file that every reader of settings, catalogues,
+// forms and registrations goes through. Only a regular file is read: a
+// folder, a pipe, a socket or a device fails without being waited on (a pipe
+// with no writer would block a plain open or read for ever, a device might
+// never end).
+struct FileContent {
+    enum class Status { Read, Missing, Failed };
+    Status status = Status::Missing;
+    QByteArray bytes;
+    QString error;  // why it failed, naming the file
+};
+
+// Missing when the file or one of its folders does not exist.
+FileContent readRegularFile(const QString& path);
+
+}  // namespace orx::profile
