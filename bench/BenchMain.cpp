@@ -71,7 +71,8 @@ int printComparisons(const KeepingReporter& reporter)
         }
         bool subjectFound = false, anchorFound = false;
         const double subject = figureOf(s->second, c.counter, subjectFound);
-        const double anchor = figureOf(a->second, c.counter, anchorFound);
+        const double anchor =
+            figureOf(a->second, c.anchorCounter.empty() ? c.counter : c.anchorCounter, anchorFound);
         if (s->second.failed || a->second.failed || !subjectFound || !anchorFound) {
             std::printf("%-28s %10s  %s %-11.2f FAILED: a run did not take its real path\n", c.name.c_str(), "-",
                         sign, c.target);
@@ -81,9 +82,12 @@ int printComparisons(const KeepingReporter& reporter)
         const double ratio = subject / anchor;
         const bool met = c.direction == AtMost ? ratio <= c.target : ratio >= c.target;
         missed += met ? 0 : 1;
-        std::printf("%-28s %9.2fx  %s %-10.2fx %s  (%s / %s%s%s)\n", c.name.c_str(), ratio, sign, c.target,
-                    met ? "met" : "MISSED", c.subject.c_str(), c.anchor.c_str(), c.counter.empty() ? "" : ", ",
-                    c.counter.c_str());
+        const std::string what = c.counter.empty()
+                                     ? c.subject + " / " + c.anchor
+                                     : c.subject + "[" + c.counter + "] / " + c.anchor + "[" +
+                                           (c.anchorCounter.empty() ? c.counter : c.anchorCounter) + "]";
+        std::printf("%-28s %9.2fx  %s %-10.2fx %s  (%s)\n", c.name.c_str(), ratio, sign, c.target,
+                    met ? "met" : "MISSED", what.c_str());
     }
     return missed;
 }

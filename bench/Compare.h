@@ -6,8 +6,10 @@
 //   ORX_COMPARE(Keystroke, "BM_Keystroke_TextBox", "BM_Keystroke_QLineEdit",
 //               orx::bench::AtMost, 1.0);
 //
-// The ratio is subject / anchor of the real time per iteration, or of a
-// named counter when one is given (for example a peak-memory counter).
+// The ratio is subject / anchor of the real time per iteration. With
+// ORX_COMPARE_COUNTERS it is a counter of one run over a counter of another
+// (or of the same run: a benchmark that times its own anchor, or a
+// peak-memory figure).
 #include <string>
 #include <vector>
 
@@ -21,7 +23,8 @@ struct Comparison {
     std::string anchor;
     Direction direction;
     double target;
-    std::string counter;  // empty: real time per iteration
+    std::string counter;         // empty: real time per iteration
+    std::string anchorCounter;   // empty: the same as counter
 };
 
 std::vector<Comparison>& comparisons();
@@ -34,6 +37,9 @@ struct Register {
 
 #define ORX_COMPARE_CAT2(a, b) a##b
 #define ORX_COMPARE_CAT(a, b) ORX_COMPARE_CAT2(a, b)
-#define ORX_COMPARE(id, subject, anchor, direction, target, ...)                                                    \
+#define ORX_COMPARE(id, subject, anchor, direction, target)                                                        \
     static const ::orx::bench::Register ORX_COMPARE_CAT(orxCompare_, id)(                                          \
-        ::orx::bench::Comparison{#id, subject, anchor, direction, target, "" __VA_ARGS__})
+        ::orx::bench::Comparison{#id, subject, anchor, direction, target, "", ""})
+#define ORX_COMPARE_COUNTERS(id, subject, subjectCounter, anchor, anchorCounter, direction, target)                 \
+    static const ::orx::bench::Register ORX_COMPARE_CAT(orxCompare_, id)(                                          \
+        ::orx::bench::Comparison{#id, subject, anchor, direction, target, subjectCounter, anchorCounter})
