@@ -25,6 +25,8 @@ class QPaintEvent;
 namespace orx::tools {
 
 class ORXList;
+template <class Owner>
+class PropertyTable;
 
 // The enhanced text box: one value under a typed template, edited in a
 // plain edit field and shown formatted in a display label when the focus is
@@ -517,6 +519,14 @@ private:
     void pickListRow();
     void listTypeStep(bool next);
     bool checkBoxFocusEvent(QEvent* event);
+
+    // TextBoxProperties.cpp: the one table of persisted properties and the
+    // orders of a new control's defaults, the bag read and the bag write.
+    static const PropertyTable<ORXTextBox>& properties();
+    void applyNewControlDefaults();
+    void readBag(const host::PropertyBag& bag);
+    void writeBag(host::PropertyBag& bag);
+    void applyAlignment();  // the display label follows Alignment
 
     // TextBoxPresets.cpp
     void savePresets();

@@ -66,10 +66,7 @@ void ORXTextBox::ApplyTemplate(bool relayout)
     characters_ = d.characters;
     characterTable_ = d.characterTable;
     alignment_ = d.alignment;
-    SF_Caption->setAlignment((alignment_ == align::Right ? Qt::AlignRight
-                              : alignment_ == align::Center ? Qt::AlignHCenter
-                                                            : Qt::AlignLeft)
-                             | Qt::AlignVCenter);
+    applyAlignment();
     // A plain text box shows its own name.
     text_ = template_ == ORXTX_String ? extender()->name() : sampleText(template_, basic::Clock::now());
     if (d.spinDateType)

@@ -55,11 +55,6 @@ void setColour(QWidget* w, QPalette::ColorRole role, host::OleColor colour)
     w->setPalette(p);
 }
 
-QVariant variantOrEmptyText(const QVariant& stored)
-{
-    return basic::isEmpty(stored) ? QVariant(QString()) : stored;
-}
-
 
 }  // namespace
 
@@ -199,13 +194,18 @@ void ORXTextBox::notifyBorder(const QStringList& names)
 
 // ---- Plain properties ----------------------------------------------------
 
+void ORXTextBox::applyAlignment()
+{
+    const Qt::Alignment h = alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
+        : alignment_ == ORXTX_Center                          ? Qt::AlignHCenter
+                                                              : Qt::AlignLeft;
+    SF_Caption->setAlignment(h | Qt::AlignVCenter);
+}
+
 void ORXTextBox::setAlignment(ORXTX_TextAlign_Constants value)
 {
     alignment_ = value;
-    const Qt::Alignment h = value == ORXTX_Right_Justify ? Qt::AlignRight
-        : value == ORXTX_Center                          ? Qt::AlignHCenter
-                                                         : Qt::AlignLeft;
-    SF_Caption->setAlignment(h | Qt::AlignVCenter);
+    applyAlignment();
     PropertyChanged(QStringLiteral("Alignment"));
 }
 
@@ -587,52 +587,12 @@ void ORXTextBox::InitProperties()
     CheckSavesText = true;
     ReadSeparators();
 
-    selCurrency_.clear();
-    caption_.clear();
-    tagMore_.clear();
-    dataIndex_.clear();
-    dataName_.clear();
-    capAlignment_ = ORXTX_MiddleRight_CaptAlign;
-    capWidth_ = 0;
-    designHeight_ = designWidth_ = 0;
-    blanked_ = false;
-    checkBoxEnabled_ = checkBoxValue_ = true;
-    comboButtonEnabled_ = true;
-    comboType_ = ORXTX_Combo_Type;
     hasFocus_ = false;
-    showSymbolCurrency_ = true;
-    spinDateType_ = ORXTX_DI_Days;
-    spinTimeType_ = ORXTX_TI_Seconds;
-    spinValue_ = 1;
     lastText_ = SF_Caption->text();
     formattedText_ = SF_Caption->text();
     comboList()->Clear();
-
-    // The built-in defaults of a new control.
-    allowNothing_ = true;
-    allowPaste_ = true;
-    border_ = BorderProperties::textBoxDefaults();
-    checkBoxVisible_ = false;
-    comboButtonVisible_ = false;
-    raiseCBClickOnCKTrue_ = false;
-    currencyDisplayCapt_ = QStringLiteral("Current Currency");
-    handleCurrencyChanges_ = false;
-    font_ = ambientFont();
-    focusRectColor_ = host::OleColor{host::syscolor::Highlight};
-    errorBeep_ = false;
-    errorDesc_ = QStringLiteral("Error");
-    errorMess_ = QStringLiteral("Warning !!! Invalid input value:");
-    errOutOfRangeMess_ = QStringLiteral("Warning !!! Input value out of range:");
-    ifErrMess_ = true;
-    ifErrUndo_ = true;
-    lockSize_ = ORXTX_No_Locked;
-    passwordChar_.clear();
-    EF_Text->setEchoMode(QLineEdit::Normal);
-    spinButtons_ = false;
-    selTextAuto_ = true;
-    showFocusRect_ = false;
-    unique_ = false;
-    template_ = ORXTX_String;
+    applyNewControlDefaults();
+    selCurrency_.clear();
 
     // The presets file may set any of these, the template included.
     readPresets();
@@ -644,17 +604,6 @@ void ORXTextBox::InitProperties()
 
 void ORXTextBox::ReadProperties(host::PropertyBag& bag)
 {
-    auto readBool = [&](const char* key, bool def) { return bag.ReadProperty(QLatin1String(key), def).toBool(); };
-    auto readInt = [&](const char* key, int def) { return bag.ReadProperty(QLatin1String(key), def).toInt(); };
-    auto readText = [&](const char* key, const QString& def = QString()) {
-        return bag.ReadProperty(QLatin1String(key), def).toString();
-    };
-    auto readFloat = [&](const char* key, double def) { return float(bag.ReadProperty(QLatin1String(key), def).toDouble()); };
-    auto readColour = [&](const char* key, std::uint32_t def) {
-        return bag.ReadProperty(QLatin1String(key), QVariant::fromValue(host::OleColor{def})).value<host::OleColor>();
-    };
-    auto readVariant = [&](const char* key) { return variantOrEmptyText(bag.ReadProperty(QLatin1String(key))); };
-
     SuppressChange = false;
     CheckLinksBlank = true;
     Loading = true;
@@ -664,111 +613,7 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     DefaultCurrencyName.clear();
     hasFocus_ = false;
 
-    template_ = readInt("Template", ORXTX_String);
-    characterTable_ = readText("CharacterTable");
-    layout_ = readText("LayOut");
-    useDefaultCurrency_ = readBool("UseDefaultCurrency", true);
-    useNullValueDefault_ = readBool("UseNullValueDefault", false);
-    RebuildLayouts();
-
-    handleCurrencyChanges_ = readBool("HandleCurrencyChanges", false);
-    alignment_ = readInt("Alignment", ORXTX_Left_Justify);
-    SF_Caption->setAlignment((alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
-                              : alignment_ == ORXTX_Center      ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft)
-                             | Qt::AlignVCenter);
-    backColor_ = readColour("BackColor", host::syscolor::WindowBackground);
-    enabled_ = readBool("Enabled", true);
-    setEnabled(enabled_);
-    font_ = bag.ReadProperty(QStringLiteral("Font"), QVariant::fromValue(ambientFont())).value<host::StdFont>();
-    foreColor_ = readColour("ForeColor", host::syscolor::WindowText);
-    focusRectColor_ = readColour("FocusRectColor", host::syscolor::Highlight);
-    passwordChar_ = readText("PasswordChar");
-    EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
-    EF_Text->setReadOnly(readBool("Locked", false));
-    const int maxLength = readInt("MaxLength", 0);
-    applyMaxLength(maxLength);
-    const int selLength = readInt("SelLength", 0);
-    const int selStart = readInt("SelStart", 0);
-    const QString selText = readText("SelText");
-    text_ = readVariant("Text");
-    writeEditField(textValue(), true);
-    if (!selText.isEmpty())
-        EF_Text->setSelection(selStart, selLength);
-    formattedText_ = readText("FormattedText");
-    const QString tip = readText("ToolTipText");
-    extender()->setToolTipText(tip);
-    SF_Caption->setToolTip(tip);
-    EF_Text->setToolTip(tip);
-    extender()->setTag(readText("Tag"));
-
-    checkBoxValue_ = readBool("CheckBoxValue", true);
-    CK_Selected->setChecked(checkBoxValue_);
-    checkBoxEnabled_ = readBool("CheckBoxEnabled", true);
-    CK_Selected->setEnabled(checkBoxEnabled_);
-    checkBoxVisible_ = readBool("CheckBoxVisible", false);
-    CK_Selected->setVisible(checkBoxVisible_);
-    comboButtonVisible_ = readBool("ComboButtonVisible", false);
-    raiseCBClickOnCKTrue_ = readBool("RaiseCBClickOnCKTrue", false);
-    comboRows_ = readFloat("ComboRows", 0);
-    comboType_ = readInt("ComboType", ORXTX_Combo_Type);
-    const int borderStyle = readInt("BorderStyle", border::NoBorder);
-    const int borderEffect = readInt("BorderEffect", border::DropFrame);
-    const int appearance = readInt("Appearance", border::ThreeD);
-    border_.restore(appearance, borderStyle, borderEffect);
-    caption_ = readText("Caption");
-    capAlignment_ = readInt("CapAlignment", ORXTX_MiddleRight_CaptAlign);
-    capWidth_ = readFloat("CapWidth", 0);
-    characters_ = readInt("Characters", 1);
-    currencyDisplayCapt_ = readText("CurrencyDisplayCapt", QStringLiteral("Current Currency"));
-    dataIndex_ = readText("DataIndex");
-    dataName_ = readText("DataName");
-    designHeight_ = readFloat("DesignHeight", 0);
-    designWidth_ = readFloat("DesignWidth", 0);
-    allowPaste_ = readBool("AllowPaste", true);
-    errorBeep_ = readBool("ErrorBeep", false);
-    errorDesc_ = readText("ErrorDesc", QStringLiteral("Error"));
-    errorMess_ = readText("ErrorMess", QStringLiteral("Warning !!! Invalid input value:"));
-    errOutOfRangeMess_ = readText("ErrOutOfRangeMess", QStringLiteral("Warning !!! Input value out of range:"));
-    nullText_ = readText("NullText");
-    lastText_ = readVariant("LastText");
-    showFocusRect_ = readBool("ShowFocusRect", false);
-    showSymbolCurrency_ = readBool("ShowSymbolCurrency", true);
-    selTextAuto_ = readBool("SelTextAuto", true);
-    spinButtons_ = readBool("SpinButtons", false);
-    VS_Spin->setVisible(spinButtons_);
-    spinDateType_ = readInt("SpinDateType", ORXTX_DI_Days);
-    spinTimeType_ = readInt("SpinTimeType", ORXTX_TI_Seconds);
-    spinValue_ = bag.ReadProperty(QStringLiteral("SpinValue"), 1.0).toDouble();
-    mouseIcon_ = bag.ReadProperty(QStringLiteral("MouseIcon"), QImage()).value<QImage>();
-    mousePointer_ = readInt("MousePointer", 0);
-    boundText_ = readVariant("BoundText");
-    comboButtonEnabled_ = readBool("ComboButtonEnabled", true);
-    comboList()->setListString(readText("ComboItems"));
-    comboList()->setListKeyString(readText("ComboItemKeys"));
-    rawText_ = readVariant("RawText");
-    tagMore_ = readText("TagMore");
-    ifErrMess_ = readBool("IfErrMess", true);
-    ifErrUndo_ = readBool("IfErrUndo", true);
-    allowNothing_ = readBool("AllowNothing", true);
-
-    InitCurrencies();
-    if (template_ == ORXTX_Currency) {
-        selCurrency_ = readText("SelCurrency", ORXCurrencies::SystemCurrencyName());
-        StoredSelCurrency = selCurrency_;
-        applyCurrencyLayout(ApplyCurrencySelection());
-    } else {
-        selCurrency_.clear();
-        StoredSelCurrency.clear();
-    }
-
-    lockSize_ = readInt("LockSize", ORXTX_No_Locked);
-    minValue_ = readText("MinValue");
-    maxValue_ = readText("MaxValue");
-    unique_ = readBool("Unique", false);
-    const bool blanked = readBool("Blanked", false);
-    if (blanked || blanked_)
-        setBlanked(blanked);
+    readBag(bag);
 
     applyColours();
     applyFont();
@@ -798,89 +643,7 @@ void ORXTextBox::computeDataNames()
 
 void ORXTextBox::WriteProperties(host::PropertyBag& bag)
 {
-    auto put = [&](const char* key, const QVariant& value, const QVariant& def) {
-        bag.WriteProperty(QLatin1String(key), value, def);
-    };
-    auto colour = [](std::uint32_t c) { return QVariant::fromValue(host::OleColor{c}); };
-    const QString empty;
-
-    put("Alignment", alignment_, 0);
-    put("BackColor", QVariant::fromValue(backColor_), colour(host::syscolor::WindowBackground));
-    put("Enabled", enabled_, true);
-    put("Font", QVariant::fromValue(font_), QVariant::fromValue(ambientFont()));
-    put("ForeColor", QVariant::fromValue(foreColor_), colour(host::syscolor::WindowText));
-    put("FocusRectColor", QVariant::fromValue(focusRectColor_), colour(host::syscolor::Highlight));
-    put("Locked", Locked(), false);
-    put("MaxLength", MaxLength(), 0);
-    put("MouseIcon", mouseIcon_, QImage());
-    put("MousePointer", mousePointer_, 0);
-    put("SelLength", SelLength(), 0);
-    put("SelStart", SelStart(), 0);
-    put("SelText", SelText(), empty);
-    put("Text", text_, empty);
-    put("ToolTipText", ToolTipText(), empty);
-    put("Tag", Tag(), empty);
-    put("Blanked", blanked_, false);
-    put("BorderStyle", border_.BorderStyle(), border::NoBorder);
-    put("BorderEffect", border_.BorderEffect(), border::DropFrame);
-    put("Appearance", border_.Appearance(), border::ThreeD);
-    put("Caption", caption_, empty);
-    put("CapAlignment", capAlignment_, int(ORXTX_MiddleRight_CaptAlign));
-    put("CapWidth", double(capWidth_), 0.0);
-    put("Characters", characters_, 1);
-    put("CharacterTable", characterTable_, empty);
-    put("CheckBoxValue", checkBoxValue_, true);
-    put("CheckBoxEnabled", checkBoxEnabled_, true);
-    put("CheckBoxVisible", checkBoxVisible_, false);
-    put("ComboButtonVisible", comboButtonVisible_, false);
-    put("RaiseCBClickOnCKTrue", raiseCBClickOnCKTrue_, false);
-    put("ComboRows", double(comboRows_), 0.0);
-    put("ComboType", comboType_, 0);
-    put("CurrencyDisplayCapt", currencyDisplayCapt_, QStringLiteral("Current Currency"));
-    put("HandleCurrencyChanges", handleCurrencyChanges_, false);
-    put("ShowFocusRect", showFocusRect_, false);
-    put("ShowSymbolCurrency", showSymbolCurrency_, true);
-    put("SelTextAuto", selTextAuto_, true);
-    put("SpinButtons", spinButtons_, false);
-    put("SpinDateType", spinDateType_, 1);
-    put("SpinTimeType", spinTimeType_, 1);
-    put("SpinValue", spinValue_, 1.0);
-    computeDataNames();
-    put("DataIndex", dataIndex_, empty);
-    put("DataName", dataName_, empty);
-    put("DesignHeight", double(designHeight_), 0.0);
-    put("DesignWidth", double(designWidth_), 0.0);
-    put("AllowPaste", allowPaste_, true);
-    put("PasswordChar", passwordChar_, empty);
-    put("ErrorBeep", errorBeep_, false);
-    put("ErrorDesc", errorDesc_, QStringLiteral("Error"));
-    put("ErrorMess", errorMess_, QStringLiteral("Warning !!! Invalid input value:"));
-    put("ErrOutOfRangeMess", errOutOfRangeMess_, QStringLiteral("Warning !!! Input value out of range:"));
-    put("NullText", nullText_, empty);
-    put("LastText", lastText_, empty);
-    put("LayOut", layout_, empty);
-    put("FormattedText", formattedText_, empty);
-    put("Template", template_, 0);
-    put("BoundText", boundText_, empty);
-    put("ComboButtonEnabled", comboButtonEnabled_, true);
-    put("ComboItems", ComboItems(), empty);
-    put("ComboItemKeys", ComboItemKeys(), empty);
-    put("RawText", rawText_, empty);
-    put("TagMore", tagMore_, empty);
-    put("IfErrMess", ifErrMess_, true);
-    put("IfErrUndo", ifErrUndo_, true);
-    put("AllowNothing", allowNothing_, true);
-    // The designed selection, never the per-user default that may stand in
-    // for it at run time, and kept even when that default is not in the
-    // catalogue.
-    if (template_ == ORXTX_Currency)
-        put("SelCurrency", StoredSelCurrency, ORXCurrencies::SystemCurrencyName());
-    put("LockSize", lockSize_, 0);
-    put("MinValue", minValue_, empty);
-    put("MaxValue", maxValue_, empty);
-    put("Unique", unique_, false);
-    put("UseDefaultCurrency", useDefaultCurrency_, true);
-    put("UseNullValueDefault", useNullValueDefault_, false);
+    writeBag(bag);
 }
 
 }  // namespace orx::tools

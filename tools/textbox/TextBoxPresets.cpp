@@ -6,6 +6,7 @@
 #include "platform/basic/Convert.h"
 #include "platform/host/Extender.h"
 #include "platform/host/Services.h"
+#include "tools/common/PropertyTable.h"
 #include "tools/common/SettingsFiles.h"
 
 #include <QCheckBox>
@@ -26,36 +27,43 @@ QString templateSection(int templ)
     return QString::number(templ) + QStringLiteral("Template");
 }
 
-// Reads one preset as text and converts it; a value that does not convert
-// (a hand-edited file) counts as missing rather than stopping the control.
-template <class T, class Convert>
-T preset(const QString& section, const char* key, const T& fallback, Convert convert)
-{
-    const QVariant stored = ReadSettingsKey(QLatin1String(TextBoxSettings), section, QLatin1String(key), QVariant());
-    if (!stored.isValid())
-        return fallback;
-    try {
-        return convert(stored);
-    } catch (const basic::BasicError&) {
-        return fallback;
-    }
-}
+using Table = PropertyTable<ORXTextBox>;
 
-bool presetBool(const QString& s, const char* k, bool d) { return preset(s, k, d, basic::cbool); }
-int presetInt(const QString& s, const char* k, int d) { return preset(s, k, d, basic::clng); }
-double presetDouble(const QString& s, const char* k, double d) { return preset(s, k, d, [](const QVariant& v) { return basic::cdbl(v); }); }
-QString presetText(const QString& s, const char* k, const QString& d)
+// The order of the keys in each section when presets are saved; the table
+// says which section a key belongs to.
+const char* const kSaveOrder[] = {
+    "Appearance", "SelCurrency", "AllowNothing", "AllowPaste", "BackColor", "BorderEffect", "BorderStyle",
+    "CheckBoxVisible", "ComboButtonVisible", "FocusRectColor", "Font.Bold", "Font.Charset", "Font.Italic",
+    "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "ErrorBeep",
+    "ErrorDesc", "ErrorMess", "ErrOutOfRangeMess", "CurrencyDisplayCapt", "HandleCurrencyChanges", "IfErrMess",
+    "IfErrUndo", "LockSize", "PasswordChar", "SpinButtons", "SelTextAuto", "Template", "Unique", "ShowFocusRect",
+    "Alignment", "Characters", "CharacterTable", "LayOut", "MaxValue", "MinValue", "ShowSymbolCurrency",
+    "SpinValue", "SpinDateType", "SpinTimeType", "NullText", "UseDefaultCurrency", "UseNullValueDefault",
+};
+
+// The template's section, in the order it is loaded.
+const char* const kTemplateLoadOrder[] = {
+    "Alignment", "Characters", "CharacterTable", "NullText", "LayOut", "MaxValue", "MinValue",
+    "ShowSymbolCurrency", "SpinValue", "SpinDateType", "SpinTimeType", "UseDefaultCurrency", "UseNullValueDefault",
+};
+
+// What a new control reads from "General", in order; the template and the
+// currency come after, by their own rules. "RaiseCBClickOnCKTrue" is read
+// though never saved: it takes effect when added to the file by hand.
+const char* const kGeneralLoadOrder[] = {
+    "AllowNothing", "AllowPaste", "Appearance", "BackColor", "BorderEffect", "BorderStyle", "CheckBoxVisible",
+    "ComboButtonVisible", "RaiseCBClickOnCKTrue", "CurrencyDisplayCapt", "HandleCurrencyChanges", "Font.Bold",
+    "Font.Charset", "Font.Italic", "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight",
+    "ForeColor", "FocusRectColor", "ErrorBeep", "ErrorDesc", "ErrorMess", "ErrOutOfRangeMess", "IfErrMess",
+    "IfErrUndo", "LockSize", "PasswordChar", "SpinButtons", "SelTextAuto", "ShowFocusRect", "Unique",
+};
+
+// One preset converted for its key, or nullopt when the file lacks it or
+// holds a value that does not convert (a hand-edited file).
+std::optional<QVariant> preset(const Table::Spec& spec, const QString& section)
 {
-    return preset(s, k, d, [](const QVariant& v) { return v.toString(); });
-}
-// Colours are stored as signed 32-bit numbers: system colours come out negative.
-host::OleColor presetColour(const QString& s, const char* k, host::OleColor d)
-{
-    return preset(s, k, d, [](const QVariant& v) { return host::OleColor{std::uint32_t(basic::clng(v))}; });
-}
-QVariant colourValue(host::OleColor c)
-{
-    return QVariant(std::int32_t(c.value));
+    return Table::fromPreset(
+        spec, ReadSettingsKey(QLatin1String(TextBoxSettings), section, QLatin1String(spec.key), QVariant()));
 }
 
 }  // namespace
@@ -118,58 +126,13 @@ void ORXTextBox::savePresets()
 {
     const QString base = QLatin1String(TextBoxSettings);
     bool written = true;
-    auto put = [&](const QString& section, const char* key, const QVariant& value) {
-        written = WriteSettingsKey(base, section, QLatin1String(key), value) && written;
-    };
-    put(General, "Appearance", border_.Appearance());
-    put(General, "SelCurrency", selCurrency_);
-    put(General, "AllowNothing", allowNothing_);
-    put(General, "AllowPaste", allowPaste_);
-    put(General, "BackColor", colourValue(backColor_));
-    put(General, "BorderEffect", border_.BorderEffect());
-    put(General, "BorderStyle", border_.BorderStyle());
-    put(General, "CheckBoxVisible", checkBoxVisible_);
-    put(General, "ComboButtonVisible", comboButtonVisible_);
-    put(General, "FocusRectColor", colourValue(focusRectColor_));
-    put(General, "Font.Bold", font_.bold());
-    put(General, "Font.Charset", std::int16_t(font_.charset));
-    put(General, "Font.Italic", font_.italic);
-    put(General, "Font.Name", font_.name);
-    put(General, "Font.Size", QVariant::fromValue(basic::Currency::fromDouble(font_.size)));
-    put(General, "Font.Strikethrough", font_.strikethrough);
-    put(General, "Font.Underline", font_.underline);
-    put(General, "Font.Weight", std::int16_t(font_.weight));
-    put(General, "ForeColor", colourValue(foreColor_));
-    put(General, "ErrorBeep", errorBeep_);
-    put(General, "ErrorDesc", errorDesc_);
-    put(General, "ErrorMess", errorMess_);
-    put(General, "ErrOutOfRangeMess", errOutOfRangeMess_);
-    put(General, "CurrencyDisplayCapt", currencyDisplayCapt_);
-    put(General, "HandleCurrencyChanges", handleCurrencyChanges_);
-    put(General, "IfErrMess", ifErrMess_);
-    put(General, "IfErrUndo", ifErrUndo_);
-    put(General, "LockSize", lockSize_);
-    put(General, "PasswordChar", passwordChar_);
-    put(General, "SpinButtons", spinButtons_);
-    put(General, "SelTextAuto", selTextAuto_);
-    put(General, "Template", template_);
-    put(General, "Unique", unique_);
-    put(General, "ShowFocusRect", showFocusRect_);
-
     const QString section = templateSection(template_);
-    put(section, "Alignment", alignment_);
-    put(section, "Characters", std::int16_t(characters_));
-    put(section, "CharacterTable", characterTable_);
-    put(section, "LayOut", layout_);
-    put(section, "MaxValue", maxValue_);
-    put(section, "MinValue", minValue_);
-    put(section, "ShowSymbolCurrency", showSymbolCurrency_);
-    put(section, "SpinValue", spinValue_);
-    put(section, "SpinDateType", spinDateType_);
-    put(section, "SpinTimeType", spinTimeType_);
-    put(section, "NullText", nullText_);
-    put(section, "UseDefaultCurrency", useDefaultCurrency_);
-    put(section, "UseNullValueDefault", useNullValueDefault_);
+    const Table& table = properties();
+    for (const char* key : kSaveOrder) {
+        const Table::Spec& spec = table.spec(key);
+        const QString& where = spec.preset == PresetSection::General ? General : section;
+        written = WriteSettingsKey(base, where, QLatin1String(key), Table::presetValue(*this, spec)) && written;
+    }
 
     // A developer told "saved" would go on to build forms on presets that
     // are not there.
@@ -191,24 +154,14 @@ void ORXTextBox::loadPresets(bool announce)
     // The command gives a missing key its default. A new control keeps what
     // its template set for a key the file lacks: presets saved under another
     // template must not undo this one's layout and alignment.
-    auto pick = [announce](auto fixed, auto current) { return announce ? fixed : current; };
-    alignment_ = presetInt(section, "Alignment", pick(0, alignment_));
-    characters_ = presetInt(section, "Characters", pick(1, characters_));
-    characterTable_ = presetText(section, "CharacterTable", pick(QString(), characterTable_));
-    nullText_ = presetText(section, "NullText", pick(QString(), nullText_));
-    layout_ = presetText(section, "LayOut", pick(QString(), layout_));
-    maxValue_ = presetText(section, "MaxValue", pick(QString(), maxValue_));
-    minValue_ = presetText(section, "MinValue", pick(QString(), minValue_));
-    showSymbolCurrency_ = presetBool(section, "ShowSymbolCurrency", pick(true, showSymbolCurrency_));
-    spinValue_ = presetDouble(section, "SpinValue", pick(1.0, spinValue_));
-    spinDateType_ = presetInt(section, "SpinDateType", pick(1, spinDateType_));
-    spinTimeType_ = presetInt(section, "SpinTimeType", pick(1, spinTimeType_));
-    useDefaultCurrency_ = presetBool(section, "UseDefaultCurrency", pick(true, useDefaultCurrency_));
-    useNullValueDefault_ = presetBool(section, "UseNullValueDefault", pick(false, useNullValueDefault_));
-    SF_Caption->setAlignment((alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
-                              : alignment_ == ORXTX_Center      ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft)
-                             | Qt::AlignVCenter);
+    const Table& table = properties();
+    for (const char* key : kTemplateLoadOrder) {
+        const Table::Spec& spec = table.spec(key);
+        if (const std::optional<QVariant> value = preset(spec, section))
+            Table::set(*this, spec, *value);
+        else if (announce)
+            Table::set(*this, spec, Table::defaultOf(*this, spec));
+    }
     if (announce) {
         RefreshDisplay();
         host::MsgBox(QStringLiteral("Properties Loaded."), host::mb::Information, titleOf(extender()));
@@ -231,44 +184,14 @@ void ORXTextBox::resetPresets()
 // template, then that template's presets, then the currency it starts in.
 void ORXTextBox::readPresets()
 {
-    allowNothing_ = presetBool(General, "AllowNothing", true);
-    allowPaste_ = presetBool(General, "AllowPaste", true);
-    const int appearance = presetInt(General, "Appearance", border::ThreeD);
-    backColor_ = presetColour(General, "BackColor", backColor_);
-    const int borderEffect = presetInt(General, "BorderEffect", border::DropFrame);
-    const int borderStyle = presetInt(General, "BorderStyle", border::NoBorder);
-    border_.restore(appearance, borderStyle, borderEffect);
-    checkBoxVisible_ = presetBool(General, "CheckBoxVisible", false);
-    CK_Selected->setVisible(checkBoxVisible_);
-    comboButtonVisible_ = presetBool(General, "ComboButtonVisible", false);
-    raiseCBClickOnCKTrue_ = presetBool(General, "RaiseCBClickOnCKTrue", false);
-    currencyDisplayCapt_ = presetText(General, "CurrencyDisplayCapt", QStringLiteral("Current Currency"));
-    handleCurrencyChanges_ = presetBool(General, "HandleCurrencyChanges", false);
-    const host::StdFont ambient = ambientFont();
-    font_.setBold(presetBool(General, "Font.Bold", ambient.bold()));
-    font_.charset = presetInt(General, "Font.Charset", ambient.charset);
-    font_.italic = presetBool(General, "Font.Italic", ambient.italic);
-    font_.name = presetText(General, "Font.Name", ambient.name);
-    font_.size = presetDouble(General, "Font.Size", ambient.size);
-    font_.strikethrough = presetBool(General, "Font.Strikethrough", ambient.strikethrough);
-    font_.underline = presetBool(General, "Font.Underline", ambient.underline);
-    font_.weight = presetInt(General, "Font.Weight", font_.weight);
-    foreColor_ = presetColour(General, "ForeColor", foreColor_);
-    focusRectColor_ = presetColour(General, "FocusRectColor", host::OleColor{host::syscolor::Highlight});
-    errorBeep_ = presetBool(General, "ErrorBeep", false);
-    errorDesc_ = presetText(General, "ErrorDesc", QStringLiteral("Error"));
-    errorMess_ = presetText(General, "ErrorMess", QStringLiteral("Warning !!! Invalid input value:"));
-    errOutOfRangeMess_ = presetText(General, "ErrOutOfRangeMess", QStringLiteral("Warning !!! Input value out of range:"));
-    ifErrMess_ = presetBool(General, "IfErrMess", true);
-    ifErrUndo_ = presetBool(General, "IfErrUndo", true);
-    lockSize_ = presetInt(General, "LockSize", ORXTX_No_Locked);
-    passwordChar_ = presetText(General, "PasswordChar", QString());
-    EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
-    spinButtons_ = presetBool(General, "SpinButtons", false);
-    selTextAuto_ = presetBool(General, "SelTextAuto", true);
-    showFocusRect_ = presetBool(General, "ShowFocusRect", false);
-    unique_ = presetBool(General, "Unique", false);
-    const int templ = presetInt(General, "Template", ORXTX_String);
+    // A key the file lacks keeps the built-in default the control has.
+    const Table& table = properties();
+    for (const char* key : kGeneralLoadOrder) {
+        const Table::Spec& spec = table.spec(key);
+        if (const std::optional<QVariant> value = preset(spec, General))
+            Table::set(*this, spec, *value);
+    }
+    const int templ = preset(table.spec("Template"), General).value_or(QVariant(int(ORXTX_String))).toInt();
     template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
 
     // The template sets its own layout, limits and alignment; the presets
@@ -276,7 +199,9 @@ void ORXTextBox::readPresets()
     ApplyTemplate(false);
     loadPresets(false);
     if (template_ == ORXTX_Currency) {
-        selCurrency_ = presetText(General, "SelCurrency", ORXCurrencies::SystemCurrencyName());
+        selCurrency_ = preset(table.spec("SelCurrency"), General)
+                           .value_or(Table::defaultOf(*this, table.spec("SelCurrency")))
+                           .toString();
         StoredSelCurrency = selCurrency_;
         applyCurrencyLayout(ApplyCurrencySelection());
     } else {

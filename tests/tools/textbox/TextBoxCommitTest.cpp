@@ -348,7 +348,7 @@ TEST_F(TextBoxCommit, ADayMonthValueClearsAnEarlierRangeError)
     tb->setMaxValue("09/30");
     enter(tb, "1015");
     EXPECT_TRUE(tb->ErrorFlag());
-    for (const QString typed : {QString(), QStringLiteral("0615")}) {
+    for (const QString& typed : {QString(), QStringLiteral("0615")}) {
         enter(tb, "1015");
         enter(tb, typed);
         EXPECT_EQ(tb->Text().toString(), typed.isEmpty() ? QString() : QStringLiteral("06/15"));
