@@ -126,6 +126,15 @@ public:
         }
     }
 
+    // Every key the bag keeps stores its default, in table order.
+    void applyAllDefaults(Owner& owner) const
+    {
+        for (const Spec& s : specs_) {
+            if (s.inBag)
+                set(owner, s, defaultOf(owner, s));
+        }
+    }
+
     // Each key of the sequence read from the bag, a missing one as its default.
     void read(Owner& owner, const host::PropertyBag& bag, std::initializer_list<Step> steps) const
     {

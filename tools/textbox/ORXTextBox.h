@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QVariant>
 
+#include <memory>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -190,46 +192,46 @@ public:
     ~ORXTextBox() override;
 
     // ---- Properties (TextBoxModel.cpp unless noted) ----
-    ORXTX_TextAlign_Constants Alignment() const { return ORXTX_TextAlign_Constants(alignment_); }
+    ORXTX_TextAlign_Constants Alignment() const;
     void setAlignment(ORXTX_TextAlign_Constants value);
-    bool AllowNothing() const { return allowNothing_; }
+    bool AllowNothing() const;
     void setAllowNothing(bool on);
-    bool AllowPaste() const { return allowPaste_; }
+    bool AllowPaste() const;
     void setAllowPaste(bool on);
-    ORXTX::ORXTX_Appearance_Constants Appearance() const { return ORXTX::ORXTX_Appearance_Constants(border_.Appearance()); }
+    ORXTX::ORXTX_Appearance_Constants Appearance() const;
     void setAppearance(ORXTX::ORXTX_Appearance_Constants value);
-    host::OleColor BackColor() const { return backColor_; }
+    host::OleColor BackColor() const;
     void setBackColor(host::OleColor color);
-    bool Blanked() const { return blanked_; }
+    bool Blanked() const;
     void setBlanked(bool on);  // TextBoxFeatures.cpp
-    ORXTX::ORXTX_BorderStyle_Constants BorderStyle() const { return ORXTX::ORXTX_BorderStyle_Constants(border_.BorderStyle()); }
+    ORXTX::ORXTX_BorderStyle_Constants BorderStyle() const;
     void setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value);
-    ORXTX::ORXTX_BorderEffect_Constants BorderEffect() const { return ORXTX::ORXTX_BorderEffect_Constants(border_.BorderEffect()); }
+    ORXTX::ORXTX_BorderEffect_Constants BorderEffect() const;
     void setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value);
     QVariant BoundText() const;                 // TextBoxDisplay.cpp
     void setBoundText(const QVariant& value);    // TextBoxDisplay.cpp
-    ORXTX_CaptAlign_Constants CapAlignment() const { return ORXTX_CaptAlign_Constants(capAlignment_); }
+    ORXTX_CaptAlign_Constants CapAlignment() const;
     void setCapAlignment(ORXTX_CaptAlign_Constants value);
-    QString Caption() const { return caption_; }
+    QString Caption() const;
     void setCaption(const QString& text);
-    float CapWidth() const { return capWidth_; }
+    float CapWidth() const;
     void setCapWidth(float twips);
-    int Characters() const { return characters_; }
+    int Characters() const;
     void setCharacters(int value);               // TextBoxEditing.cpp
-    QString CharacterTable() const { return characterTable_; }
+    QString CharacterTable() const;
     void setCharacterTable(const QString& value);  // TextBoxEditing.cpp
-    bool CheckBoxEnabled() const { return checkBoxEnabled_; }
+    bool CheckBoxEnabled() const;
     void setCheckBoxEnabled(bool on);            // TextBoxFeatures.cpp
-    bool CheckBoxValue() const { return checkBoxValue_; }
+    bool CheckBoxValue() const;
     void setCheckBoxValue(bool on);              // TextBoxFeatures.cpp
-    bool CheckBoxVisible() const { return checkBoxVisible_; }
+    bool CheckBoxVisible() const;
     void setCheckBoxVisible(bool on);            // TextBoxFeatures.cpp
-    bool ComboButtonEnabled() const { return comboButtonEnabled_; }
+    bool ComboButtonEnabled() const;
     void setComboButtonEnabled(bool on);         // TextBoxFeatures.cpp
-    bool ComboButtonVisible() const { return comboButtonVisible_; }
+    bool ComboButtonVisible() const;
     void setComboButtonVisible(bool on);         // TextBoxFeatures.cpp
     int ComboCount() const;
-    float ComboRows() const { return comboRows_; }
+    float ComboRows() const;
     void setComboRows(float rows);
     int ComboIndex() const;
     void setComboIndex(int index);               // TextBoxFeatures.cpp
@@ -242,83 +244,83 @@ public:
     QVariant ComboKey() const;
     void setComboKey(const QVariant& key);       // TextBoxFeatures.cpp
     int ComboNewIndex() const;
-    ORXTX_ComboType_Constants ComboType() const { return ORXTX_ComboType_Constants(comboType_); }
+    ORXTX_ComboType_Constants ComboType() const;
     void setComboType(ORXTX_ComboType_Constants value);  // TextBoxFeatures.cpp
-    ORXCurrencies* Currencies() const { return currencies_; }  // TextBoxCurrency.cpp
+    ORXCurrencies* Currencies() const;  // TextBoxCurrency.cpp
     void setCurrencies(ORXCurrencies* collection);
-    QString CurrencyDisplayCapt() const { return currencyDisplayCapt_; }
+    QString CurrencyDisplayCapt() const;
     void setCurrencyDisplayCapt(const QString& text);
-    QString DataIndex() const { return dataIndex_; }
-    QString DataName() const { return dataName_; }
-    float DesignHeight() const { return designHeight_; }
+    QString DataIndex() const;
+    QString DataName() const;
+    float DesignHeight() const;
     void setDesignHeight(float twips);
-    float DesignWidth() const { return designWidth_; }
+    float DesignWidth() const;
     void setDesignWidth(float twips);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const;
     void setEnabledState(bool on);
-    bool ErrorBeep() const { return errorBeep_; }
+    bool ErrorBeep() const;
     void setErrorBeep(bool on);
-    QString ErrorDesc() const { return errorDesc_; }
+    QString ErrorDesc() const;
     void setErrorDesc(const QString& text);      // TextBoxCommit.cpp
-    bool ErrorFlag() const { return errorFlag_; }
+    bool ErrorFlag() const;
     void setErrorFlag(bool on);                  // TextBoxCommit.cpp
-    QString ErrorMess() const { return errorMess_; }
+    QString ErrorMess() const;
     void setErrorMess(const QString& text);
-    QString ErrOutOfRangeMess() const { return errOutOfRangeMess_; }
+    QString ErrOutOfRangeMess() const;
     void setErrOutOfRangeMess(const QString& text);
-    host::OleColor FocusRectColor() const { return focusRectColor_; }
+    host::OleColor FocusRectColor() const;
     void setFocusRectColor(host::OleColor color);
-    host::StdFont Font() const { return font_; }
+    host::StdFont Font() const;
     void setFontValue(const host::StdFont& font);
-    host::OleColor ForeColor() const { return foreColor_; }
+    host::OleColor ForeColor() const;
     void setForeColor(host::OleColor color);
-    QString FormattedText() const { return formattedText_; }
+    QString FormattedText() const;
     void setFormattedText(const QString& text);  // TextBoxDisplay.cpp
-    bool HandleCurrencyChanges() const { return handleCurrencyChanges_; }
+    bool HandleCurrencyChanges() const;
     void setHandleCurrencyChanges(bool on);      // TextBoxFeatures.cpp
-    bool HasFocus() const { return hasFocus_; }
-    bool IfErrMess() const { return ifErrMess_; }
+    bool HasFocus() const;
+    bool IfErrMess() const;
     void setIfErrMess(bool on);
-    bool IfErrUndo() const { return ifErrUndo_; }
+    bool IfErrUndo() const;
     void setIfErrUndo(bool on);
-    QVariant LastText() const { return lastText_; }
-    QString Layout() const { return layout_; }
+    QVariant LastText() const;
+    QString Layout() const;
     void setLayout(const QString& pattern);      // TextBoxDisplay.cpp
     bool LoadTemplateSettings() const;
     void setLoadTemplateSettings(bool on);
     bool Locked() const;
     void setLocked(bool on);
-    ORXTX_LockSize_Constants LockSize() const { return ORXTX_LockSize_Constants(lockSize_); }
+    ORXTX_LockSize_Constants LockSize() const;
     void setLockSize(ORXTX_LockSize_Constants value);
-    QString MaxValue() const { return maxValue_; }
+    QString MaxValue() const;
     void setMaxValue(const QString& limit);      // TextBoxCommit.cpp
     int MaxLength() const;                       // TextBoxEditing.cpp
     void setMaxLength(int length);               // TextBoxEditing.cpp
-    QString MinValue() const { return minValue_; }
+    QString MinValue() const;
     void setMinValue(const QString& limit);      // TextBoxCommit.cpp
-    bool Modified() const { return modified_; }
+    bool Modified() const;
     void setModified(bool on);
-    QImage MouseIcon() const { return mouseIcon_; }
+    QImage MouseIcon() const;
     void setMouseIcon(const QImage& picture);
-    int MousePointer() const { return mousePointer_; }
+    int MousePointer() const;
     void setMousePointer(int pointer);
-    QString NullText() const { return nullText_; }
+    QString NullText() const;
     void setNullText(const QString& text);       // TextBoxCommit.cpp
-    QString PasswordChar() const { return passwordChar_; }
+    QString PasswordChar() const;
     void setPasswordChar(const QString& text);   // TextBoxEditing.cpp
-    bool RaiseCBClickOnCKTrue() const { return raiseCBClickOnCKTrue_; }
+    bool RaiseCBClickOnCKTrue() const;
     void setRaiseCBClickOnCKTrue(bool on);
-    QVariant RawText() const { return rawText_; }
+    QVariant RawText() const;
     void setRawText(const QVariant& raw);        // TextBoxDisplay.cpp
     bool ResetSettings() const;
     void setResetSettings(bool on);
     bool SaveSettings() const;
     void setSaveSettings(bool on);
-    bool ShowFocusRect() const { return showFocusRect_; }
+    bool ShowFocusRect() const;
     void setShowFocusRect(bool on);
-    bool ShowSymbolCurrency() const { return showSymbolCurrency_; }
+    bool ShowSymbolCurrency() const;
     void setShowSymbolCurrency(bool on);
-    QString SelCurrency() const { return selCurrency_; }
+    QString SelCurrency() const;
     void setSelCurrency(const QString& name);
     int SelLength() const;                       // TextBoxEditing.cpp (the selection)
     void setSelLength(int length);
@@ -326,33 +328,33 @@ public:
     void setSelStart(int start);
     QString SelText() const;
     void setSelText(const QString& text);
-    bool SelTextAuto() const { return selTextAuto_; }
+    bool SelTextAuto() const;
     void setSelTextAuto(bool on);
-    bool SpinButtons() const { return spinButtons_; }
+    bool SpinButtons() const;
     void setSpinButtons(bool on);                // TextBoxFeatures.cpp
-    ORXTX_DateInc_Constants SpinDateType() const { return ORXTX_DateInc_Constants(spinDateType_); }
+    ORXTX_DateInc_Constants SpinDateType() const;
     void setSpinDateType(ORXTX_DateInc_Constants value);  // TextBoxFeatures.cpp
-    ORXTX_TimeInc_Constants SpinTimeType() const { return ORXTX_TimeInc_Constants(spinTimeType_); }
+    ORXTX_TimeInc_Constants SpinTimeType() const;
     void setSpinTimeType(ORXTX_TimeInc_Constants value);  // TextBoxFeatures.cpp
-    double SpinValue() const { return spinValue_; }
+    double SpinValue() const;
     void setSpinValue(double value);             // TextBoxFeatures.cpp
     bool TabStop() const;
     void setTabStop(bool on);
     QString Tag() const;
     void setTag(const QString& tag);
-    QString TagMore() const { return tagMore_; }
+    QString TagMore() const;
     void setTagMore(const QString& text);
-    ORXTX_Template_Constants Template() const { return ORXTX_Template_Constants(template_); }
+    ORXTX_Template_Constants Template() const;
     void setTemplate(ORXTX_Template_Constants value);  // TextBoxDisplay.cpp
-    QVariant Text() const { return text_; }
+    QVariant Text() const;
     void setText(const QVariant& value);         // TextBoxCommit.cpp
     QString ToolTipText() const;
     void setToolTipText(const QString& text);
-    bool Unique() const { return unique_; }
+    bool Unique() const;
     void setUnique(bool on);
-    bool UseDefaultCurrency() const { return useDefaultCurrency_; }
+    bool UseDefaultCurrency() const;
     void setUseDefaultCurrency(bool on);
-    bool UseNullValueDefault() const { return useNullValueDefault_; }
+    bool UseNullValueDefault() const;
     void setUseNullValueDefault(bool on);
     QString VersionName() const;
     QString VersionNumber() const;
@@ -387,18 +389,18 @@ public:
     void ExitFocus() override;    // TextBoxEditing.cpp
 
     // Constituent widgets, named as the control declares them.
-    QPushButton* currencyButton() const { return ORX_CM_TX_INT_Left; }
-    QPushButton* dropDownButton() const { return ORX_CM_TX_INT_Right; }
-    QListWidget* comboListBox() const { return LB_Combo; }
-    QScrollBar* spinBar() const { return VS_Spin; }
-    QLineEdit* editField() const { return EF_Text; }
-    QCheckBox* checkBox() const { return CK_Selected; }
-    QFrame* focusFrame() const { return SH_Focus; }
-    QLabel* displayLabel() const { return SF_Caption; }
+    QPushButton* currencyButton() const;
+    QPushButton* dropDownButton() const;
+    QListWidget* comboListBox() const;
+    QScrollBar* spinBar() const;
+    QLineEdit* editField() const;
+    QCheckBox* checkBox() const;
+    QFrame* focusFrame() const;
+    QLabel* displayLabel() const;
 
     // The edit-field change and the commit are reachable for the host's
     // own checks through the properties; Reverted is observable for tests.
-    bool reverted() const { return Reverted; }
+    bool reverted() const;
 
     // TextBoxPaint.cpp: the paint notice, on any surface of the control's
     // size (the widget's own, or a recording one in tests): the frame around
@@ -440,7 +442,7 @@ private:
     void applyFont();
     void applyMousePointer();
     void placeWidgets();
-    bool runMode() const { return ambientUserMode(); }
+    bool runMode() const;
     void refuseAtRunTime(const char* member) const;
     void computeDataNames();
     ORXList* comboList();
@@ -507,7 +509,6 @@ private:
 
     // TextBoxLayout.cpp
     void setUpSideWidgets();  // the spin, list and check box signals, once
-    bool resizing_ = false;
     // TextBoxSpin.cpp
     void onSpinBarChanged();
     void spinStep(bool up);
@@ -534,99 +535,10 @@ private:
     void resetPresets();
     void readPresets();
 
-    // Constituent widgets.
-    QPushButton* ORX_CM_TX_INT_Left = nullptr;
-    QPushButton* ORX_CM_TX_INT_Right = nullptr;
-    QListWidget* LB_Combo = nullptr;
-    QScrollBar* VS_Spin = nullptr;
-    QLineEdit* EF_Text = nullptr;
-    QCheckBox* CK_Selected = nullptr;
-    QFrame* SH_Focus = nullptr;
-    QLabel* SF_Caption = nullptr;
+    // The widgets and the state, in ORXTextBox_p.h.
+    class Private;
+    std::unique_ptr<Private> d;
 
-    // Public state.
-    int template_ = 0;
-    QVariant text_ = QString();
-    QVariant lastText_ = QString();
-    QVariant rawText_ = QString();
-    QVariant boundText_ = QString();
-    QString formattedText_;
-    QString layout_;
-    int characters_ = 1;
-    QString characterTable_;
-    QString nullText_;
-    QString minValue_, maxValue_;
-    bool errorFlag_ = false;
-    bool modified_ = false;
-    bool hasFocus_ = false;
-    bool blanked_ = false;
-
-    int alignment_ = 0;
-    bool allowNothing_ = true;
-    bool allowPaste_ = true;
-    BorderProperties border_ = BorderProperties::textBoxDefaults();
-    host::OleColor backColor_{host::syscolor::WindowBackground};
-    host::OleColor foreColor_{host::syscolor::WindowText};
-    host::OleColor focusRectColor_{host::syscolor::Highlight};
-    host::StdFont font_;
-    int capAlignment_ = 4;
-    QString caption_;
-    float capWidth_ = 0;
-    bool checkBoxEnabled_ = true;
-    bool checkBoxValue_ = true;
-    bool checkBoxVisible_ = false;
-    bool comboButtonEnabled_ = true;
-    bool comboButtonVisible_ = false;
-    float comboRows_ = 0;
-    int comboType_ = 0;
-    QString currencyDisplayCapt_ = QStringLiteral("Current Currency");
-    QString dataIndex_, dataName_;
-    float designHeight_ = 0, designWidth_ = 0;
-    bool enabled_ = true;
-    bool errorBeep_ = false;
-    QString errorDesc_ = QStringLiteral("Error");
-    QString errorMess_ = QStringLiteral("Warning !!! Invalid input value:");
-    QString errOutOfRangeMess_ = QStringLiteral("Warning !!! Input value out of range:");
-    bool handleCurrencyChanges_ = false;
-    bool ifErrMess_ = true;
-    bool ifErrUndo_ = true;
-    int lockSize_ = 0;
-    QImage mouseIcon_;
-    int mousePointer_ = 0;
-    QString passwordChar_;
-    bool raiseCBClickOnCKTrue_ = false;
-    bool showFocusRect_ = false;
-    bool showSymbolCurrency_ = true;
-    QString selCurrency_;
-    bool selTextAuto_ = true;
-    bool spinButtons_ = false;
-    int spinDateType_ = 1;
-    int spinTimeType_ = 1;
-    double spinValue_ = 1;
-    QString tagMore_;
-    bool unique_ = false;
-    bool useDefaultCurrency_ = true;
-    bool useNullValueDefault_ = false;
-
-    // Internal state.
-    bool SuppressChange = false;
-    bool Reverted = false;
-    bool Loading = false;
-    bool CheckLinksBlank = true;
-    bool CheckSavesText = true;
-    QVariant SavedText;
-    bool SpinArmed = true;
-    QString DisplayCurrency;
-    QString DefaultCurrencyName;
-    QString StoredSelCurrency;
-    QPointer<ORXCurrencies> currencies_;
-    QString displayFailure_;  // why the last display conversion fell back
-    QPointer<ORXList> ComboList;
-
-    bool editing_ = false;
-    int maxLength_ = 0;  // the limit on typing; 0 none
-    bool labelPressed_ = false;
-    bool inFocusChange_ = false;
 };
 
 }  // namespace orx::tools

@@ -1,6 +1,6 @@
 // Committing a value: TransformInput, the validity and range checks, the
 // messages, the Invalid and OutOfRange events, undo and the error state.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/Clock.h"
 #include "platform/basic/Convert.h"
@@ -77,10 +77,10 @@ void ORXTextBox::setText(const QVariant& value)
         return;
     // While the user edits, Text holds unchecked typing: the value to go back
     // to stays the one from before the edit began.
-    if (!editing_)
-        lastText_ = text_;
-    Reverted = false;
-    text_ = basic::isEmpty(value) ? QVariant(QString()) : value;
+    if (!d->editing_)
+        d->lastText_ = d->text_;
+    d->Reverted = false;
+    d->text_ = basic::isEmpty(value) ? QVariant(QString()) : value;
     CommitText();
     // Written without SuppressChange: a changed field raises Change.
     writeEditField(textValue(), false);
@@ -90,37 +90,37 @@ void ORXTextBox::setText(const QVariant& value)
 
 void ORXTextBox::CommitText()
 {
-    text_ = TransformInput(text_, lastText_, true);
-    if ((!minValue_.isEmpty() || !maxValue_.isEmpty() || !allowNothing_) && !errorFlag_ && CheckRange(textValue())) {
-        if (errorBeep_)
+    d->text_ = TransformInput(d->text_, d->lastText_, true);
+    if ((!d->minValue_.isEmpty() || !d->maxValue_.isEmpty() || !d->allowNothing_) && !d->errorFlag_ && CheckRange(textValue())) {
+        if (d->errorBeep_)
             host::Beep();
-        if (ifErrMess_)
-            host::MsgBox(errOutOfRangeMess_ + kTwoLines + minValue_ + kTwoLines + maxValue_, host::mb::Critical);
-        if (ifErrUndo_) {
-            SuppressScope suppress(SuppressChange);
-            text_ = lastText_;
-            errorFlag_ = false;
-            Reverted = true;
+        if (d->ifErrMess_)
+            host::MsgBox(d->errOutOfRangeMess_ + kTwoLines + d->minValue_ + kTwoLines + d->maxValue_, host::mb::Critical);
+        if (d->ifErrUndo_) {
+            SuppressScope suppress(d->SuppressChange);
+            d->text_ = d->lastText_;
+            d->errorFlag_ = false;
+            d->Reverted = true;
         } else {
-            QVariant copy = text_;
-            Q_EMIT OutOfRange(copy, lastText_, minValue_, maxValue_);
-            if (!CheckRange(textOf(copy)) && !sameValue(copy, text_)) {
-                SuppressScope suppress(SuppressChange);
-                text_ = textOf(copy);
-                Reverted = true;
+            QVariant copy = d->text_;
+            Q_EMIT OutOfRange(copy, d->lastText_, d->minValue_, d->maxValue_);
+            if (!CheckRange(textOf(copy)) && !sameValue(copy, d->text_)) {
+                SuppressScope suppress(d->SuppressChange);
+                d->text_ = textOf(copy);
+                d->Reverted = true;
             }
         }
     }
     RefreshDisplay();
-    if (!errorFlag_ && !extender()->dataField().isEmpty() && !sameValue(lastText_, text_))
+    if (!d->errorFlag_ && !extender()->dataField().isEmpty() && !sameValue(d->lastText_, d->text_))
         extender()->setDataChanged(true);
 }
 
 bool ORXTextBox::CheckRange(const QString& value)
 {
-    errorFlag_ = isOutOfRange(template_, value, minValue_, maxValue_, basic::Clock::today().year(),
+    d->errorFlag_ = isOutOfRange(d->template_, value, d->minValue_, d->maxValue_, basic::Clock::today().year(),
                               sharedSeparators().decimal);
-    return errorFlag_;
+    return d->errorFlag_;
 }
 
 // The common error path: IsValidValue, and when it fails the message, the
@@ -128,41 +128,41 @@ bool ORXTextBox::CheckRange(const QString& value)
 ORXTextBox::Outcome ORXTextBox::validate(QString& value, const QString& last, const QVariant& lastVariant,
                                          bool interactive)
 {
-    errorFlag_ = false;
-    const Validity first = isValidValue(template_, value, allowNothing_);
+    d->errorFlag_ = false;
+    const Validity first = isValidValue(d->template_, value, d->allowNothing_);
     if (first.valid) {
         value = first.value;
         return Outcome::Valid;
     }
-    errorFlag_ = true;
+    d->errorFlag_ = true;
     if (!interactive) {
         value = last;
-        errorFlag_ = false;
+        d->errorFlag_ = false;
         return Outcome::Restored;
     }
-    if (errorBeep_)
+    if (d->errorBeep_)
         host::Beep();
-    if (ifErrMess_)
-        host::MsgBox(errorMess_ + kTwoLines + value, host::mb::Critical);
-    if (ifErrUndo_) {
+    if (d->ifErrMess_)
+        host::MsgBox(d->errorMess_ + kTwoLines + value, host::mb::Critical);
+    if (d->ifErrUndo_) {
         value = last;
-        errorFlag_ = false;
-        Reverted = true;
+        d->errorFlag_ = false;
+        d->Reverted = true;
         return Outcome::Restored;
     }
     QVariant handled = value;
     Q_EMIT Invalid(handled, lastVariant);
     QString fixed = textOf(handled);
-    if (template_ == tpl::Percent)
+    if (d->template_ == tpl::Percent)
         fixed.remove(QLatin1Char('%'));
-    const Validity second = isValidValue(template_, fixed, allowNothing_);
-    errorFlag_ = !second.valid;
+    const Validity second = isValidValue(d->template_, fixed, d->allowNothing_);
+    d->errorFlag_ = !second.valid;
     if (!second.valid) {
-        value = template_ == tpl::Percent ? fixed + QLatin1Char('%') : fixed;
+        value = d->template_ == tpl::Percent ? fixed + QLatin1Char('%') : fixed;
         return Outcome::Invalid;
     }
     if (second.value != value)
-        Reverted = true;
+        d->Reverted = true;
     value = second.value;
     return Outcome::Valid;
 }
@@ -171,13 +171,13 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
 {
     if (basic::isNull(value))
         return value;
-    SuppressScope suppress(SuppressChange);
+    SuppressScope suppress(d->SuppressChange);
     const Separators& seps = sharedSeparators();
     const QString lastText = textOf(last);
     QString r = textOf(value);
-    switch (template_) {
+    switch (d->template_) {
     case tpl::String: {
-        if (validate(r, lastText, last, interactive) == Outcome::Valid && (characters_ & kb::Set_UFirst))
+        if (validate(r, lastText, last, interactive) == Outcome::Valid && (d->characters_ & kb::Set_UFirst))
             r = properCase(r);
         return r;
     }
@@ -185,11 +185,11 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
     case tpl::Currency: {
         r = basic::trimSpaces(r);
         const Outcome o = validate(r, lastText, last, interactive);
-        if (template_ == tpl::Currency && o == Outcome::Valid && !errorFlag_ && !Reverted) {
+        if (d->template_ == tpl::Currency && o == Outcome::Valid && !d->errorFlag_ && !d->Reverted) {
             // Through the layout and back: the amount gets the currency's
             // decimals, and an amount left empty is nothing, 0.
             if (const std::optional<double> n = basic::parseNumber(r))
-                r = digitsOnly(basic::formatNumber(*n, layout_), seps.decimal);
+                r = digitsOnly(basic::formatNumber(*n, d->layout_), seps.decimal);
             if (r.isEmpty())
                 r = QStringLiteral("0");
         }
@@ -202,26 +202,26 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
         if (max >= 1)
             r = r.left(max - 1);
         if (validate(r, lastText, last, interactive) == Outcome::Valid)
-            r = storedForm(template_, r);
+            r = storedForm(d->template_, r);
         return r;
     }
     case tpl::DayMonthYear:
     case tpl::MonthDayYear:
     case tpl::YearMonthDay:
-        r = expandDate(r, template_, seps.date);
+        r = expandDate(r, d->template_, seps.date);
         validate(r, lastText, last, interactive);
         return r;
     case tpl::DayMonth:
     case tpl::MonthDay: return transformDayMonth(r, lastText);
     case tpl::MonthYear:
     case tpl::YearMonth:
-        r = expandMonthYear(r, template_, seps.date);
+        r = expandMonthYear(r, d->template_, seps.date);
         validate(r, lastText, last, interactive);
         return r;
     default:
-        r = expandTime(r, template_, seps.time, basic::Clock::now().time());
+        r = expandTime(r, d->template_, seps.time, basic::Clock::now().time());
         if (validate(r, lastText, last, interactive) == Outcome::Valid)
-            r = storedForm(template_, r);
+            r = storedForm(d->template_, r);
         return r;
     }
 }
@@ -233,18 +233,18 @@ QString ORXTextBox::transformDayMonth(const QString& value, const QString& last)
     // This path stands for the validity check, which starts from a clear
     // error state; a flag left from an earlier range error would otherwise
     // skip the range check of this value.
-    errorFlag_ = false;
+    d->errorFlag_ = false;
     const QString r = expandDayMonth(value, sharedSeparators().date);
-    if (r.isEmpty() && allowNothing_)
+    if (r.isEmpty() && d->allowNothing_)
         return r;
-    if (const std::optional<QString> valid = validDayMonth(r, template_, basic::Clock::today().year()))
+    if (const std::optional<QString> valid = validDayMonth(r, d->template_, basic::Clock::today().year()))
         return *valid;
-    if (errorBeep_)
+    if (d->errorBeep_)
         host::Beep();
-    if (ifErrMess_)
-        host::MsgBox(errorMess_ + kTwoLines + r, host::mb::Critical);
-    if (ifErrUndo_) {
-        Reverted = true;
+    if (d->ifErrMess_)
+        host::MsgBox(d->errorMess_ + kTwoLines + r, host::mb::Critical);
+    if (d->ifErrUndo_) {
+        d->Reverted = true;
         return last;
     }
     return QString();
@@ -254,28 +254,28 @@ QString ORXTextBox::transformDayMonth(const QString& value, const QString& last)
 
 void ORXTextBox::setMinValue(const QString& limit)
 {
-    minValue_ = usableLimit(template_, limit, basic::Clock::today().year());
+    d->minValue_ = usableLimit(d->template_, limit, basic::Clock::today().year());
     PropertyChanged(QStringLiteral("MinValue"));
 }
 
 void ORXTextBox::setMaxValue(const QString& limit)
 {
-    maxValue_ = usableLimit(template_, limit, basic::Clock::today().year());
+    d->maxValue_ = usableLimit(d->template_, limit, basic::Clock::today().year());
     PropertyChanged(QStringLiteral("MaxValue"));
 }
 
 void ORXTextBox::setErrorFlag(bool on)
 {
-    errorFlag_ = on;
+    d->errorFlag_ = on;
     RefreshDisplay();
     PropertyChanged(QStringLiteral("ErrorFlag"));
 }
 
 void ORXTextBox::setErrorDesc(const QString& text)
 {
-    if (errorFlag_ && SF_Caption->text() == errorDesc_)
-        SF_Caption->setText(text);
-    errorDesc_ = text;
+    if (d->errorFlag_ && d->SF_Caption->text() == d->errorDesc_)
+        d->SF_Caption->setText(text);
+    d->errorDesc_ = text;
     PropertyChanged(QStringLiteral("ErrorDesc"));
 }
 
@@ -283,12 +283,12 @@ void ORXTextBox::setNullText(const QString& text)
 {
     // Checked as quiet input against the template's own null text; the
     // control's error state is not the null text's business.
-    const bool savedError = errorFlag_;
-    const bool savedReverted = Reverted;
-    const QString fallback = templateDefaults(template_, sharedSeparators()).nullText;
-    nullText_ = textOf(TransformInput(text, fallback, false));
-    errorFlag_ = savedError;
-    Reverted = savedReverted;
+    const bool savedError = d->errorFlag_;
+    const bool savedReverted = d->Reverted;
+    const QString fallback = templateDefaults(d->template_, sharedSeparators()).nullText;
+    d->nullText_ = textOf(TransformInput(text, fallback, false));
+    d->errorFlag_ = savedError;
+    d->Reverted = savedReverted;
     PropertyChanged(QStringLiteral("NullText"));
 }
 

@@ -1,7 +1,7 @@
 // Currency in the text box: the collection, the selected and the display
 // currency, the conversion through the Euro, the currency list and the
 // current-currency message.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Numbers.h"
@@ -50,27 +50,27 @@ const ORXCurrency* namedCurrency(const ORXCurrencies* list, const QString& name)
 
 void ORXTextBox::setCurrencies(ORXCurrencies* collection)
 {
-    if (collection == currencies_)
+    if (collection == d->currencies_)
         return;
     // The text box owns its collection: one it made goes with the
     // replacement, one handed over without an owner becomes its own.
-    if (currencies_ && currencies_->parent() == this)
-        currencies_->deleteLater();
+    if (d->currencies_ && d->currencies_->parent() == this)
+        d->currencies_->deleteLater();
     if (collection && !collection->parent())
         collection->setParent(this);
-    currencies_ = collection;
+    d->currencies_ = collection;
     PropertyChanged(QStringLiteral("Currencies"));
 }
 
 void ORXTextBox::setSelCurrency(const QString& name)
 {
-    if (template_ != tpl::Currency)
+    if (d->template_ != tpl::Currency)
         return;
-    selCurrency_ = name;
+    d->selCurrency_ = name;
     // What a program assigns is the selection from now on; otherwise the
     // next look at the per-user default would put the loaded one back.
     if (runMode())
-        StoredSelCurrency = name;
+        d->StoredSelCurrency = name;
     applyCurrencyLayout(ApplyCurrencySelection());
     updateSideButtons();
     RefreshDisplay();
@@ -79,8 +79,8 @@ void ORXTextBox::setSelCurrency(const QString& name)
 
 void ORXTextBox::setUseDefaultCurrency(bool on)
 {
-    useDefaultCurrency_ = on;
-    if (template_ == tpl::Currency) {
+    d->useDefaultCurrency_ = on;
+    if (d->template_ == tpl::Currency) {
         applyCurrencyLayout(ApplyCurrencySelection());
         updateSideButtons();
         RefreshDisplay();
@@ -90,7 +90,7 @@ void ORXTextBox::setUseDefaultCurrency(bool on)
 
 void ORXTextBox::setShowSymbolCurrency(bool on)
 {
-    showSymbolCurrency_ = on;
+    d->showSymbolCurrency_ = on;
     RefreshDisplay();
     PropertyChanged(QStringLiteral("ShowSymbolCurrency"));
 }
@@ -100,25 +100,25 @@ void ORXTextBox::setShowSymbolCurrency(bool on)
 basic::Currency ORXTextBox::ChangeCurrency(const QString& FromCurrency, const QString& ToCurrency,
                                            basic::Currency Value)
 {
-    if (template_ == tpl::Currency)
+    if (d->template_ == tpl::Currency)
         return ConvertCurrency(FromCurrency, ToCurrency, Value, true);
     // Any other template borrows a catalogue for this one conversion.
     ORXCurrencies borrowed;
     borrowed.setPathINI(currencyFolder());
     borrowed.Refresh();
-    const QPointer<ORXCurrencies> own = currencies_;
-    currencies_ = &borrowed;
+    const QPointer<ORXCurrencies> own = d->currencies_;
+    d->currencies_ = &borrowed;
     struct Restore {
         QPointer<ORXCurrencies>& slot;
         QPointer<ORXCurrencies> previous;
         ~Restore() { slot = previous; }
-    } restore{currencies_, own};
+    } restore{d->currencies_, own};
     return ConvertCurrency(FromCurrency, ToCurrency, Value, true);
 }
 
 void ORXTextBox::Refresh()
 {
-    if (template_ != tpl::Currency || !currencies_) {
+    if (d->template_ != tpl::Currency || !d->currencies_) {
         RefreshDisplay();
         return;
     }
@@ -126,7 +126,7 @@ void ORXTextBox::Refresh()
     // follows those records before the caller hears of the failure.
     std::exception_ptr failure;
     try {
-        currencies_->Refresh();
+        d->currencies_->Refresh();
     } catch (const basic::BasicError&) {
         failure = std::current_exception();
     }
@@ -141,14 +141,14 @@ void ORXTextBox::Refresh()
 
 void ORXTextBox::InitCurrencies()
 {
-    if (template_ != tpl::Currency) {
+    if (d->template_ != tpl::Currency) {
         setCurrencies(nullptr);
-        DisplayCurrency.clear();
+        d->DisplayCurrency.clear();
         return;
     }
     auto* list = new ORXCurrencies(this);
     list->setPathINI(currencyFolder());
-    currencies_ = list;
+    d->currencies_ = list;
     // A faulty catalogue must not stop a form from loading: the records read
     // before the fault (the system currency at least) serve.
     try {
@@ -159,26 +159,27 @@ void ORXTextBox::InitCurrencies()
 
 QString ORXTextBox::ApplyCurrencySelection()
 {
-    const ORXCurrencies* list = currencies_;
+    const ORXCurrencies* list = d->currencies_;
     auto choose = [&](const ORXCurrency* record) {
         adjustCharacterTable(record->Decimals());
         // While the form is designed the resolved name is what gets saved.
         if (!runMode())
-            StoredSelCurrency = selCurrency_;
+            d->StoredSelCurrency = d->selCurrency_;
         return record->Layout();
     };
     if (runMode()) {
-        DefaultCurrencyName = GetUserSetting(CurrencySection, QStringLiteral("Default"), QString()).toString();
-        if (const ORXCurrency* d = namedCurrency(list, DefaultCurrencyName); d && useDefaultCurrency_) {
-            selCurrency_ = DefaultCurrencyName;
-            return choose(d);
+        d->DefaultCurrencyName = GetUserSetting(CurrencySection, QStringLiteral("Default"), QString()).toString();
+        if (const ORXCurrency* preferred = namedCurrency(list, d->DefaultCurrencyName);
+            preferred && d->useDefaultCurrency_) {
+            d->selCurrency_ = d->DefaultCurrencyName;
+            return choose(preferred);
         }
-        selCurrency_ = StoredSelCurrency;
+        d->selCurrency_ = d->StoredSelCurrency;
     }
-    if (const ORXCurrency* s = namedCurrency(list, selCurrency_))
+    if (const ORXCurrency* s = namedCurrency(list, d->selCurrency_))
         return choose(s);
     if (const ORXCurrency* s = namedCurrency(list, ORXCurrencies::SystemCurrencyName())) {
-        selCurrency_ = ORXCurrencies::SystemCurrencyName();
+        d->selCurrency_ = ORXCurrencies::SystemCurrencyName();
         return choose(s);
     }
     return QString();
@@ -188,17 +189,17 @@ void ORXTextBox::adjustCharacterTable(int decimals)
 {
     const QString decimal = sharedSeparators().decimal;
     if (decimals > 0) {
-        characterTable_ = decimal + QStringLiteral("-.");
+        d->characterTable_ = decimal + QStringLiteral("-.");
         return;
     }
     for (const QChar c : decimal)
-        characterTable_.remove(c);
+        d->characterTable_.remove(c);
 }
 
 void ORXTextBox::applyCurrencyLayout(const QString& pattern)
 {
-    layout_ = pattern;
-    applyMaxLength(maxLengthFromLayout(layout_, MaxLength()));
+    d->layout_ = pattern;
+    applyMaxLength(maxLengthFromLayout(d->layout_, MaxLength()));
 }
 
 // ---- Conversion and display ------------------------------------------------
@@ -207,7 +208,7 @@ basic::Currency ORXTextBox::ConvertCurrency(const QString& FromCurrency, const Q
                                             basic::Currency Value, bool ReportMissing)
 {
     const ORXCurrencies none;
-    const ORXCurrencies& list = currencies_ ? *currencies_ : none;
+    const ORXCurrencies& list = d->currencies_ ? *d->currencies_ : none;
     // The amount stays in SelCurrency whatever it was converted to here, so
     // the control's pattern is left alone.
     return tools::ConvertCurrency(list, FromCurrency, ToCurrency, Value, ReportMissing,
@@ -220,33 +221,33 @@ basic::Currency ORXTextBox::ConvertCurrency(const QString& FromCurrency, const Q
 QString ORXTextBox::currencyDisplayText(const QString& value)
 {
     const Separators& seps = sharedSeparators();
-    QString pattern = layout_;
-    QString shownIn = selCurrency_;
+    QString pattern = d->layout_;
+    QString shownIn = d->selCurrency_;
     QString amountText = value;
     const std::optional<basic::Currency> amount = basic::parseCurrency(value);
-    if (amount && currencies_ && !DisplayCurrency.isEmpty()) {
+    if (amount && d->currencies_ && !d->DisplayCurrency.isEmpty()) {
         try {
             const CurrencyConversionResult r =
-                tools::ConvertCurrency(*currencies_, selCurrency_, DisplayCurrency, *amount, false,
+                tools::ConvertCurrency(*d->currencies_, d->selCurrency_, d->DisplayCurrency, *amount, false,
                                        [this](const QString& from, const QString& to, double& rate) {
                                            Q_EMIT ChangeValueFetch(from, to, rate);
                                        });
             if (r.layout) {
                 pattern = *r.layout;
-                shownIn = DisplayCurrency;
+                shownIn = d->DisplayCurrency;
                 amountText = r.value.toString();
             }
         } catch (const basic::BasicError& e) {
             // An amount that cannot be converted is shown in its own
             // currency rather than not at all; the pick reports why.
-            displayFailure_ = e.description();
-            DisplayCurrency.clear();
+            d->displayFailure_ = e.description();
+            d->DisplayCurrency.clear();
             updateSideButtons();
         }
     }
     QString shown = displayText(tpl::Currency, amountText, pattern, seps);
-    if (!selCurrency_.isEmpty() && !showSymbolCurrency_) {
-        if (const ORXCurrency* c = namedCurrency(currencies_, shownIn); c && !c->Symbol().isEmpty())
+    if (!d->selCurrency_.isEmpty() && !d->showSymbolCurrency_) {
+        if (const ORXCurrency* c = namedCurrency(d->currencies_, shownIn); c && !c->Symbol().isEmpty())
             shown.remove(c->Symbol());
     }
     return shown;
@@ -254,12 +255,12 @@ QString ORXTextBox::currencyDisplayText(const QString& value)
 
 QString ORXTextBox::currencySymbol() const
 {
-    const ORXCurrencies* list = currencies_;
+    const ORXCurrencies* list = d->currencies_;
     const ORXCurrency* c = nullptr;
-    if (useDefaultCurrency_)
-        c = namedCurrency(list, DefaultCurrencyName);
+    if (d->useDefaultCurrency_)
+        c = namedCurrency(list, d->DefaultCurrencyName);
     if (!c)
-        c = namedCurrency(list, selCurrency_);
+        c = namedCurrency(list, d->selCurrency_);
     if (!c)
         c = namedCurrency(list, ORXCurrencies::SystemCurrencyName());
     return c ? c->Symbol() : QString();
@@ -273,28 +274,28 @@ void ORXTextBox::FillCurrencyList()
     st.ListFilling = true;
     // Only a name picked from this filling counts, never an earlier pick.
     st.ListChoice = basic::nullVariant();
-    const QSignalBlocker quiet(LB_Combo);
-    LB_Combo->clear();
+    const QSignalBlocker quiet(d->LB_Combo);
+    d->LB_Combo->clear();
     struct Filled {
         DropDownState& st;
         ~Filled() { st.ListFilling = false; }
     } filled{st};
-    if (!currencies_)
+    if (!d->currencies_)
         return;
-    const QString wanted = DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency;
+    const QString wanted = d->DisplayCurrency.isEmpty() ? d->selCurrency_ : d->DisplayCurrency;
     int selected = 0;
     // The first record is the regional default, never offered; cleared
     // records have nothing to show.
-    for (int i = 2; i <= currencies_->Count(); ++i) {
-        const QString name = currencies_->CurrencyByIndex(i)->Name();
+    for (int i = 2; i <= d->currencies_->Count(); ++i) {
+        const QString name = d->currencies_->CurrencyByIndex(i)->Name();
         if (name.isEmpty())
             continue;
         if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            selected = LB_Combo->count();
-        LB_Combo->addItem(name);
+            selected = d->LB_Combo->count();
+        d->LB_Combo->addItem(name);
     }
-    if (LB_Combo->count() > 0)
-        LB_Combo->setCurrentRow(selected);
+    if (d->LB_Combo->count() > 0)
+        d->LB_Combo->setCurrentRow(selected);
 }
 
 void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
@@ -302,20 +303,20 @@ void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
     if (basic::isNull(choice) || basic::isEmpty(choice))
         return;
     const QString name = choice.toString();
-    ORX_CM_TX_INT_Right->setToolTip(name);
-    displayFailure_.clear();
-    if (name == selCurrency_) {
-        DisplayCurrency.clear();
+    d->ORX_CM_TX_INT_Right->setToolTip(name);
+    d->displayFailure_.clear();
+    if (name == d->selCurrency_) {
+        d->DisplayCurrency.clear();
         setSelCurrency(name);
     } else {
-        DisplayCurrency = name;
+        d->DisplayCurrency = name;
         updateSideButtons();
     }
     RefreshDisplay();
-    if (!displayFailure_.isEmpty()) {
-        const QString why = displayFailure_;
-        displayFailure_.clear();
-        host::MsgBox(why, host::mb::Exclamation, currencyDisplayCapt_);
+    if (!d->displayFailure_.isEmpty()) {
+        const QString why = d->displayFailure_;
+        d->displayFailure_.clear();
+        host::MsgBox(why, host::mb::Exclamation, d->currencyDisplayCapt_);
     }
 }
 
@@ -323,22 +324,22 @@ void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
 // button and the spin bar; only a Currency box has them.
 void ORXTextBox::dropFeaturesBesideCurrency()
 {
-    if (template_ != tpl::Currency) {
-        handleCurrencyChanges_ = false;
+    if (d->template_ != tpl::Currency) {
+        d->handleCurrencyChanges_ = false;
         return;
     }
-    if (!handleCurrencyChanges_)
+    if (!d->handleCurrencyChanges_)
         return;
-    checkBoxVisible_ = false;
-    CK_Selected->hide();
-    comboButtonVisible_ = false;
-    spinButtons_ = false;
+    d->checkBoxVisible_ = false;
+    d->CK_Selected->hide();
+    d->comboButtonVisible_ = false;
+    d->spinButtons_ = false;
 }
 
 void ORXTextBox::showCurrentCurrency()
 {
-    host::MsgBox(selCurrency_, host::mb::Information, currencyDisplayCapt_);
-    host::giveFocus(EF_Text);
+    host::MsgBox(d->selCurrency_, host::mb::Information, d->currencyDisplayCapt_);
+    host::giveFocus(d->EF_Text);
 }
 
 }  // namespace orx::tools

@@ -1,6 +1,6 @@
 // Templates and the shown value: ApplyTemplate, RebuildLayouts,
 // RefreshDisplay, and the raw and bound forms of the value.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Clock.h"
@@ -21,19 +21,19 @@ using namespace textbox;
 
 QString ORXTextBox::textValue() const
 {
-    if (basic::isNull(text_) || basic::isEmpty(text_))
+    if (basic::isNull(d->text_) || basic::isEmpty(d->text_))
         return QString();
-    if (basic::isStringValue(text_))
-        return text_.toString();
-    return basic::cstr(text_);
+    if (basic::isStringValue(d->text_))
+        return d->text_.toString();
+    return basic::cstr(d->text_);
 }
 
 void ORXTextBox::writeEditField(const QString& text, bool suppress)
 {
-    const bool saved = SuppressChange;
-    SuppressChange = suppress;
-    EF_Text->setText(text);
-    SuppressChange = saved;
+    const bool saved = d->SuppressChange;
+    d->SuppressChange = suppress;
+    d->EF_Text->setText(text);
+    d->SuppressChange = saved;
 }
 
 // The limit holds the user's typing and pasting only, and the control keeps
@@ -41,14 +41,14 @@ void ORXTextBox::writeEditField(const QString& text, bool suppress)
 // value a program or a data source assigns must reach it whole.
 void ORXTextBox::applyMaxLength(int length)
 {
-    maxLength_ = length > 0 ? length : 0;
+    d->maxLength_ = length > 0 ? length : 0;
 }
 
 int ORXTextBox::roomToType() const
 {
-    if (maxLength_ <= 0)
+    if (d->maxLength_ <= 0)
         return 32767;
-    return maxLength_ - int(EF_Text->text().size() - EF_Text->selectedText().size());
+    return d->maxLength_ - int(d->EF_Text->text().size() - d->EF_Text->selectedText().size());
 }
 
 void ORXTextBox::ReadSeparators()
@@ -59,78 +59,78 @@ void ORXTextBox::ReadSeparators()
 void ORXTextBox::ApplyTemplate(bool relayout)
 {
     const Separators& seps = sharedSeparators();
-    const TemplateDefaults d = templateDefaults(template_, seps);
-    layout_ = d.layout;
-    const int length = d.fixedEditLength.value_or(maxLengthFromLayout(layout_, 0));
+    const TemplateDefaults defaults = templateDefaults(d->template_, seps);
+    d->layout_ = defaults.layout;
+    const int length = defaults.fixedEditLength.value_or(maxLengthFromLayout(d->layout_, 0));
     applyMaxLength(length);
-    characters_ = d.characters;
-    characterTable_ = d.characterTable;
-    alignment_ = d.alignment;
+    d->characters_ = defaults.characters;
+    d->characterTable_ = defaults.characterTable;
+    d->alignment_ = defaults.alignment;
     applyAlignment();
     // A plain text box shows its own name.
-    text_ = template_ == ORXTX_String ? extender()->name() : sampleText(template_, basic::Clock::now());
-    if (d.spinDateType)
-        spinDateType_ = d.spinDateType;
-    if (d.spinTimeType)
-        spinTimeType_ = d.spinTimeType;
-    boundText_ = boundTextOf(template_, textValue());
+    d->text_ = d->template_ == ORXTX_String ? extender()->name() : sampleText(d->template_, basic::Clock::now());
+    if (defaults.spinDateType)
+        d->spinDateType_ = defaults.spinDateType;
+    if (defaults.spinTimeType)
+        d->spinTimeType_ = defaults.spinTimeType;
+    d->boundText_ = boundTextOf(d->template_, textValue());
     // The old value's error does not belong to the new one.
-    errorFlag_ = false;
+    d->errorFlag_ = false;
 
     writeEditField(textValue(), true);
-    minValue_.clear();
-    maxValue_.clear();
-    nullText_ = d.nullText;
+    d->minValue_.clear();
+    d->maxValue_.clear();
+    d->nullText_ = defaults.nullText;
     updateSideButtons();
     if (relayout)
         placeWidgets();
     InitCurrencies();
     recomputeRawText();
-    lastText_ = text_;
-    modified_ = false;
+    d->lastText_ = d->text_;
+    d->modified_ = false;
     RefreshDisplay();
 }
 
 void ORXTextBox::RebuildLayouts()
 {
     ReadSeparators();
-    if (isDateTemplate(template_) || isTimeTemplate(template_)) {
+    if (isDateTemplate(d->template_) || isTimeTemplate(d->template_)) {
         const Separators& seps = sharedSeparators();
-        characterTable_ = isTimeTemplate(template_) ? seps.time : seps.date;
-        layout_ = templateLayout(template_, seps);
+        d->characterTable_ = isTimeTemplate(d->template_) ? seps.time : seps.date;
+        d->layout_ = templateLayout(d->template_, seps);
     }
 }
 
 void ORXTextBox::recomputeRawText()
 {
-    rawText_ = rawTextOf(template_, textValue(), characterTable_);
+    d->rawText_ = rawTextOf(d->template_, textValue(), d->characterTable_);
 }
 
 void ORXTextBox::recomputeBoundText()
 {
-    boundText_ = boundTextOf(template_, textValue());
+    d->boundText_ = boundTextOf(d->template_, textValue());
 }
 
 void ORXTextBox::RefreshDisplay()
 {
-    if (basic::isNull(text_)) {
-        SF_Caption->setText(QString());
+    if (basic::isNull(d->text_)) {
+        d->SF_Caption->setText(QString());
         return;
     }
     const QString value = textValue();
-    if (!passwordChar_.isEmpty()) {
-        SF_Caption->setText(QString(value.size(), passwordChar_.at(0)));
-        formattedText_ = value;
+    if (!d->passwordChar_.isEmpty()) {
+        d->SF_Caption->setText(QString(value.size(), d->passwordChar_.at(0)));
+        d->formattedText_ = value;
     } else {
-        SF_Caption->setText(errorFlag_                   ? errorDesc_
-                            : template_ == tpl::Currency ? currencyDisplayText(value)
-                                                         : displayText(template_, value, layout_, sharedSeparators()));
-        formattedText_ = SF_Caption->text();
+        d->SF_Caption->setText(d->errorFlag_                   ? d->errorDesc_
+                            : d->template_ == tpl::Currency ? currencyDisplayText(value)
+                                                         : displayText(d->template_, value, d->layout_, sharedSeparators()));
+        d->formattedText_ = d->SF_Caption->text();
     }
     // A blanked control shows nothing, whatever its value.
-    if (blanked_)
-        SF_Caption->setText(QString());
-    if (!errorFlag_) {
+    if (d->blanked_)
+        d->SF_Caption->setText(QString());
+    if (!d->errorFlag_) {
         recomputeRawText();
         recomputeBoundText();
     }
@@ -140,23 +140,23 @@ void ORXTextBox::RefreshDisplay()
 
 void ORXTextBox::setTemplate(ORXTX_Template_Constants value)
 {
-    if (!passwordChar_.isEmpty() || !isValidTemplate(value))
+    if (!d->passwordChar_.isEmpty() || !isValidTemplate(value))
         return;
     int t = value;
     // A bound field holds full dates only.
     if (!extender()->dataField().isEmpty() && t >= tpl::DayMonthYear && t <= tpl::YearMonth)
         t = tpl::DayMonthYear;
-    template_ = t;
+    d->template_ = t;
     ApplyTemplate(true);
     PropertyChanged(QStringLiteral("Template"));
 }
 
 void ORXTextBox::setLayout(const QString& pattern)
 {
-    if (!passwordChar_.isEmpty() || template_ == tpl::Currency || template_ >= tpl::DayMonthYear)
+    if (!d->passwordChar_.isEmpty() || d->template_ == tpl::Currency || d->template_ >= tpl::DayMonthYear)
         return;
-    layout_ = template_ == tpl::Percent ? percentLayout(pattern) : basic::trimSpaces(pattern);
-    const int length = maxLengthFromLayout(layout_, MaxLength());
+    d->layout_ = d->template_ == tpl::Percent ? percentLayout(pattern) : basic::trimSpaces(pattern);
+    const int length = maxLengthFromLayout(d->layout_, MaxLength());
     applyMaxLength(length);
     RefreshDisplay();
     PropertyChanged(QStringLiteral("LayOut"));
@@ -170,41 +170,41 @@ void ORXTextBox::setFormattedText(const QString&)
 
 void ORXTextBox::setRawText(const QVariant& raw)
 {
-    if (!hasRawConversion(template_)) {
+    if (!hasRawConversion(d->template_)) {
         refuseAtRunTime("RawText");
-        rawText_ = raw;
+        d->rawText_ = raw;
         PropertyChanged(QStringLiteral("RawText"));
         return;
     }
-    const std::optional<QString> text = textFromRaw(template_, basic::cdbl(raw));
+    const std::optional<QString> text = textFromRaw(d->template_, basic::cdbl(raw));
     if (!text)
         basic::raiseError(basic::err::InvalidPropertyValue, QStringLiteral("ORXTextBox.RawText"));
     setText(*text);
-    rawText_ = raw;
+    d->rawText_ = raw;
     PropertyChanged(QStringLiteral("RawText"));
 }
 
 QVariant ORXTextBox::BoundText() const
 {
     // A data source takes the bare amount.
-    if (template_ == tpl::Currency && basic::isStringValue(boundText_)) {
+    if (d->template_ == tpl::Currency && basic::isStringValue(d->boundText_)) {
         const QString symbol = currencySymbol();
         if (!symbol.isEmpty())
-            return QString(boundText_.toString()).remove(symbol);
+            return QString(d->boundText_.toString()).remove(symbol);
     }
-    return boundText_;
+    return d->boundText_;
 }
 
 void ORXTextBox::setBoundText(const QVariant& value)
 {
     if (!CanPropertyChange(QStringLiteral("BoundText")))
         return;
-    boundText_ = value;
+    d->boundText_ = value;
     QVariant text = value;
-    if (template_ == tpl::Percent && !basic::isNull(value)) {
+    if (d->template_ == tpl::Percent && !basic::isNull(value)) {
         const QString s = basic::isStringValue(value) ? value.toString() : basic::cstr(value);
         if (const std::optional<double> n = basic::parseNumber(s))
-            text = basic::formatNumber(*n, layout_);
+            text = basic::formatNumber(*n, d->layout_);
     }
     setText(text);
     PropertyChanged(QStringLiteral("BoundText"));
@@ -215,7 +215,7 @@ void ORXTextBox::setBoundText(const QVariant& value)
 
 void ORXTextBox::Clear()
 {
-    setText(clearValue(template_, basic::Clock::now()));
+    setText(clearValue(d->template_, basic::Clock::now()));
 }
 
 int ORXTextBox::GetRawDate(int Format, const QString& Value) const
@@ -230,12 +230,12 @@ int ORXTextBox::GetRawDate(int Format, const QString& Value) const
 
 void ORXTextBox::LetDate(int Format, const QString& Value)
 {
-    if (!isFullDateTemplate(template_) || !isFullDateTemplate(Format))
+    if (!isFullDateTemplate(d->template_) || !isFullDateTemplate(Format))
         return;
     const QString expanded = expandDate(Value, Format, sharedSeparators().date);
     if (!isValidDate(expanded, Format))
         return;
-    setText(internalDate(dateInOrder(expanded, Format), template_));
+    setText(internalDate(dateInOrder(expanded, Format), d->template_));
 }
 
 void ORXTextBox::SystemSettingRefresh()

@@ -1,6 +1,6 @@
 // Displaying and editing: focus, BeginEdit, the keystroke pipeline on the
 // edit field, paste, and the mouse on the display label.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/Strings.h"
 #include "platform/basic/Variant.h"
@@ -103,110 +103,110 @@ int mouseButtonsOf(Qt::MouseButtons b)
 
 bool ORXTextBox::pickOnlyList() const
 {
-    return comboButtonVisible_ && comboButtonEnabled_ && comboType_ == ORXTX_List_Type;
+    return d->comboButtonVisible_ && d->comboButtonEnabled_ && d->comboType_ == ORXTX_List_Type;
 }
 
 bool ORXTextBox::checkBoxActive() const
 {
-    return checkBoxVisible_ && checkBoxEnabled_;
+    return d->checkBoxVisible_ && d->checkBoxEnabled_;
 }
 
 // ---- Focus and editing -----------------------------------------------------
 
 void ORXTextBox::BeginEdit()
 {
-    if (runMode() && !blanked_) {
-        SF_Caption->hide();
-        EF_Text->show();
-        editing_ = true;
-        host::giveFocus(EF_Text);
+    if (runMode() && !d->blanked_) {
+        d->SF_Caption->hide();
+        d->EF_Text->show();
+        d->editing_ = true;
+        host::giveFocus(d->EF_Text);
     }
-    if (!errorFlag_)
-        lastText_ = text_;
+    if (!d->errorFlag_)
+        d->lastText_ = d->text_;
     // The user edits with the regional separators.
-    if (basic::isStringValue(text_)) {
+    if (basic::isStringValue(d->text_)) {
         const Separators& seps = sharedSeparators();
-        QString t = text_.toString();
-        if (isDateTemplate(template_))
+        QString t = d->text_.toString();
+        if (isDateTemplate(d->template_))
             t.replace(QLatin1Char('/'), seps.date);
-        else if (isTimeTemplate(template_))
+        else if (isTimeTemplate(d->template_))
             t.replace(QLatin1Char(':'), seps.time);
-        text_ = t;
+        d->text_ = t;
     }
-    modified_ = false;
+    d->modified_ = false;
     writeEditField(textValue(), true);
-    if (selTextAuto_)
+    if (d->selTextAuto_)
         MarkSelected();
-    if (blanked_ && checkBoxActive())
-        host::giveFocus(CK_Selected);
+    if (d->blanked_ && checkBoxActive())
+        host::giveFocus(d->CK_Selected);
 }
 
 void ORXTextBox::leaveEditing()
 {
-    editing_ = false;
-    EF_Text->hide();
-    SF_Caption->show();
+    d->editing_ = false;
+    d->EF_Text->hide();
+    d->SF_Caption->show();
 }
 
 void ORXTextBox::EnterFocus()
 {
-    if (inFocusChange_)
+    if (d->inFocusChange_)
         return;
-    hasFocus_ = true;
+    d->hasFocus_ = true;
     if (!pickOnlyList())
         BeginEdit();
-    if (showFocusRect_ && (blanked_ || checkBoxActive() || pickOnlyList()))
-        SH_Focus->show();
+    if (d->showFocusRect_ && (d->blanked_ || checkBoxActive() || pickOnlyList()))
+        d->SH_Focus->show();
 }
 
 void ORXTextBox::ExitFocus()
 {
     // A message box of the commit takes the focus for a while; that is not
     // the user leaving the control again.
-    if (inFocusChange_)
+    if (d->inFocusChange_)
         return;
-    inFocusChange_ = true;
-    hasFocus_ = false;
-    if (!pickOnlyList() && !blanked_) {
+    d->inFocusChange_ = true;
+    d->hasFocus_ = false;
+    if (!pickOnlyList() && !d->blanked_) {
         CommitText();
         leaveEditing();
     }
-    if (showFocusRect_)
-        SH_Focus->hide();
-    modified_ = basic::trimSpaces(extender()->dataField()).isEmpty() && !sameValue(lastText_, text_);
-    inFocusChange_ = false;
+    if (d->showFocusRect_)
+        d->SH_Focus->hide();
+    d->modified_ = basic::trimSpaces(extender()->dataField()).isEmpty() && !sameValue(d->lastText_, d->text_);
+    d->inFocusChange_ = false;
 }
 
 void ORXTextBox::focusInEvent(QFocusEvent* event)
 {
     UserControl::focusInEvent(event);
     // Shift+Tab from the edit field lands on the control itself: pass on.
-    if (editing_ && event->reason() == Qt::BacktabFocusReason)
+    if (d->editing_ && event->reason() == Qt::BacktabFocusReason)
         focusPreviousChild();
-    else if (editing_ && EF_Text->isVisible())
-        EF_Text->setFocus(event->reason());
+    else if (d->editing_ && d->EF_Text->isVisible())
+        d->EF_Text->setFocus(event->reason());
 }
 
 void ORXTextBox::onEditFieldFocusIn()
 {
-    if (showFocusRect_ && !blanked_ && !checkBoxActive())
-        SH_Focus->show();
+    if (d->showFocusRect_ && !d->blanked_ && !checkBoxActive())
+        d->SH_Focus->show();
     MarkSelected();
 }
 
 void ORXTextBox::onEditFieldFocusOut()
 {
-    if (showFocusRect_ && !blanked_ && !checkBoxActive())
-        SH_Focus->hide();
+    if (d->showFocusRect_ && !d->blanked_ && !checkBoxActive())
+        d->SH_Focus->hide();
 }
 
 void ORXTextBox::onEditFieldChanged(const QString& text)
 {
-    if (!runMode() || SuppressChange)
+    if (!runMode() || d->SuppressChange)
         return;
     // An empty field does not turn "no value" into an empty text.
-    if (!(basic::isNull(text_) && text.isEmpty()))
-        text_ = text;
+    if (!(basic::isNull(d->text_) && text.isEmpty()))
+        d->text_ = text;
     if (!extender()->dataField().isEmpty())
         extender()->setDataChanged(true);
     Q_EMIT Change();
@@ -217,16 +217,16 @@ void ORXTextBox::onEditFieldChanged(const QString& text)
 
 void ORXTextBox::MarkSelected()
 {
-    if (basic::isNull(text_))
+    if (basic::isNull(d->text_))
         return;
-    EF_Text->setSelection(0, int(textValue().size()));
+    d->EF_Text->setSelection(0, int(textValue().size()));
 }
 
 // ---- Keys ------------------------------------------------------------------
 
 bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == EF_Text && !(labelPressed_ && event->type() == QEvent::MouseButtonRelease)) {
+    if (watched == d->EF_Text && !(d->labelPressed_ && event->type() == QEvent::MouseButtonRelease)) {
         switch (event->type()) {
         case QEvent::KeyPress: return editFieldKeyPress(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease: {
@@ -242,7 +242,7 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
             auto* me = static_cast<QMouseEvent*>(event);
             // The selection paste of X11 goes through the same rules as typing.
             if (me->button() == Qt::MiddleButton) {
-                if (allowPaste_ && QApplication::clipboard()->supportsSelection())
+                if (d->allowPaste_ && QApplication::clipboard()->supportsSelection())
                     pasteThroughRules(QApplication::clipboard()->text(QClipboard::Selection));
                 return true;
             }
@@ -255,17 +255,17 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
     }
     // The label hides under the pointer when editing begins, so the release
     // of that press arrives wherever the window system sends it.
-    if (labelPressed_ && event->type() == QEvent::MouseButtonRelease) {
-        labelPressed_ = false;
+    if (d->labelPressed_ && event->type() == QEvent::MouseButtonRelease) {
+        d->labelPressed_ = false;
         qApp->removeEventFilter(this);
         raiseMouse(3, static_cast<QMouseEvent*>(event));
-        return watched == SF_Caption;
+        return watched == d->SF_Caption;
     }
-    if (watched == LB_Combo || watched == LB_Combo->viewport())
+    if (watched == d->LB_Combo || watched == d->LB_Combo->viewport())
         return listEvent(event);
-    if (watched == CK_Selected)
+    if (watched == d->CK_Selected)
         return checkBoxFocusEvent(event);
-    if (watched == SF_Caption)
+    if (watched == d->SF_Caption)
         return labelMouse(event);
     return UserControl::eventFilter(watched, event);
 }
@@ -281,30 +281,30 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
         listTypeStep(k == Qt::Key_Up);
         return true;
     }
-    if (k == Qt::Key_Insert && shift && !ctrl && !allowPaste_) {
-        if (errorBeep_)
+    if (k == Qt::Key_Insert && shift && !ctrl && !d->allowPaste_) {
+        if (d->errorBeep_)
             host::Beep();
         return true;
     }
-    if (k == Qt::Key_Space && ctrl && !blanked_ && checkBoxActive()) {
+    if (k == Qt::Key_Space && ctrl && !d->blanked_ && checkBoxActive()) {
         setBlanked(true);
         return true;
     }
     // The key has done its work: the host does not see it as a KeyDown.
-    if (k == Qt::Key_Down && ctrl && handleCurrencyChanges_) {
+    if (k == Qt::Key_Down && ctrl && d->handleCurrencyChanges_) {
         showCurrentCurrency();
         return true;
     }
     // The spin bar grows downwards: a larger value is a step down.
-    if (k == Qt::Key_Down && ctrl && !handleCurrencyChanges_ && spinButtons_) {
-        VS_Spin->setValue(VS_Spin->value() + 1);
+    if (k == Qt::Key_Down && ctrl && !d->handleCurrencyChanges_ && d->spinButtons_) {
+        d->VS_Spin->setValue(d->VS_Spin->value() + 1);
         return true;
     }
-    if (k == Qt::Key_Up && ctrl && spinButtons_) {
-        VS_Spin->setValue(VS_Spin->value() - 1);
+    if (k == Qt::Key_Up && ctrl && d->spinButtons_) {
+        d->VS_Spin->setValue(d->VS_Spin->value() - 1);
         return true;
     }
-    if (k == Qt::Key_Down && alt && !ctrl && (handleCurrencyChanges_ || (comboButtonVisible_ && comboButtonEnabled_))) {
+    if (k == Qt::Key_Down && alt && !ctrl && (d->handleCurrencyChanges_ || (d->comboButtonVisible_ && d->comboButtonEnabled_))) {
         OpenList();
         return true;
     }
@@ -319,7 +319,7 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
 void ORXTextBox::keyPressEvent(QKeyEvent* event)
 {
     // A key the edit field passed on has already taken the steps.
-    if (!EF_Text->hasFocus() && keyDownSteps(event))
+    if (!d->EF_Text->hasFocus() && keyDownSteps(event))
         return;
     UserControl::keyPressEvent(event);
 }
@@ -336,15 +336,15 @@ bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
     if (ascii < 0)
         return false;
     const int typed = ascii;
-    ascii = templateKey(template_, ascii, sharedSeparators());
-    if (blanked_)
+    ascii = templateKey(d->template_, ascii, sharedSeparators());
+    if (d->blanked_)
         return true;
     if (ascii == key::CarriageReturn) {
         Q_EMIT KeyEnterPressed();
         return false;
     }
-    const FilterResult filtered = filterKey(ascii, characters_, characterTable_);
-    if (filtered.rejected && errorBeep_)
+    const FilterResult filtered = filterKey(ascii, d->characters_, d->characterTable_);
+    if (filtered.rejected && d->errorBeep_)
         host::Beep();
     ascii = filtered.keyAscii;
     Q_EMIT KeyPress(ascii);
@@ -358,24 +358,24 @@ bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
         return true;  // the field is full
     if (ascii == typed)
         return false;  // the field takes the key as it is
-    if (ascii < 32 || EF_Text->isReadOnly())
+    if (ascii < 32 || d->EF_Text->isReadOnly())
         return true;
-    EF_Text->insert(QString(QChar(char16_t(ascii))));
+    d->EF_Text->insert(QString(QChar(char16_t(ascii))));
     return true;
 }
 
 bool ORXTextBox::pasteThroughRules(const QString& text)
 {
-    if (blanked_ || EF_Text->isReadOnly() || text.isEmpty())
+    if (d->blanked_ || d->EF_Text->isReadOnly() || text.isEmpty())
         return false;
     const Separators& seps = sharedSeparators();
     QString accepted;
     accepted.reserve(text.size());
     for (QChar c : text) {
-        const FilterResult r = filterKey(templateKey(template_, c.unicode(), seps), characters_, characterTable_);
+        const FilterResult r = filterKey(templateKey(d->template_, c.unicode(), seps), d->characters_, d->characterTable_);
         // One refused character refuses the whole paste.
         if (r.rejected || r.keyAscii == 0) {
-            if (errorBeep_)
+            if (d->errorBeep_)
                 host::Beep();
             return false;
         }
@@ -385,7 +385,7 @@ bool ORXTextBox::pasteThroughRules(const QString& text)
     accepted.truncate(qMax(0, roomToType()));
     if (accepted.isEmpty())
         return false;
-    EF_Text->insert(accepted);
+    d->EF_Text->insert(accepted);
     return true;
 }
 
@@ -423,7 +423,7 @@ bool ORXTextBox::labelMouse(QEvent* event)
                 QTimer::singleShot(0, this, [this] { OpenList(); });
             return true;
         }
-        labelPressed_ = true;
+        d->labelPressed_ = true;
         qApp->installEventFilter(this);
         BeginEdit();
         Q_EMIT Click();
@@ -432,9 +432,9 @@ bool ORXTextBox::labelMouse(QEvent* event)
     case QEvent::MouseMove:
         raiseMouse(2, static_cast<QMouseEvent*>(event));
         if (pickOnlyList())
-            SF_Caption->setCursor(Qt::ArrowCursor);
-        else if (mousePointer_ == 0)
-            SF_Caption->setCursor(Qt::IBeamCursor);
+            d->SF_Caption->setCursor(Qt::ArrowCursor);
+        else if (d->mousePointer_ == 0)
+            d->SF_Caption->setCursor(Qt::IBeamCursor);
         return false;
     case QEvent::MouseButtonRelease:
         raiseMouse(3, static_cast<QMouseEvent*>(event));
@@ -457,35 +457,35 @@ bool ORXTextBox::labelMouse(QEvent* event)
 
 void ORXTextBox::setCharacters(int value)
 {
-    if (!passwordChar_.isEmpty())
+    if (!d->passwordChar_.isEmpty())
         return;
-    const CharactersChange change = charactersChange(template_, value, characterTable_, sharedSeparators());
+    const CharactersChange change = charactersChange(d->template_, value, d->characterTable_, sharedSeparators());
     if (!change.accepted)
         return;
-    characterTable_ = change.table;
-    characters_ = value;
+    d->characterTable_ = change.table;
+    d->characters_ = value;
     PropertyChanged(QStringLiteral("Characters"));
 }
 
 void ORXTextBox::setCharacterTable(const QString& value)
 {
-    if (!acceptsCharacterTable(template_, value, sharedSeparators()))
+    if (!acceptsCharacterTable(d->template_, value, sharedSeparators()))
         return;
-    characterTable_ = value;
+    d->characterTable_ = value;
     PropertyChanged(QStringLiteral("CharacterTable"));
 }
 
 int ORXTextBox::MaxLength() const
 {
-    return maxLength_;
+    return d->maxLength_;
 }
 
 void ORXTextBox::setMaxLength(int length)
 {
     int n = 0;
-    if (template_ == tpl::String || template_ == tpl::Numeric || template_ == tpl::Percent)
-        n = maxLengthFromLayout(layout_, length);
-    else if (template_ == tpl::Currency)
+    if (d->template_ == tpl::String || d->template_ == tpl::Numeric || d->template_ == tpl::Percent)
+        n = maxLengthFromLayout(d->layout_, length);
+    else if (d->template_ == tpl::Currency)
         n = 15;
     else
         return;
@@ -495,51 +495,51 @@ void ORXTextBox::setMaxLength(int length)
 
 void ORXTextBox::setPasswordChar(const QString& text)
 {
-    passwordChar_ = basic::trimSpaces(text).left(1);
-    EF_Text->setEchoMode(passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
-    if (passwordChar_.isEmpty()) {
-        allowPaste_ = true;
+    d->passwordChar_ = basic::trimSpaces(text).left(1);
+    d->EF_Text->setEchoMode(d->passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    if (d->passwordChar_.isEmpty()) {
+        d->allowPaste_ = true;
     } else {
-        allowPaste_ = false;
-        template_ = tpl::String;
+        d->allowPaste_ = false;
+        d->template_ = tpl::String;
         ApplyTemplate(true);
-        characters_ = kb::Ok_Alpha + kb::Ok_Numeric + kb::Set_Ucase;
+        d->characters_ = kb::Ok_Alpha + kb::Ok_Numeric + kb::Set_Ucase;
     }
     RefreshDisplay();
-    EF_Text->update();
+    d->EF_Text->update();
     PropertyChanged(QStringLiteral("PasswordChar"));
 }
 
 int ORXTextBox::SelStart() const
 {
-    return EF_Text->hasSelectedText() ? EF_Text->selectionStart() : EF_Text->cursorPosition();
+    return d->EF_Text->hasSelectedText() ? d->EF_Text->selectionStart() : d->EF_Text->cursorPosition();
 }
 
 void ORXTextBox::setSelStart(int start)
 {
-    EF_Text->setCursorPosition(start);
+    d->EF_Text->setCursorPosition(start);
     PropertyChanged(QStringLiteral("SelStart"));
 }
 
 int ORXTextBox::SelLength() const
 {
-    return int(EF_Text->selectedText().size());
+    return int(d->EF_Text->selectedText().size());
 }
 
 void ORXTextBox::setSelLength(int length)
 {
-    EF_Text->setSelection(SelStart(), length);
+    d->EF_Text->setSelection(SelStart(), length);
     PropertyChanged(QStringLiteral("SelLength"));
 }
 
 QString ORXTextBox::SelText() const
 {
-    return EF_Text->selectedText();
+    return d->EF_Text->selectedText();
 }
 
 void ORXTextBox::setSelText(const QString& text)
 {
-    EF_Text->insert(text);
+    d->EF_Text->insert(text);
     PropertyChanged(QStringLiteral("SelText"));
 }
 

@@ -1,7 +1,7 @@
 // Blanking and the check box, the drop-down and spin properties, the side
 // buttons. Opening the list, the spin steps and the currency buttons act
 // through these properties.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Clock.h"
@@ -33,98 +33,98 @@ const char* const kCheckTag = "orxTag";
 
 void ORXTextBox::updateSideButtons()
 {
-    if (template_ != tpl::Currency)
-        handleCurrencyChanges_ = false;
-    ORX_CM_TX_INT_Left->setVisible(handleCurrencyChanges_ && !blanked_);
-    ORX_CM_TX_INT_Right->setVisible((comboButtonVisible_ || handleCurrencyChanges_) && !(blanked_ && handleCurrencyChanges_));
-    ORX_CM_TX_INT_Right->setEnabled(comboButtonEnabled_);
-    if (handleCurrencyChanges_) {
-        ORX_CM_TX_INT_Left->setIcon(sideButtonIcon(501));
-        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(502));
-        ORX_CM_TX_INT_Left->setToolTip(selCurrency_);
-        ORX_CM_TX_INT_Right->setToolTip(DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency);
+    if (d->template_ != tpl::Currency)
+        d->handleCurrencyChanges_ = false;
+    d->ORX_CM_TX_INT_Left->setVisible(d->handleCurrencyChanges_ && !d->blanked_);
+    d->ORX_CM_TX_INT_Right->setVisible((d->comboButtonVisible_ || d->handleCurrencyChanges_) && !(d->blanked_ && d->handleCurrencyChanges_));
+    d->ORX_CM_TX_INT_Right->setEnabled(d->comboButtonEnabled_);
+    if (d->handleCurrencyChanges_) {
+        d->ORX_CM_TX_INT_Left->setIcon(sideButtonIcon(501));
+        d->ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(502));
+        d->ORX_CM_TX_INT_Left->setToolTip(d->selCurrency_);
+        d->ORX_CM_TX_INT_Right->setToolTip(d->DisplayCurrency.isEmpty() ? d->selCurrency_ : d->DisplayCurrency);
     }
-    if (comboButtonVisible_) {
-        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(503));
-        ORX_CM_TX_INT_Right->setToolTip(QString());
+    if (d->comboButtonVisible_) {
+        d->ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(503));
+        d->ORX_CM_TX_INT_Right->setToolTip(QString());
     }
-    if (template_ == tpl::String)
-        spinButtons_ = false;
-    VS_Spin->setVisible(spinButtons_);
+    if (d->template_ == tpl::String)
+        d->spinButtons_ = false;
+    d->VS_Spin->setVisible(d->spinButtons_);
 }
 
 void ORXTextBox::centreSpinBar()
 {
-    SpinArmed = false;
-    VS_Spin->setValue(kSpinCentre);
-    VS_Spin->setProperty(kCheckTag, kSpinCentre);
-    SpinArmed = true;
+    d->SpinArmed = false;
+    d->VS_Spin->setValue(kSpinCentre);
+    d->VS_Spin->setProperty(kCheckTag, kSpinCentre);
+    d->SpinArmed = true;
 }
 
 // ---- Blanking and the check box ---------------------------------------------
 
 void ORXTextBox::setBlanked(bool on)
 {
-    blanked_ = on;
-    CheckLinksBlank = false;
-    CheckSavesText = false;
+    d->blanked_ = on;
+    d->CheckLinksBlank = false;
+    d->CheckSavesText = false;
     if (on) {
-        SF_Caption->setText(QString());
-        SF_Caption->show();
-        EF_Text->hide();
-        editing_ = false;
-        if (checkBoxVisible_)
-            CK_Selected->setChecked(false);
+        d->SF_Caption->setText(QString());
+        d->SF_Caption->show();
+        d->EF_Text->hide();
+        d->editing_ = false;
+        if (d->checkBoxVisible_)
+            d->CK_Selected->setChecked(false);
         setComboButtonEnabled(false);
     } else {
-        if (hasFocus_) {
-            SF_Caption->hide();
-            EF_Text->show();
-            editing_ = true;
+        if (d->hasFocus_) {
+            d->SF_Caption->hide();
+            d->EF_Text->show();
+            d->editing_ = true;
         } else {
             CommitText();
-            SF_Caption->show();
+            d->SF_Caption->show();
         }
-        if (checkBoxVisible_)
-            CK_Selected->setChecked(true);
+        if (d->checkBoxVisible_)
+            d->CK_Selected->setChecked(true);
         setComboButtonEnabled(true);
         RefreshDisplay();
     }
     updateSideButtons();
     placeWidgets();
-    CheckLinksBlank = true;
-    CheckSavesText = true;
+    d->CheckLinksBlank = true;
+    d->CheckSavesText = true;
     PropertyChanged(QStringLiteral("Blanked"));
 }
 
 void ORXTextBox::applyCheckBoxClick()
 {
-    if (Loading)
+    if (d->Loading)
         return;
-    if (CK_Selected->isChecked()) {
-        if (CheckSavesText && runMode() && !basic::isNull(SavedText))
-            setText(SavedText);
-        if (CheckLinksBlank)
+    if (d->CK_Selected->isChecked()) {
+        if (d->CheckSavesText && runMode() && !basic::isNull(d->SavedText))
+            setText(d->SavedText);
+        if (d->CheckLinksBlank)
             setBlanked(false);
-        if (hasFocus_) {
-            host::giveFocus(EF_Text);
-            if (selTextAuto_)
+        if (d->hasFocus_) {
+            host::giveFocus(d->EF_Text);
+            if (d->selTextAuto_)
                 MarkSelected();
         }
-        checkBoxValue_ = true;
+        d->checkBoxValue_ = true;
     } else {
-        if (CheckSavesText && runMode()) {
-            SavedText = text_;
-            setText(useNullValueDefault_ ? basic::nullVariant() : QVariant(nullText_));
+        if (d->CheckSavesText && runMode()) {
+            d->SavedText = d->text_;
+            setText(d->useNullValueDefault_ ? basic::nullVariant() : QVariant(d->nullText_));
         }
-        if (CheckLinksBlank)
+        if (d->CheckLinksBlank)
             setBlanked(true);
-        checkBoxValue_ = false;
+        d->checkBoxValue_ = false;
     }
-    Q_EMIT CheckBoxClick(checkBoxValue_);
+    Q_EMIT CheckBoxClick(d->checkBoxValue_);
     // Only a tick by hand opens the list; a program's CheckBoxValue tags it.
-    if (CK_Selected->property(kCheckTag).toString().isEmpty() && raiseCBClickOnCKTrue_ && comboButtonVisible_
-        && comboButtonEnabled_ && checkBoxValue_)
+    if (d->CK_Selected->property(kCheckTag).toString().isEmpty() && d->raiseCBClickOnCKTrue_ && d->comboButtonVisible_
+        && d->comboButtonEnabled_ && d->checkBoxValue_)
         OpenList();
 }
 
@@ -132,37 +132,37 @@ void ORXTextBox::applyCheckBoxClick()
 bool ORXTextBox::checkBoxFocusEvent(QEvent* event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        QPalette p = CK_Selected->palette();
+        QPalette p = d->CK_Selected->palette();
         const host::OleColor colour = event->type() == QEvent::FocusIn ? host::OleColor{host::syscolor::Highlight}
-                                                                       : backColor_;
+                                                                       : d->backColor_;
         p.setColor(QPalette::Window, host::resolveColor(colour));
-        CK_Selected->setPalette(p);
+        d->CK_Selected->setPalette(p);
     }
     return false;
 }
 
 void ORXTextBox::setCheckBoxValue(bool on)
 {
-    CheckSavesText = false;
-    CK_Selected->setProperty(kCheckTag, QStringLiteral("CODE"));
-    if (checkBoxVisible_) {
-        checkBoxValue_ = on;
-        CK_Selected->setChecked(on);
+    d->CheckSavesText = false;
+    d->CK_Selected->setProperty(kCheckTag, QStringLiteral("CODE"));
+    if (d->checkBoxVisible_) {
+        d->checkBoxValue_ = on;
+        d->CK_Selected->setChecked(on);
     }
     placeWidgets();
-    CheckSavesText = true;
-    CK_Selected->setProperty(kCheckTag, QString());
+    d->CheckSavesText = true;
+    d->CK_Selected->setProperty(kCheckTag, QString());
     PropertyChanged(QStringLiteral("CheckBoxValue"));
 }
 
 void ORXTextBox::setCheckBoxVisible(bool on)
 {
-    checkBoxVisible_ = on;
+    d->checkBoxVisible_ = on;
     if (on) {
-        handleCurrencyChanges_ = false;
-        allowNothing_ = true;
+        d->handleCurrencyChanges_ = false;
+        d->allowNothing_ = true;
     }
-    CK_Selected->setVisible(on);
+    d->CK_Selected->setVisible(on);
     updateSideButtons();
     placeWidgets();
     PropertyChanged(QStringLiteral("CheckBoxVisible"));
@@ -170,8 +170,8 @@ void ORXTextBox::setCheckBoxVisible(bool on)
 
 void ORXTextBox::setCheckBoxEnabled(bool on)
 {
-    checkBoxEnabled_ = on;
-    CK_Selected->setEnabled(on);
+    d->checkBoxEnabled_ = on;
+    d->CK_Selected->setEnabled(on);
     setComboButtonEnabled(on);
     PropertyChanged(QStringLiteral("CheckBoxEnabled"));
 }
@@ -180,19 +180,19 @@ void ORXTextBox::setCheckBoxEnabled(bool on)
 
 void ORXTextBox::setComboButtonEnabled(bool on)
 {
-    if (on && (blanked_ || !checkBoxEnabled_))
+    if (on && (d->blanked_ || !d->checkBoxEnabled_))
         return;
-    comboButtonEnabled_ = on;
-    ORX_CM_TX_INT_Right->setEnabled(on);
+    d->comboButtonEnabled_ = on;
+    d->ORX_CM_TX_INT_Right->setEnabled(on);
     PropertyChanged(QStringLiteral("ComboButtonEnabled"));
 }
 
 void ORXTextBox::setComboButtonVisible(bool on)
 {
-    comboButtonVisible_ = on;
+    d->comboButtonVisible_ = on;
     if (on) {
-        spinButtons_ = false;
-        handleCurrencyChanges_ = false;
+        d->spinButtons_ = false;
+        d->handleCurrencyChanges_ = false;
     }
     updateSideButtons();
     placeWidgets();
@@ -218,21 +218,21 @@ void ORXTextBox::setComboKey(const QVariant& key)
 
 void ORXTextBox::setComboType(ORXTX_ComboType_Constants value)
 {
-    comboType_ = value;
+    d->comboType_ = value;
     if (value == ORXTX_List_Type) {
         // The first item is shown and also selected, so the key steps and
         // the list start from the item the user sees.
         if (ComboCount() > 0)
             comboList()->setListIndex(1);
         setText(ComboCount() > 0 ? comboList()->List(1) : QVariant(QString()));
-        showFocusRect_ = true;
+        d->showFocusRect_ = true;
     }
     PropertyChanged(QStringLiteral("ComboType"));
 }
 
 void ORXTextBox::setHandleCurrencyChanges(bool on)
 {
-    handleCurrencyChanges_ = on;
+    d->handleCurrencyChanges_ = on;
     dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
     updateSideButtons();
     placeWidgets();
@@ -243,13 +243,13 @@ void ORXTextBox::setHandleCurrencyChanges(bool on)
 
 void ORXTextBox::setSpinButtons(bool on)
 {
-    spinButtons_ = template_ != tpl::String && on;
+    d->spinButtons_ = d->template_ != tpl::String && on;
     // On or off, a spinning template starts again from the middle.
-    if (template_ != tpl::String)
+    if (d->template_ != tpl::String)
         centreSpinBar();
-    if (spinButtons_) {
-        comboButtonVisible_ = false;
-        handleCurrencyChanges_ = false;
+    if (d->spinButtons_) {
+        d->comboButtonVisible_ = false;
+        d->handleCurrencyChanges_ = false;
     }
     updateSideButtons();
     placeWidgets();
@@ -258,47 +258,47 @@ void ORXTextBox::setSpinButtons(bool on)
 
 void ORXTextBox::setSpinValue(double value)
 {
-    if (template_ != tpl::String)
-        spinValue_ = value;
+    if (d->template_ != tpl::String)
+        d->spinValue_ = value;
     PropertyChanged(QStringLiteral("SpinValue"));
 }
 
 void ORXTextBox::setSpinDateType(ORXTX_DateInc_Constants value)
 {
-    const bool dayMonth = template_ == tpl::DayMonth || template_ == tpl::MonthDay;
-    const bool monthYear = template_ == tpl::MonthYear || template_ == tpl::YearMonth;
+    const bool dayMonth = d->template_ == tpl::DayMonth || d->template_ == tpl::MonthDay;
+    const bool monthYear = d->template_ == tpl::MonthYear || d->template_ == tpl::YearMonth;
     if ((dayMonth && value == ORXTX_DI_Years) || (monthYear && (value == ORXTX_DI_Days || value == ORXTX_DI_Weeks)))
         return;
-    spinDateType_ = value;
+    d->spinDateType_ = value;
     PropertyChanged(QStringLiteral("SpinDateType"));
 }
 
 void ORXTextBox::setSpinTimeType(ORXTX_TimeInc_Constants value)
 {
-    if (template_ == tpl::HourMinute && value == ORXTX_TI_Seconds)
+    if (d->template_ == tpl::HourMinute && value == ORXTX_TI_Seconds)
         return;
-    spinTimeType_ = value;
+    d->spinTimeType_ = value;
     PropertyChanged(QStringLiteral("SpinTimeType"));
 }
 
 void ORXTextBox::DateIncrement(int TypeIncrement, double Value)
 {
-    if (!isDateTemplate(template_) || !basic::isStringValue(text_))
+    if (!isDateTemplate(d->template_) || !basic::isStringValue(d->text_))
         return;
     // The value as a full date of a known order, with the parts it lacks.
     const int year = basic::Clock::today().year();
     // While the field is edited its text carries the regional separator.
-    QString t = text_.toString();
+    QString t = d->text_.toString();
     if (!sharedSeparators().date.isEmpty())
         t.replace(sharedSeparators().date, QStringLiteral("/"));
     const QString y = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
     QDate date;
-    switch (template_) {
+    switch (d->template_) {
     case tpl::DayMonth: date = dateInOrder(t + QLatin1Char('/') + y, tpl::DayMonthYear); break;
     case tpl::MonthDay: date = dateInOrder(t + QLatin1Char('/') + y, tpl::MonthDayYear); break;
     case tpl::MonthYear: date = dateInOrder(QStringLiteral("01/") + t, tpl::DayMonthYear); break;
     case tpl::YearMonth: date = dateInOrder(t + QStringLiteral("/01"), tpl::YearMonthDay); break;
-    default: date = dateInOrder(t, template_); break;
+    default: date = dateInOrder(t, d->template_); break;
     }
     if (!date.isValid())
         return;
@@ -310,17 +310,17 @@ void ORXTextBox::DateIncrement(int TypeIncrement, double Value)
             return;  // a step beyond the calendar changes nothing
         }
     }
-    const QString stepped = internalDate(date, template_);
-    const QString key = sortKey(template_, stepped, year);
-    if ((!minValue_.isEmpty() && key < sortKey(template_, minValue_, year))
-        || (!maxValue_.isEmpty() && key > sortKey(template_, maxValue_, year)))
+    const QString stepped = internalDate(date, d->template_);
+    const QString key = sortKey(d->template_, stepped, year);
+    if ((!d->minValue_.isEmpty() && key < sortKey(d->template_, d->minValue_, year))
+        || (!d->maxValue_.isEmpty() && key > sortKey(d->template_, d->maxValue_, year)))
         return;
     setText(stepped);
 }
 
 void ORXTextBox::TimeIncrement(int TypeIncrement, double Value)
 {
-    if (!isTimeTemplate(template_))
+    if (!isTimeTemplate(d->template_))
         return;
     QString typed = textValue();
     if (!sharedSeparators().time.isEmpty())
@@ -332,9 +332,9 @@ void ORXTextBox::TimeIncrement(int TypeIncrement, double Value)
     QTime t = now->time();
     if (TypeIncrement >= ORXTX_TI_Seconds && TypeIncrement <= ORXTX_TI_Hours)
         t = t.addSecs(qint64(basic::roundHalfEven(Value)) * unit[TypeIncrement - 1]);  // wraps at midnight
-    const QString stepped = internalTime(t, template_);
-    if ((!minValue_.isEmpty() && basic::compareBinary(stepped, minValue_) < 0)
-        || (!maxValue_.isEmpty() && basic::compareBinary(stepped, maxValue_) > 0))
+    const QString stepped = internalTime(t, d->template_);
+    if ((!d->minValue_.isEmpty() && basic::compareBinary(stepped, d->minValue_) < 0)
+        || (!d->maxValue_.isEmpty() && basic::compareBinary(stepped, d->maxValue_) > 0))
         return;
     setText(stepped);
 }

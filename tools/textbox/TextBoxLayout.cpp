@@ -1,6 +1,6 @@
 // Where the widgets go on every resize, LockSize and the design size, and
 // the one-time wiring of the side widgets.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/host/Extender.h"
 #include "platform/host/Twips.h"
@@ -32,21 +32,21 @@ void place(QWidget* widget, host::TwipRect r)
 
 void ORXTextBox::setUpSideWidgets()
 {
-    connect(VS_Spin, &QScrollBar::valueChanged, this, [this] { onSpinBarChanged(); });
-    connect(ORX_CM_TX_INT_Right, &QPushButton::clicked, this, [this] { OpenList(); });
-    LB_Combo->setFocusPolicy(Qt::StrongFocus);
-    LB_Combo->setFrameShape(QFrame::NoFrame);
-    LB_Combo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    LB_Combo->setMouseTracking(true);
-    LB_Combo->viewport()->setMouseTracking(true);
-    LB_Combo->installEventFilter(this);
-    LB_Combo->viewport()->installEventFilter(this);
-    CK_Selected->installEventFilter(this);
-    CK_Selected->setAutoFillBackground(true);
-    host::setTwipGeometry(VS_Spin, {0, 30, kSpinWidth, 300});
-    host::setTwipGeometry(ORX_CM_TX_INT_Right, {0, 30, kSideButtonWidth, 300});
-    host::setTwipGeometry(ORX_CM_TX_INT_Left, {0, 30, kSideButtonWidth, 300});
-    host::setTwipGeometry(CK_Selected, {0, 45, kCheckBoxWidth, 270});
+    connect(d->VS_Spin, &QScrollBar::valueChanged, this, [this] { onSpinBarChanged(); });
+    connect(d->ORX_CM_TX_INT_Right, &QPushButton::clicked, this, [this] { OpenList(); });
+    d->LB_Combo->setFocusPolicy(Qt::StrongFocus);
+    d->LB_Combo->setFrameShape(QFrame::NoFrame);
+    d->LB_Combo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    d->LB_Combo->setMouseTracking(true);
+    d->LB_Combo->viewport()->setMouseTracking(true);
+    d->LB_Combo->installEventFilter(this);
+    d->LB_Combo->viewport()->installEventFilter(this);
+    d->CK_Selected->installEventFilter(this);
+    d->CK_Selected->setAutoFillBackground(true);
+    host::setTwipGeometry(d->VS_Spin, {0, 30, kSpinWidth, 300});
+    host::setTwipGeometry(d->ORX_CM_TX_INT_Right, {0, 30, kSideButtonWidth, 300});
+    host::setTwipGeometry(d->ORX_CM_TX_INT_Left, {0, 30, kSideButtonWidth, 300});
+    host::setTwipGeometry(d->CK_Selected, {0, 45, kCheckBoxWidth, 270});
 }
 
 void ORXTextBox::Resize()
@@ -57,13 +57,13 @@ void ORXTextBox::Resize()
 void ORXTextBox::placeWidgets()
 {
     // Changing the control's size from here raises another resize notice.
-    if (resizing_)
+    if (d->resizing_)
         return;
-    resizing_ = true;
+    d->resizing_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
-    } done{resizing_};
+    } done{d->resizing_};
 
     // An error of a widget stops the layout where it happened; it never
     // reaches the container.
@@ -71,13 +71,13 @@ void ORXTextBox::placeWidgets()
         LayoutInput in;
         in.width = extender()->width();
         in.height = extender()->height();
-        in.capWidth = capWidth_;
+        in.capWidth = d->capWidth_;
         in.runMode = runMode();
         // The list hangs below the control by making it taller: a locked
         // height would cut it off, so LockSize waits until it closes.
-        in.lockSize = listShowing() ? ORXTX_No_Locked : lockSize_;
-        in.designWidth = designWidth_;
-        in.designHeight = designHeight_;
+        in.lockSize = listShowing() ? ORXTX_No_Locked : d->lockSize_;
+        in.designWidth = d->designWidth_;
+        in.designHeight = d->designHeight_;
         double w = 0, h = 0;
         applySizeRules(in, w, h);
         if (w != extender()->width())
@@ -87,27 +87,27 @@ void ORXTextBox::placeWidgets()
 
         in.width = extender()->width();
         in.height = extender()->height();
-        in.spinButtons = spinButtons_;
-        in.comboButtonVisible = comboButtonVisible_;
-        in.checkBoxVisible = checkBoxVisible_;
-        in.handleCurrencyChanges = handleCurrencyChanges_;
+        in.spinButtons = d->spinButtons_;
+        in.comboButtonVisible = d->comboButtonVisible_;
+        in.checkBoxVisible = d->checkBoxVisible_;
+        in.handleCurrencyChanges = d->handleCurrencyChanges_;
         in.listShowing = listShowing();
         const LayoutResult r = layoutWidgets(in);
         if (r.spin)
-            place(VS_Spin, *r.spin);
+            place(d->VS_Spin, *r.spin);
         if (r.rightButton)
-            place(ORX_CM_TX_INT_Right, *r.rightButton);
+            place(d->ORX_CM_TX_INT_Right, *r.rightButton);
         if (r.checkBox)
-            place(CK_Selected, *r.checkBox);
+            place(d->CK_Selected, *r.checkBox);
         if (r.leftButton)
-            place(ORX_CM_TX_INT_Left, *r.leftButton);
-        place(EF_Text, r.edit);
-        place(SF_Caption, r.label);
-        host::setTwipGeometry(SH_Focus, r.focus);
+            place(d->ORX_CM_TX_INT_Left, *r.leftButton);
+        place(d->EF_Text, r.edit);
+        place(d->SF_Caption, r.label);
+        host::setTwipGeometry(d->SH_Focus, r.focus);
         if (r.designHeight)
-            designHeight_ = float(*r.designHeight);
+            d->designHeight_ = float(*r.designHeight);
         if (r.designWidth)
-            designWidth_ = float(*r.designWidth);
+            d->designWidth_ = float(*r.designWidth);
     } catch (const std::exception&) {
     }
     update();

@@ -1,6 +1,6 @@
 // The drop-down list: opening it under the control, the modal wait, picking
 // with the pointer or the keys, closing; the list-type key steps.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/Variant.h"
 #include "platform/host/Extender.h"
@@ -22,25 +22,25 @@ using namespace textbox;
 
 bool ORXTextBox::listShowing() const
 {
-    return LB_Combo->isVisibleTo(this);
+    return d->LB_Combo->isVisibleTo(this);
 }
 
 void ORXTextBox::FillComboList()
 {
     DropDownState& st = dropDownState();
     st.ListFilling = true;
-    LB_Combo->clear();
+    d->LB_Combo->clear();
     ORXList* list = comboList();
     const QString wanted = textOf(st.ListChoice);
     int match = -1;
     for (int i = 1; i <= list->ListCount(); ++i) {
         const QString item = textOf(list->List(i));
-        LB_Combo->addItem(item);
+        d->LB_Combo->addItem(item);
         if (!basic::isNull(st.ListChoice) && item == wanted)
             match = i - 1;
     }
-    if (LB_Combo->count() > 0)
-        LB_Combo->setCurrentRow(match >= 0 ? match : 0);
+    if (d->LB_Combo->count() > 0)
+        d->LB_Combo->setCurrentRow(match >= 0 ? match : 0);
     st.ListFilling = false;
     st.ListChoice = basic::nullVariant();
 }
@@ -50,34 +50,34 @@ void ORXTextBox::OpenList()
     DropDownState& st = dropDownState();
     if (listShowing())
         return;
-    if (comboType_ != ORXTX_List_Type)
-        host::giveFocus(EF_Text);
-    if (!handleCurrencyChanges_ && !comboButtonVisible_)
+    if (d->comboType_ != ORXTX_List_Type)
+        host::giveFocus(d->EF_Text);
+    if (!d->handleCurrencyChanges_ && !d->comboButtonVisible_)
         return;
     QPointer<ORXTextBox> self(this);
-    if (comboButtonVisible_) {
+    if (d->comboButtonVisible_) {
         Q_EMIT ComboButtonClick();
         if (!self || ComboCount() == 0)
             return;
     }
     st.SavedHeight = extender()->height();
-    if (comboButtonVisible_) {
-        st.ListChoice = text_;
+    if (d->comboButtonVisible_) {
+        st.ListChoice = d->text_;
         FillComboList();
     } else {
         FillCurrencyList();
     }
 
     // The list hangs below the control's area, which grows to hold it.
-    const int rowPixels = LB_Combo->count() > 0 ? LB_Combo->sizeHintForRow(0) : LB_Combo->fontMetrics().height();
+    const int rowPixels = d->LB_Combo->count() > 0 ? d->LB_Combo->sizeHintForRow(0) : d->LB_Combo->fontMetrics().height();
     const double row = host::twipsFromPixelsY(rowPixels);
-    const double rows = comboRows_ <= 0 ? 5.0 : double(comboRows_) + 1.0;
-    host::setTwipGeometry(LB_Combo, {0, st.SavedHeight, extender()->width(), rows * row});
-    LB_Combo->show();
-    LB_Combo->raise();
+    const double rows = d->comboRows_ <= 0 ? 5.0 : double(d->comboRows_) + 1.0;
+    host::setTwipGeometry(d->LB_Combo, {0, st.SavedHeight, extender()->width(), rows * row});
+    d->LB_Combo->show();
+    d->LB_Combo->raise();
     raise();
     extender()->setHeight(st.SavedHeight + rows * row);
-    LB_Combo->setFocus(Qt::PopupFocusReason);
+    d->LB_Combo->setFocus(Qt::PopupFocusReason);
 
     // The modal wait: the host's events go on while the list is open; the
     // list's own handlers end it.
@@ -97,27 +97,27 @@ void ORXTextBox::OpenList()
 
     const QVariant choice = st.ListChoice;
     if (!basic::isNull(choice)) {
-        if (comboButtonVisible_) {
+        if (d->comboButtonVisible_) {
             setText(choice);
             ORXList* list = comboList();
             Q_EMIT ComboSelected(choice, list->ListKey(list->ListIndex()), list->ListIndex());
-        } else if (handleCurrencyChanges_) {
+        } else if (d->handleCurrencyChanges_) {
             ApplyCurrencyChoice(choice);
         }
     }
     if (!self)
         return;
-    const bool listHadFocus = LB_Combo->hasFocus();
+    const bool listHadFocus = d->LB_Combo->hasFocus();
     extender()->setHeight(st.SavedHeight);
     if (listHadFocus) {
-        if (comboType_ == ORXTX_List_Type || !EF_Text->isVisible())
+        if (d->comboType_ == ORXTX_List_Type || !d->EF_Text->isVisible())
             setFocus(Qt::OtherFocusReason);
         else
-            EF_Text->setFocus(Qt::OtherFocusReason);
+            d->EF_Text->setFocus(Qt::OtherFocusReason);
     }
-    LB_Combo->hide();
+    d->LB_Combo->hide();
     st.Owner = nullptr;
-    if (comboType_ != ORXTX_List_Type)
+    if (d->comboType_ != ORXTX_List_Type)
         MarkSelected();
 }
 
@@ -127,7 +127,7 @@ void ORXTextBox::closeList(bool restoreHeight)
     st.ListOpen = false;
     if (restoreHeight) {
         extender()->setHeight(st.SavedHeight);
-        LB_Combo->hide();
+        d->LB_Combo->hide();
     }
     if (st.Wait)
         st.Wait->quit();
@@ -135,14 +135,14 @@ void ORXTextBox::closeList(bool restoreHeight)
 
 void ORXTextBox::pickListRow()
 {
-    const int row = LB_Combo->currentRow();
+    const int row = d->LB_Combo->currentRow();
     if (row < 0)
         return;
     DropDownState& st = dropDownState();
     // Item positions belong to the item list; a currency pick is its name.
-    if (comboButtonVisible_)
+    if (d->comboButtonVisible_)
         comboList()->setListIndex(row + 1);
-    st.ListChoice = LB_Combo->item(row)->text();
+    st.ListChoice = d->LB_Combo->item(row)->text();
     closeList(false);
 }
 
@@ -152,22 +152,22 @@ bool ORXTextBox::listEvent(QEvent* event)
     const bool open = st.ListOpen && st.Owner == this;
     switch (event->type()) {
     case QEvent::MouseMove: {
-        if (!open || LB_Combo->count() == 0)
+        if (!open || d->LB_Combo->count() == 0)
             return false;
         const int y = static_cast<QMouseEvent*>(event)->position().toPoint().y();
-        const int rowPixels = qMax(1, LB_Combo->sizeHintForRow(0));
-        const int top = LB_Combo->indexAt(QPoint(0, 0)).row();
+        const int rowPixels = qMax(1, d->LB_Combo->sizeHintForRow(0));
+        const int top = d->LB_Combo->indexAt(QPoint(0, 0)).row();
         const int row = y / rowPixels + qMax(0, top);
-        if (row >= 0 && row < LB_Combo->count())
-            LB_Combo->setCurrentRow(row);
+        if (row >= 0 && row < d->LB_Combo->count())
+            d->LB_Combo->setCurrentRow(row);
         return true;
     }
     case QEvent::MouseButtonPress: {
         if (!open)
             return false;
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (QListWidgetItem* item = LB_Combo->itemAt(at)) {
-            LB_Combo->setCurrentItem(item);
+        if (QListWidgetItem* item = d->LB_Combo->itemAt(at)) {
+            d->LB_Combo->setCurrentItem(item);
             pickListRow();
         }
         return true;

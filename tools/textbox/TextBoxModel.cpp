@@ -1,5 +1,6 @@
 // The text box's widgets, its plain properties, creation and the property bag.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
+#include "tools/common/PropertyTable.h"
 
 #include "platform/app/Application.h"
 #include "platform/basic/BasicError.h"
@@ -59,14 +60,17 @@ void setColour(QWidget* w, QPalette::ColorRole role, host::OleColor colour)
 }  // namespace
 
 ORXTextBox::ORXTextBox(QWidget* parent)
-    : UserControl(parent)
+    : UserControl(parent), d(std::make_unique<Private>())
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
-    font_ = ambientFont();
-    SavedText = basic::nullVariant();
+    d->SavedText = basic::nullVariant();
     createWidgets();
     comboList();
+    // Every property starts at its default; the host then initialises or
+    // loads the control.
+    properties().applyAllDefaults(*this);
+    d->StoredSelCurrency.clear();
 }
 
 ORXTextBox::~ORXTextBox() = default;
@@ -74,58 +78,58 @@ ORXTextBox::~ORXTextBox() = default;
 void ORXTextBox::createWidgets()
 {
     // In the order the control declares them: later ones lie above.
-    ORX_CM_TX_INT_Left = new QPushButton(this);
-    ORX_CM_TX_INT_Left->setObjectName(QStringLiteral("ORX_CM_TX_INT_Left"));
-    ORX_CM_TX_INT_Right = new QPushButton(this);
-    ORX_CM_TX_INT_Right->setObjectName(QStringLiteral("ORX_CM_TX_INT_Right"));
-    LB_Combo = new QListWidget(this);
-    LB_Combo->setObjectName(QStringLiteral("LB_Combo"));
-    VS_Spin = new QScrollBar(Qt::Vertical, this);
-    VS_Spin->setObjectName(QStringLiteral("VS_Spin"));
-    VS_Spin->setRange(0, 30000);
-    VS_Spin->setValue(15000);
-    EF_Text = new QLineEdit(this);
-    EF_Text->setObjectName(QStringLiteral("EF_Text"));
-    CK_Selected = new QCheckBox(this);
-    CK_Selected->setObjectName(QStringLiteral("CK_Selected"));
-    CK_Selected->setChecked(true);
-    SH_Focus = new QFrame(this);
-    SH_Focus->setObjectName(QStringLiteral("SH_Focus"));
-    SF_Caption = new QLabel(this);
-    SF_Caption->setObjectName(QStringLiteral("SF_Caption"));
+    d->ORX_CM_TX_INT_Left = new QPushButton(this);
+    d->ORX_CM_TX_INT_Left->setObjectName(QStringLiteral("ORX_CM_TX_INT_Left"));
+    d->ORX_CM_TX_INT_Right = new QPushButton(this);
+    d->ORX_CM_TX_INT_Right->setObjectName(QStringLiteral("ORX_CM_TX_INT_Right"));
+    d->LB_Combo = new QListWidget(this);
+    d->LB_Combo->setObjectName(QStringLiteral("LB_Combo"));
+    d->VS_Spin = new QScrollBar(Qt::Vertical, this);
+    d->VS_Spin->setObjectName(QStringLiteral("VS_Spin"));
+    d->VS_Spin->setRange(0, 30000);
+    d->VS_Spin->setValue(15000);
+    d->EF_Text = new QLineEdit(this);
+    d->EF_Text->setObjectName(QStringLiteral("EF_Text"));
+    d->CK_Selected = new QCheckBox(this);
+    d->CK_Selected->setObjectName(QStringLiteral("CK_Selected"));
+    d->CK_Selected->setChecked(true);
+    d->SH_Focus = new QFrame(this);
+    d->SH_Focus->setObjectName(QStringLiteral("SH_Focus"));
+    d->SF_Caption = new QLabel(this);
+    d->SF_Caption->setObjectName(QStringLiteral("SF_Caption"));
 
-    for (QPushButton* b : {ORX_CM_TX_INT_Left, ORX_CM_TX_INT_Right}) {
+    for (QPushButton* b : {d->ORX_CM_TX_INT_Left, d->ORX_CM_TX_INT_Right}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->hide();
     }
-    connect(ORX_CM_TX_INT_Left, &QPushButton::clicked, this, [this] { showCurrentCurrency(); });
-    LB_Combo->hide();
-    VS_Spin->setFocusPolicy(Qt::NoFocus);
-    VS_Spin->hide();
-    CK_Selected->hide();
-    connect(CK_Selected, &QCheckBox::toggled, this, [this] { applyCheckBoxClick(); });
-    SH_Focus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SH_Focus->hide();
+    connect(d->ORX_CM_TX_INT_Left, &QPushButton::clicked, this, [this] { showCurrentCurrency(); });
+    d->LB_Combo->hide();
+    d->VS_Spin->setFocusPolicy(Qt::NoFocus);
+    d->VS_Spin->hide();
+    d->CK_Selected->hide();
+    connect(d->CK_Selected, &QCheckBox::toggled, this, [this] { applyCheckBoxClick(); });
+    d->SH_Focus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    d->SH_Focus->hide();
 
     // The edit field is reached through the control; the user never tabs
     // to it on its own. Every way text enters it passes the key rules, so
     // the unfiltered ways (context menu, dropping) are closed.
-    EF_Text->hide();
-    EF_Text->setFocusPolicy(Qt::ClickFocus);
-    EF_Text->setContextMenuPolicy(Qt::NoContextMenu);
-    EF_Text->setAcceptDrops(false);
-    EF_Text->setFrame(false);
-    auto* style = new PasswordStyle(&passwordChar_);
-    style->setParent(EF_Text);
-    EF_Text->setStyle(style);
-    EF_Text->installEventFilter(this);
-    connect(EF_Text, &QLineEdit::textChanged, this, &ORXTextBox::onEditFieldChanged);
+    d->EF_Text->hide();
+    d->EF_Text->setFocusPolicy(Qt::ClickFocus);
+    d->EF_Text->setContextMenuPolicy(Qt::NoContextMenu);
+    d->EF_Text->setAcceptDrops(false);
+    d->EF_Text->setFrame(false);
+    auto* style = new PasswordStyle(&d->passwordChar_);
+    style->setParent(d->EF_Text);
+    d->EF_Text->setStyle(style);
+    d->EF_Text->installEventFilter(this);
+    connect(d->EF_Text, &QLineEdit::textChanged, this, &ORXTextBox::onEditFieldChanged);
 
-    SF_Caption->setAutoFillBackground(true);
-    SF_Caption->setTextFormat(Qt::PlainText);
-    SF_Caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SF_Caption->setMouseTracking(true);
-    SF_Caption->installEventFilter(this);
+    d->SF_Caption->setAutoFillBackground(true);
+    d->SF_Caption->setTextFormat(Qt::PlainText);
+    d->SF_Caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    d->SF_Caption->setMouseTracking(true);
+    d->SF_Caption->installEventFilter(this);
 
     applyColours();
     applyFont();
@@ -135,34 +139,34 @@ void ORXTextBox::createWidgets()
 void ORXTextBox::applyColours()
 {
     setColour(this, QPalette::Window, ambientBackColor());
-    setColour(EF_Text, QPalette::Base, backColor_);
-    setColour(EF_Text, QPalette::Text, foreColor_);
-    setColour(SF_Caption, QPalette::Window, backColor_);
-    setColour(SF_Caption, QPalette::WindowText, foreColor_);
-    setColour(CK_Selected, QPalette::Window, backColor_);
-    SH_Focus->setStyleSheet(QStringLiteral("QFrame#SH_Focus { border: 1px solid %1; background: transparent; }")
-                                .arg(host::resolveColor(focusRectColor_).name()));
+    setColour(d->EF_Text, QPalette::Base, d->backColor_);
+    setColour(d->EF_Text, QPalette::Text, d->foreColor_);
+    setColour(d->SF_Caption, QPalette::Window, d->backColor_);
+    setColour(d->SF_Caption, QPalette::WindowText, d->foreColor_);
+    setColour(d->CK_Selected, QPalette::Window, d->backColor_);
+    d->SH_Focus->setStyleSheet(QStringLiteral("QFrame#SH_Focus { border: 1px solid %1; background: transparent; }")
+                                .arg(host::resolveColor(d->focusRectColor_).name()));
 }
 
 void ORXTextBox::applyFont()
 {
-    const QFont f = font_.toQFont();
-    EF_Text->setFont(f);
-    SF_Caption->setFont(f);
+    const QFont f = d->font_.toQFont();
+    d->EF_Text->setFont(f);
+    d->SF_Caption->setFont(f);
 }
 
 void ORXTextBox::applyMousePointer()
 {
     // Classic pointer numbers: 0 default, 1 arrow, 2 cross, 3 I-beam,
     // 11 hourglass, 99 the custom MouseIcon.
-    switch (mousePointer_) {
+    switch (d->mousePointer_) {
     case 1: setCursor(Qt::ArrowCursor); break;
     case 2: setCursor(Qt::CrossCursor); break;
     case 3: setCursor(Qt::IBeamCursor); break;
     case 11: setCursor(Qt::WaitCursor); break;
     case 99:
-        if (!mouseIcon_.isNull()) {
-            setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
+        if (!d->mouseIcon_.isNull()) {
+            setCursor(QCursor(QPixmap::fromImage(d->mouseIcon_)));
             break;
         }
         [[fallthrough]];
@@ -180,9 +184,9 @@ void ORXTextBox::refuseAtRunTime(const char* member) const
 
 ORXList* ORXTextBox::comboList()
 {
-    if (!ComboList)
-        ComboList = new ORXList(this);
-    return ComboList;
+    if (!d->ComboList)
+        d->ComboList = new ORXList(this);
+    return d->ComboList;
 }
 
 void ORXTextBox::notifyBorder(const QStringList& names)
@@ -196,51 +200,51 @@ void ORXTextBox::notifyBorder(const QStringList& names)
 
 void ORXTextBox::applyAlignment()
 {
-    const Qt::Alignment h = alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
-        : alignment_ == ORXTX_Center                          ? Qt::AlignHCenter
+    const Qt::Alignment h = d->alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
+        : d->alignment_ == ORXTX_Center                          ? Qt::AlignHCenter
                                                               : Qt::AlignLeft;
-    SF_Caption->setAlignment(h | Qt::AlignVCenter);
+    d->SF_Caption->setAlignment(h | Qt::AlignVCenter);
 }
 
 void ORXTextBox::setAlignment(ORXTX_TextAlign_Constants value)
 {
-    alignment_ = value;
+    d->alignment_ = value;
     applyAlignment();
     PropertyChanged(QStringLiteral("Alignment"));
 }
 
 void ORXTextBox::setAllowNothing(bool on)
 {
-    allowNothing_ = on;
+    d->allowNothing_ = on;
     PropertyChanged(QStringLiteral("AllowNothing"));
 }
 
 void ORXTextBox::setAllowPaste(bool on)
 {
-    if (!passwordChar_.isEmpty())
+    if (!d->passwordChar_.isEmpty())
         return;
-    allowPaste_ = on;
+    d->allowPaste_ = on;
     PropertyChanged(QStringLiteral("AllowPaste"));
 }
 
 void ORXTextBox::setAppearance(ORXTX::ORXTX_Appearance_Constants value)
 {
-    notifyBorder(border_.setAppearance(value).notify);
+    notifyBorder(d->border_.setAppearance(value).notify);
 }
 
 void ORXTextBox::setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value)
 {
-    notifyBorder(border_.setBorderStyle(value).notify);
+    notifyBorder(d->border_.setBorderStyle(value).notify);
 }
 
 void ORXTextBox::setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value)
 {
-    notifyBorder(border_.setBorderEffect(value).notify);
+    notifyBorder(d->border_.setBorderEffect(value).notify);
 }
 
 void ORXTextBox::setBackColor(host::OleColor color)
 {
-    backColor_ = color;
+    d->backColor_ = color;
     applyColours();
     update();
     PropertyChanged(QStringLiteral("BackColor"));
@@ -248,14 +252,14 @@ void ORXTextBox::setBackColor(host::OleColor color)
 
 void ORXTextBox::setCapAlignment(ORXTX_CaptAlign_Constants value)
 {
-    capAlignment_ = value;
+    d->capAlignment_ = value;
     update();
     PropertyChanged(QStringLiteral("CapAlignment"));
 }
 
 void ORXTextBox::setCaption(const QString& text)
 {
-    caption_ = text;
+    d->caption_ = text;
     update();
     PropertyChanged(QStringLiteral("Caption"));
 }
@@ -264,7 +268,7 @@ void ORXTextBox::setCapWidth(float twips)
 {
     if (!(twips < extender()->width()))
         return;
-    capWidth_ = twips;
+    d->capWidth_ = twips;
     PropertyChanged(QStringLiteral("CapWidth"));
     placeWidgets();
     update();
@@ -272,33 +276,33 @@ void ORXTextBox::setCapWidth(float twips)
 
 int ORXTextBox::ComboCount() const
 {
-    return ComboList ? ComboList->ListCount() : 0;
+    return d->ComboList ? d->ComboList->ListCount() : 0;
 }
 
 void ORXTextBox::setComboRows(float rows)
 {
-    comboRows_ = rows;
+    d->comboRows_ = rows;
     PropertyChanged(QStringLiteral("ComboRows"));
 }
 
 int ORXTextBox::ComboIndex() const
 {
-    return ComboList ? ComboList->ListIndex() : 0;
+    return d->ComboList ? d->ComboList->ListIndex() : 0;
 }
 
 QVariant ORXTextBox::ComboItem(int Index) const
 {
-    return ComboList ? ComboList->List(Index) : QVariant(QString());
+    return d->ComboList ? d->ComboList->List(Index) : QVariant(QString());
 }
 
 QVariant ORXTextBox::ComboItemKey(int Index) const
 {
-    return ComboList ? ComboList->ListKey(Index) : QVariant(QString());
+    return d->ComboList ? d->ComboList->ListKey(Index) : QVariant(QString());
 }
 
 QString ORXTextBox::ComboItemKeys() const
 {
-    return ComboList ? ComboList->ListKeyString() : QString();
+    return d->ComboList ? d->ComboList->ListKeyString() : QString();
 }
 
 void ORXTextBox::setComboItemKeys(const QString& keys)
@@ -309,7 +313,7 @@ void ORXTextBox::setComboItemKeys(const QString& keys)
 
 QString ORXTextBox::ComboItems() const
 {
-    return ComboList ? ComboList->ListString() : QString();
+    return d->ComboList ? d->ComboList->ListString() : QString();
 }
 
 void ORXTextBox::setComboItems(const QString& items)
@@ -320,89 +324,89 @@ void ORXTextBox::setComboItems(const QString& items)
 
 QVariant ORXTextBox::ComboKey() const
 {
-    return ComboList ? ComboList->ListKey(ComboList->ListIndex()) : QVariant(QString());
+    return d->ComboList ? d->ComboList->ListKey(d->ComboList->ListIndex()) : QVariant(QString());
 }
 
 int ORXTextBox::ComboNewIndex() const
 {
-    return ComboList ? ComboList->NewIndex() : 0;
+    return d->ComboList ? d->ComboList->NewIndex() : 0;
 }
 
 void ORXTextBox::setCurrencyDisplayCapt(const QString& text)
 {
-    currencyDisplayCapt_ = text;
+    d->currencyDisplayCapt_ = text;
     PropertyChanged(QStringLiteral("CurrencyDisplayCapt"));
 }
 
 void ORXTextBox::setDesignHeight(float twips)
 {
     refuseAtRunTime("DesignHeight");
-    designHeight_ = twips;
+    d->designHeight_ = twips;
     PropertyChanged(QStringLiteral("DesignHeight"));
 }
 
 void ORXTextBox::setDesignWidth(float twips)
 {
     refuseAtRunTime("DesignWidth");
-    designWidth_ = twips;
+    d->designWidth_ = twips;
     PropertyChanged(QStringLiteral("DesignWidth"));
 }
 
 void ORXTextBox::setEnabledState(bool on)
 {
-    enabled_ = on;
+    d->enabled_ = on;
     setEnabled(on);
     PropertyChanged(QStringLiteral("Enabled"));
 }
 
 void ORXTextBox::setErrorBeep(bool on)
 {
-    errorBeep_ = on;
+    d->errorBeep_ = on;
     PropertyChanged(QStringLiteral("ErrorBeep"));
 }
 
 void ORXTextBox::setErrorMess(const QString& text)
 {
-    errorMess_ = text;
+    d->errorMess_ = text;
     PropertyChanged(QStringLiteral("ErrorMess"));
 }
 
 void ORXTextBox::setErrOutOfRangeMess(const QString& text)
 {
-    errOutOfRangeMess_ = text;
+    d->errOutOfRangeMess_ = text;
     PropertyChanged(QStringLiteral("ErrOutOfRangeMess"));
 }
 
 void ORXTextBox::setFocusRectColor(host::OleColor color)
 {
-    focusRectColor_ = color;
+    d->focusRectColor_ = color;
     applyColours();
     PropertyChanged(QStringLiteral("FocusRectColor"));
 }
 
 void ORXTextBox::setFontValue(const host::StdFont& font)
 {
-    font_ = font;
+    d->font_ = font;
     applyFont();
     PropertyChanged(QStringLiteral("Font"));
 }
 
 void ORXTextBox::setForeColor(host::OleColor color)
 {
-    foreColor_ = color;
+    d->foreColor_ = color;
     applyColours();
     PropertyChanged(QStringLiteral("ForeColor"));
 }
 
 void ORXTextBox::setIfErrMess(bool on)
 {
-    ifErrMess_ = on;
+    d->ifErrMess_ = on;
     PropertyChanged(QStringLiteral("IfErrMess"));
 }
 
 void ORXTextBox::setIfErrUndo(bool on)
 {
-    ifErrUndo_ = on;
+    d->ifErrUndo_ = on;
     PropertyChanged(QStringLiteral("IfErrUndo"));
 }
 
@@ -410,58 +414,58 @@ void ORXTextBox::setIfErrUndo(bool on)
 
 bool ORXTextBox::Locked() const
 {
-    return EF_Text->isReadOnly();
+    return d->EF_Text->isReadOnly();
 }
 
 void ORXTextBox::setLocked(bool on)
 {
-    EF_Text->setReadOnly(on);
+    d->EF_Text->setReadOnly(on);
     PropertyChanged(QStringLiteral("Locked"));
 }
 
 void ORXTextBox::setLockSize(ORXTX_LockSize_Constants value)
 {
-    lockSize_ = value;
+    d->lockSize_ = value;
     PropertyChanged(QStringLiteral("LockSize"));
 }
 
 void ORXTextBox::setModified(bool on)
 {
-    modified_ = on;
+    d->modified_ = on;
     PropertyChanged(QStringLiteral("Modified"));
 }
 
 void ORXTextBox::setMouseIcon(const QImage& picture)
 {
-    mouseIcon_ = picture;
+    d->mouseIcon_ = picture;
     applyMousePointer();
     PropertyChanged(QStringLiteral("MouseIcon"));
 }
 
 void ORXTextBox::setMousePointer(int pointer)
 {
-    mousePointer_ = pointer;
+    d->mousePointer_ = pointer;
     applyMousePointer();
     PropertyChanged(QStringLiteral("MousePointer"));
 }
 
 void ORXTextBox::setRaiseCBClickOnCKTrue(bool on)
 {
-    raiseCBClickOnCKTrue_ = on;
+    d->raiseCBClickOnCKTrue_ = on;
     PropertyChanged(QStringLiteral("RaiseCBClickOnCKTrue"));
 }
 
 void ORXTextBox::setShowFocusRect(bool on)
 {
-    if (!on && comboType_ == ORXTX_List_Type)
+    if (!on && d->comboType_ == ORXTX_List_Type)
         return;
-    showFocusRect_ = on;
+    d->showFocusRect_ = on;
     PropertyChanged(QStringLiteral("ShowFocusRect"));
 }
 
 void ORXTextBox::setSelTextAuto(bool on)
 {
-    selTextAuto_ = on;
+    d->selTextAuto_ = on;
     PropertyChanged(QStringLiteral("SelTextAuto"));
 }
 
@@ -489,7 +493,7 @@ void ORXTextBox::setTag(const QString& tag)
 
 void ORXTextBox::setTagMore(const QString& text)
 {
-    tagMore_ = text;
+    d->tagMore_ = text;
     PropertyChanged(QStringLiteral("TagMore"));
 }
 
@@ -501,20 +505,20 @@ QString ORXTextBox::ToolTipText() const
 void ORXTextBox::setToolTipText(const QString& text)
 {
     extender()->setToolTipText(text);
-    SF_Caption->setToolTip(text);
-    EF_Text->setToolTip(text);
+    d->SF_Caption->setToolTip(text);
+    d->EF_Text->setToolTip(text);
     PropertyChanged(QStringLiteral("ToolTipText"));
 }
 
 void ORXTextBox::setUnique(bool on)
 {
-    unique_ = on;
+    d->unique_ = on;
     PropertyChanged(QStringLiteral("Unique"));
 }
 
 void ORXTextBox::setUseNullValueDefault(bool on)
 {
-    useNullValueDefault_ = on;
+    d->useNullValueDefault_ = on;
     PropertyChanged(QStringLiteral("UseNullValueDefault"));
 }
 
@@ -557,8 +561,8 @@ QObject* ORXTextBox::NewORXCurrency()
 
 void ORXTextBox::ResetDesignSize()
 {
-    extender()->setHeight(designHeight_);
-    extender()->setWidth(designWidth_);
+    extender()->setHeight(d->designHeight_);
+    extender()->setWidth(d->designWidth_);
 }
 
 QObject* ORXTextBox::NewORXList()
@@ -582,17 +586,17 @@ void ORXTextBox::AmbientChanged(const QString& name)
 
 void ORXTextBox::InitProperties()
 {
-    errorFlag_ = false;
-    Loading = false;
-    CheckSavesText = true;
+    d->errorFlag_ = false;
+    d->Loading = false;
+    d->CheckSavesText = true;
     ReadSeparators();
 
-    hasFocus_ = false;
-    lastText_ = SF_Caption->text();
-    formattedText_ = SF_Caption->text();
+    d->hasFocus_ = false;
+    d->lastText_ = d->SF_Caption->text();
+    d->formattedText_ = d->SF_Caption->text();
     comboList()->Clear();
     applyNewControlDefaults();
-    selCurrency_.clear();
+    d->selCurrency_.clear();
 
     // The presets file may set any of these, the template included.
     readPresets();
@@ -604,14 +608,14 @@ void ORXTextBox::InitProperties()
 
 void ORXTextBox::ReadProperties(host::PropertyBag& bag)
 {
-    SuppressChange = false;
-    CheckLinksBlank = true;
-    Loading = true;
-    CheckSavesText = true;
+    d->SuppressChange = false;
+    d->CheckLinksBlank = true;
+    d->Loading = true;
+    d->CheckSavesText = true;
     centreSpinBar();
-    SpinArmed = true;
-    DefaultCurrencyName.clear();
-    hasFocus_ = false;
+    d->SpinArmed = true;
+    d->DefaultCurrencyName.clear();
+    d->hasFocus_ = false;
 
     readBag(bag);
 
@@ -621,29 +625,411 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     updateSideButtons();
     placeWidgets();
     RefreshDisplay();
-    Loading = false;
+    d->Loading = false;
 }
 
 void ORXTextBox::computeDataNames()
 {
-    dataIndex_.clear();
-    dataName_.clear();
+    d->dataIndex_.clear();
+    d->dataName_.clear();
     if (basic::trimSpaces(extender()->dataField()).isEmpty())
         return;
     const QString source = extender()->dataSource();
     const qsizetype p = source.indexOf(QLatin1Char('('));
     if (p < 0) {
-        dataName_ = source;
+        d->dataName_ = source;
         return;
     }
-    dataName_ = source.left(p);
+    d->dataName_ = source.left(p);
     // The text between "(" and the last character, which closes the index.
-    dataIndex_ = source.mid(p + 1, qMax<qsizetype>(0, source.size() - p - 2));
+    d->dataIndex_ = source.mid(p + 1, qMax<qsizetype>(0, source.size() - p - 2));
 }
 
 void ORXTextBox::WriteProperties(host::PropertyBag& bag)
 {
     writeBag(bag);
+}
+
+// ---- Property reads ------------------------------------------------------
+
+auto ORXTextBox::Alignment() const -> ORXTX_TextAlign_Constants
+{
+    return ORXTX_TextAlign_Constants(d->alignment_);
+}
+
+auto ORXTextBox::AllowNothing() const -> bool
+{
+    return d->allowNothing_;
+}
+
+auto ORXTextBox::AllowPaste() const -> bool
+{
+    return d->allowPaste_;
+}
+
+auto ORXTextBox::Appearance() const -> ORXTX::ORXTX_Appearance_Constants
+{
+    return ORXTX::ORXTX_Appearance_Constants(d->border_.Appearance());
+}
+
+auto ORXTextBox::BackColor() const -> host::OleColor
+{
+    return d->backColor_;
+}
+
+auto ORXTextBox::Blanked() const -> bool
+{
+    return d->blanked_;
+}
+
+auto ORXTextBox::BorderStyle() const -> ORXTX::ORXTX_BorderStyle_Constants
+{
+    return ORXTX::ORXTX_BorderStyle_Constants(d->border_.BorderStyle());
+}
+
+auto ORXTextBox::BorderEffect() const -> ORXTX::ORXTX_BorderEffect_Constants
+{
+    return ORXTX::ORXTX_BorderEffect_Constants(d->border_.BorderEffect());
+}
+
+auto ORXTextBox::CapAlignment() const -> ORXTX_CaptAlign_Constants
+{
+    return ORXTX_CaptAlign_Constants(d->capAlignment_);
+}
+
+auto ORXTextBox::Caption() const -> QString
+{
+    return d->caption_;
+}
+
+auto ORXTextBox::CapWidth() const -> float
+{
+    return d->capWidth_;
+}
+
+auto ORXTextBox::Characters() const -> int
+{
+    return d->characters_;
+}
+
+auto ORXTextBox::CharacterTable() const -> QString
+{
+    return d->characterTable_;
+}
+
+auto ORXTextBox::CheckBoxEnabled() const -> bool
+{
+    return d->checkBoxEnabled_;
+}
+
+auto ORXTextBox::CheckBoxValue() const -> bool
+{
+    return d->checkBoxValue_;
+}
+
+auto ORXTextBox::CheckBoxVisible() const -> bool
+{
+    return d->checkBoxVisible_;
+}
+
+auto ORXTextBox::ComboButtonEnabled() const -> bool
+{
+    return d->comboButtonEnabled_;
+}
+
+auto ORXTextBox::ComboButtonVisible() const -> bool
+{
+    return d->comboButtonVisible_;
+}
+
+auto ORXTextBox::ComboRows() const -> float
+{
+    return d->comboRows_;
+}
+
+auto ORXTextBox::ComboType() const -> ORXTX_ComboType_Constants
+{
+    return ORXTX_ComboType_Constants(d->comboType_);
+}
+
+auto ORXTextBox::Currencies() const -> ORXCurrencies*
+{
+    return d->currencies_;
+}
+
+auto ORXTextBox::CurrencyDisplayCapt() const -> QString
+{
+    return d->currencyDisplayCapt_;
+}
+
+auto ORXTextBox::DataIndex() const -> QString
+{
+    return d->dataIndex_;
+}
+
+auto ORXTextBox::DataName() const -> QString
+{
+    return d->dataName_;
+}
+
+auto ORXTextBox::DesignHeight() const -> float
+{
+    return d->designHeight_;
+}
+
+auto ORXTextBox::DesignWidth() const -> float
+{
+    return d->designWidth_;
+}
+
+auto ORXTextBox::Enabled() const -> bool
+{
+    return d->enabled_;
+}
+
+auto ORXTextBox::ErrorBeep() const -> bool
+{
+    return d->errorBeep_;
+}
+
+auto ORXTextBox::ErrorDesc() const -> QString
+{
+    return d->errorDesc_;
+}
+
+auto ORXTextBox::ErrorFlag() const -> bool
+{
+    return d->errorFlag_;
+}
+
+auto ORXTextBox::ErrorMess() const -> QString
+{
+    return d->errorMess_;
+}
+
+auto ORXTextBox::ErrOutOfRangeMess() const -> QString
+{
+    return d->errOutOfRangeMess_;
+}
+
+auto ORXTextBox::FocusRectColor() const -> host::OleColor
+{
+    return d->focusRectColor_;
+}
+
+auto ORXTextBox::Font() const -> host::StdFont
+{
+    return d->font_;
+}
+
+auto ORXTextBox::ForeColor() const -> host::OleColor
+{
+    return d->foreColor_;
+}
+
+auto ORXTextBox::FormattedText() const -> QString
+{
+    return d->formattedText_;
+}
+
+auto ORXTextBox::HandleCurrencyChanges() const -> bool
+{
+    return d->handleCurrencyChanges_;
+}
+
+auto ORXTextBox::HasFocus() const -> bool
+{
+    return d->hasFocus_;
+}
+
+auto ORXTextBox::IfErrMess() const -> bool
+{
+    return d->ifErrMess_;
+}
+
+auto ORXTextBox::IfErrUndo() const -> bool
+{
+    return d->ifErrUndo_;
+}
+
+auto ORXTextBox::LastText() const -> QVariant
+{
+    return d->lastText_;
+}
+
+auto ORXTextBox::Layout() const -> QString
+{
+    return d->layout_;
+}
+
+auto ORXTextBox::LockSize() const -> ORXTX_LockSize_Constants
+{
+    return ORXTX_LockSize_Constants(d->lockSize_);
+}
+
+auto ORXTextBox::MaxValue() const -> QString
+{
+    return d->maxValue_;
+}
+
+auto ORXTextBox::MinValue() const -> QString
+{
+    return d->minValue_;
+}
+
+auto ORXTextBox::Modified() const -> bool
+{
+    return d->modified_;
+}
+
+auto ORXTextBox::MouseIcon() const -> QImage
+{
+    return d->mouseIcon_;
+}
+
+auto ORXTextBox::MousePointer() const -> int
+{
+    return d->mousePointer_;
+}
+
+auto ORXTextBox::NullText() const -> QString
+{
+    return d->nullText_;
+}
+
+auto ORXTextBox::PasswordChar() const -> QString
+{
+    return d->passwordChar_;
+}
+
+auto ORXTextBox::RaiseCBClickOnCKTrue() const -> bool
+{
+    return d->raiseCBClickOnCKTrue_;
+}
+
+auto ORXTextBox::RawText() const -> QVariant
+{
+    return d->rawText_;
+}
+
+auto ORXTextBox::ShowFocusRect() const -> bool
+{
+    return d->showFocusRect_;
+}
+
+auto ORXTextBox::ShowSymbolCurrency() const -> bool
+{
+    return d->showSymbolCurrency_;
+}
+
+auto ORXTextBox::SelCurrency() const -> QString
+{
+    return d->selCurrency_;
+}
+
+auto ORXTextBox::SelTextAuto() const -> bool
+{
+    return d->selTextAuto_;
+}
+
+auto ORXTextBox::SpinButtons() const -> bool
+{
+    return d->spinButtons_;
+}
+
+auto ORXTextBox::SpinDateType() const -> ORXTX_DateInc_Constants
+{
+    return ORXTX_DateInc_Constants(d->spinDateType_);
+}
+
+auto ORXTextBox::SpinTimeType() const -> ORXTX_TimeInc_Constants
+{
+    return ORXTX_TimeInc_Constants(d->spinTimeType_);
+}
+
+auto ORXTextBox::SpinValue() const -> double
+{
+    return d->spinValue_;
+}
+
+auto ORXTextBox::TagMore() const -> QString
+{
+    return d->tagMore_;
+}
+
+auto ORXTextBox::Template() const -> ORXTX_Template_Constants
+{
+    return ORXTX_Template_Constants(d->template_);
+}
+
+auto ORXTextBox::Text() const -> QVariant
+{
+    return d->text_;
+}
+
+auto ORXTextBox::Unique() const -> bool
+{
+    return d->unique_;
+}
+
+auto ORXTextBox::UseDefaultCurrency() const -> bool
+{
+    return d->useDefaultCurrency_;
+}
+
+auto ORXTextBox::UseNullValueDefault() const -> bool
+{
+    return d->useNullValueDefault_;
+}
+
+auto ORXTextBox::currencyButton() const -> QPushButton*
+{
+    return d->ORX_CM_TX_INT_Left;
+}
+
+auto ORXTextBox::dropDownButton() const -> QPushButton*
+{
+    return d->ORX_CM_TX_INT_Right;
+}
+
+auto ORXTextBox::comboListBox() const -> QListWidget*
+{
+    return d->LB_Combo;
+}
+
+auto ORXTextBox::spinBar() const -> QScrollBar*
+{
+    return d->VS_Spin;
+}
+
+auto ORXTextBox::editField() const -> QLineEdit*
+{
+    return d->EF_Text;
+}
+
+auto ORXTextBox::checkBox() const -> QCheckBox*
+{
+    return d->CK_Selected;
+}
+
+auto ORXTextBox::focusFrame() const -> QFrame*
+{
+    return d->SH_Focus;
+}
+
+auto ORXTextBox::displayLabel() const -> QLabel*
+{
+    return d->SF_Caption;
+}
+
+auto ORXTextBox::reverted() const -> bool
+{
+    return d->Reverted;
+}
+
+auto ORXTextBox::runMode() const -> bool
+{
+    return ambientUserMode();
 }
 
 }  // namespace orx::tools

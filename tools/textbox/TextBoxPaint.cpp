@@ -1,5 +1,5 @@
 // The paint notice: the frame around the input area, then the caption.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/draw/PainterSurface.h"
 #include "platform/host/Extender.h"
@@ -26,8 +26,8 @@ void ORXTextBox::PaintControl(draw::Surface& surface)
         const double w = extender()->width();
         const double h = extender()->height();
         surface.setSize(w, h);
-        const QList<FrameOp> frame = inputAreaFrame(border_.Appearance(), border_.BorderStyle(), border_.BorderEffect(),
-                                                    capWidth_, w, h, backColor_);
+        const QList<FrameOp> frame = inputAreaFrame(d->border_.Appearance(), d->border_.BorderStyle(), d->border_.BorderEffect(),
+                                                    d->capWidth_, w, h, d->backColor_);
         for (const FrameOp& op : frame) {
             switch (op.op) {
             case draw::Op::LineTo: surface.LineTo(op.x2, op.y2, op.color); break;
@@ -35,15 +35,15 @@ void ORXTextBox::PaintControl(draw::Surface& surface)
             default: surface.Line(op.x1, op.y1, op.x2, op.y2, op.color); break;
             }
         }
-        if (!captionPrinted(caption_, capWidth_))
+        if (!captionPrinted(d->caption_, d->capWidth_))
             return;
-        surface.setFont(font_);
-        surface.setForeColor(foreColor_);
-        const QPointF at = captionOrigin(capAlignment_, capWidth_, surface.TextWidth(caption_),
-                                         surface.TextHeight(caption_), surface.ScaleHeight());
+        surface.setFont(d->font_);
+        surface.setForeColor(d->foreColor_);
+        const QPointF at = captionOrigin(d->capAlignment_, d->capWidth_, surface.TextWidth(d->caption_),
+                                         surface.TextHeight(d->caption_), surface.ScaleHeight());
         surface.setCurrentX(at.x());
         surface.setCurrentY(at.y());
-        surface.Print(caption_);
+        surface.Print(d->caption_);
     } catch (const std::exception&) {
     }
 }

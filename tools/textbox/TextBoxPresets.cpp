@@ -1,6 +1,6 @@
 // The text box's presets in ORX_TxtBox.INI: the design-time commands that
 // save, load and delete them, and a new control starting from them.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Convert.h"
@@ -126,7 +126,7 @@ void ORXTextBox::savePresets()
 {
     const QString base = QLatin1String(TextBoxSettings);
     bool written = true;
-    const QString section = templateSection(template_);
+    const QString section = templateSection(d->template_);
     const Table& table = properties();
     for (const char* key : kSaveOrder) {
         const Table::Spec& spec = table.spec(key);
@@ -146,7 +146,7 @@ void ORXTextBox::savePresets()
 
 void ORXTextBox::loadPresets(bool announce)
 {
-    const QString section = templateSection(template_);
+    const QString section = templateSection(d->template_);
     if (announce && !QFile::exists(SettingsFilePath(QLatin1String(TextBoxSettings)))) {
         host::MsgBox(QStringLiteral("Properties Are Not Saved."), host::mb::Exclamation, titleOf(extender()));
         return;
@@ -192,21 +192,21 @@ void ORXTextBox::readPresets()
             Table::set(*this, spec, *value);
     }
     const int templ = preset(table.spec("Template"), General).value_or(QVariant(int(ORXTX_String))).toInt();
-    template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
+    d->template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
 
     // The template sets its own layout, limits and alignment; the presets
     // saved for it go on top, or they would never reach a new control.
     ApplyTemplate(false);
     loadPresets(false);
-    if (template_ == ORXTX_Currency) {
-        selCurrency_ = preset(table.spec("SelCurrency"), General)
+    if (d->template_ == ORXTX_Currency) {
+        d->selCurrency_ = preset(table.spec("SelCurrency"), General)
                            .value_or(Table::defaultOf(*this, table.spec("SelCurrency")))
                            .toString();
-        StoredSelCurrency = selCurrency_;
+        d->StoredSelCurrency = d->selCurrency_;
         applyCurrencyLayout(ApplyCurrencySelection());
     } else {
-        selCurrency_.clear();
-        StoredSelCurrency.clear();
+        d->selCurrency_.clear();
+        d->StoredSelCurrency.clear();
     }
     RefreshDisplay();
 }

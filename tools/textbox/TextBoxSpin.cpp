@@ -1,5 +1,5 @@
 // The spin bar: each change of the endless spinner is one step of the value.
-#include "tools/textbox/ORXTextBox.h"
+#include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/Numbers.h"
 #include "tools/textbox/LibraryState.h"
@@ -18,33 +18,33 @@ const char* const kSpinTag = "orxTag";
 
 void ORXTextBox::onSpinBarChanged()
 {
-    if (!SpinArmed)
+    if (!d->SpinArmed)
         return;
-    const SpinMove move = spinMove(VS_Spin->value(), VS_Spin->property(kSpinTag).toInt(), VS_Spin->minimum(),
-                                   VS_Spin->maximum());
+    const SpinMove move = spinMove(d->VS_Spin->value(), d->VS_Spin->property(kSpinTag).toInt(), d->VS_Spin->minimum(),
+                                   d->VS_Spin->maximum());
     if (move.recentre >= 0) {
-        SpinArmed = false;
-        VS_Spin->setValue(move.recentre);
-        SpinArmed = true;
+        d->SpinArmed = false;
+        d->VS_Spin->setValue(move.recentre);
+        d->SpinArmed = true;
     }
     spinStep(move.up);
-    VS_Spin->setProperty(kSpinTag, VS_Spin->value());
-    if (selTextAuto_)
+    d->VS_Spin->setProperty(kSpinTag, d->VS_Spin->value());
+    if (d->selTextAuto_)
         MarkSelected();
 }
 
 void ORXTextBox::spinStep(bool up)
 {
-    if (isNumberTemplate(template_)) {
+    if (isNumberTemplate(d->template_)) {
         const std::optional<double> n =
-            spinNumber(textValue(), spinValue_, up, minValue_, maxValue_, sharedSeparators().decimal);
+            spinNumber(textValue(), d->spinValue_, up, d->minValue_, d->maxValue_, sharedSeparators().decimal);
         if (n)
             setText(basic::numberToString(*n));
-    } else if (isDateTemplate(template_)) {
-        const double count = basic::roundHalfEven(spinValue_);
-        DateIncrement(spinDateType_, up ? count : -count);
-    } else if (isTimeTemplate(template_)) {
-        TimeIncrement(spinTimeType_, up ? spinValue_ : -spinValue_);
+    } else if (isDateTemplate(d->template_)) {
+        const double count = basic::roundHalfEven(d->spinValue_);
+        DateIncrement(d->spinDateType_, up ? count : -count);
+    } else if (isTimeTemplate(d->template_)) {
+        TimeIncrement(d->spinTimeType_, up ? d->spinValue_ : -d->spinValue_);
     }
 }
 
