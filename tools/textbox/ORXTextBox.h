@@ -192,170 +192,92 @@ public:
     ~ORXTextBox() override;
 
     // ---- Properties (TextBoxModel.cpp unless noted) ----
-    ORXTX_TextAlign_Constants Alignment() const;
-    void setAlignment(ORXTX_TextAlign_Constants value);
-    bool AllowNothing() const;
-    void setAllowNothing(bool on);
-    bool AllowPaste() const;
-    void setAllowPaste(bool on);
-    ORXTX::ORXTX_Appearance_Constants Appearance() const;
-    void setAppearance(ORXTX::ORXTX_Appearance_Constants value);
-    host::OleColor BackColor() const;
-    void setBackColor(host::OleColor color);
-    bool Blanked() const;
-    void setBlanked(bool on);  // TextBoxFeatures.cpp
-    ORXTX::ORXTX_BorderStyle_Constants BorderStyle() const;
-    void setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value);
-    ORXTX::ORXTX_BorderEffect_Constants BorderEffect() const;
-    void setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value);
-    QVariant BoundText() const;                 // TextBoxDisplay.cpp
-    void setBoundText(const QVariant& value);    // TextBoxDisplay.cpp
-    ORXTX_CaptAlign_Constants CapAlignment() const;
-    void setCapAlignment(ORXTX_CaptAlign_Constants value);
-    QString Caption() const;
-    void setCaption(const QString& text);
-    float CapWidth() const;
-    void setCapWidth(float twips);
-    int Characters() const;
-    void setCharacters(int value);               // TextBoxEditing.cpp
-    QString CharacterTable() const;
-    void setCharacterTable(const QString& value);  // TextBoxEditing.cpp
-    bool CheckBoxEnabled() const;
-    void setCheckBoxEnabled(bool on);            // TextBoxFeatures.cpp
-    bool CheckBoxValue() const;
-    void setCheckBoxValue(bool on);              // TextBoxFeatures.cpp
-    bool CheckBoxVisible() const;
-    void setCheckBoxVisible(bool on);            // TextBoxFeatures.cpp
-    bool ComboButtonEnabled() const;
-    void setComboButtonEnabled(bool on);         // TextBoxFeatures.cpp
-    bool ComboButtonVisible() const;
-    void setComboButtonVisible(bool on);         // TextBoxFeatures.cpp
+    ORXTX_TextAlign_Constants Alignment() const; void setAlignment(ORXTX_TextAlign_Constants value);
+    bool AllowNothing() const; void setAllowNothing(bool on);
+    bool AllowPaste() const; void setAllowPaste(bool on);
+    ORXTX::ORXTX_Appearance_Constants Appearance() const; void setAppearance(ORXTX::ORXTX_Appearance_Constants value);
+    host::OleColor BackColor() const; void setBackColor(host::OleColor color);
+    bool Blanked() const; void setBlanked(bool on);  // TextBoxFeatures.cpp
+    ORXTX::ORXTX_BorderStyle_Constants BorderStyle() const; void setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value);
+    ORXTX::ORXTX_BorderEffect_Constants BorderEffect() const; void setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value);
+    QVariant BoundText() const; void setBoundText(const QVariant& value);  // TextBoxDisplay.cpp
+    ORXTX_CaptAlign_Constants CapAlignment() const; void setCapAlignment(ORXTX_CaptAlign_Constants value);
+    QString Caption() const; void setCaption(const QString& text);
+    float CapWidth() const; void setCapWidth(float twips);
+    int Characters() const; void setCharacters(int value);  // TextBoxEditing.cpp
+    QString CharacterTable() const; void setCharacterTable(const QString& value);  // TextBoxEditing.cpp
+    bool CheckBoxEnabled() const; void setCheckBoxEnabled(bool on);  // TextBoxFeatures.cpp
+    bool CheckBoxValue() const; void setCheckBoxValue(bool on);  // TextBoxFeatures.cpp
+    bool CheckBoxVisible() const; void setCheckBoxVisible(bool on);  // TextBoxFeatures.cpp
+    bool ComboButtonEnabled() const; void setComboButtonEnabled(bool on);  // TextBoxFeatures.cpp
+    bool ComboButtonVisible() const; void setComboButtonVisible(bool on);  // TextBoxFeatures.cpp
     int ComboCount() const;
-    float ComboRows() const;
-    void setComboRows(float rows);
-    int ComboIndex() const;
-    void setComboIndex(int index);               // TextBoxFeatures.cpp
+    float ComboRows() const; void setComboRows(float rows);
+    int ComboIndex() const; void setComboIndex(int index);  // TextBoxFeatures.cpp
     Q_INVOKABLE QVariant ComboItem(int Index) const;
     Q_INVOKABLE QVariant ComboItemKey(int Index) const;
-    QString ComboItemKeys() const;
-    void setComboItemKeys(const QString& keys);
-    QString ComboItems() const;
-    void setComboItems(const QString& items);
-    QVariant ComboKey() const;
-    void setComboKey(const QVariant& key);       // TextBoxFeatures.cpp
+    QString ComboItemKeys() const; void setComboItemKeys(const QString& keys);
+    QString ComboItems() const; void setComboItems(const QString& items);
+    QVariant ComboKey() const; void setComboKey(const QVariant& key);  // TextBoxFeatures.cpp
     int ComboNewIndex() const;
-    ORXTX_ComboType_Constants ComboType() const;
-    void setComboType(ORXTX_ComboType_Constants value);  // TextBoxFeatures.cpp
-    ORXCurrencies* Currencies() const;  // TextBoxCurrency.cpp
-    void setCurrencies(ORXCurrencies* collection);
-    QString CurrencyDisplayCapt() const;
-    void setCurrencyDisplayCapt(const QString& text);
+    ORXTX_ComboType_Constants ComboType() const; void setComboType(ORXTX_ComboType_Constants value);  // TextBoxFeatures.cpp
+    ORXCurrencies* Currencies() const; void setCurrencies(ORXCurrencies* collection);  // TextBoxCurrency.cpp
+    QString CurrencyDisplayCapt() const; void setCurrencyDisplayCapt(const QString& text);
     QString DataIndex() const;
     QString DataName() const;
-    float DesignHeight() const;
-    void setDesignHeight(float twips);
-    float DesignWidth() const;
-    void setDesignWidth(float twips);
-    bool Enabled() const;
-    void setEnabledState(bool on);
-    bool ErrorBeep() const;
-    void setErrorBeep(bool on);
-    QString ErrorDesc() const;
-    void setErrorDesc(const QString& text);      // TextBoxCommit.cpp
-    bool ErrorFlag() const;
-    void setErrorFlag(bool on);                  // TextBoxCommit.cpp
-    QString ErrorMess() const;
-    void setErrorMess(const QString& text);
-    QString ErrOutOfRangeMess() const;
-    void setErrOutOfRangeMess(const QString& text);
-    host::OleColor FocusRectColor() const;
-    void setFocusRectColor(host::OleColor color);
-    host::StdFont Font() const;
-    void setFontValue(const host::StdFont& font);
-    host::OleColor ForeColor() const;
-    void setForeColor(host::OleColor color);
-    QString FormattedText() const;
-    void setFormattedText(const QString& text);  // TextBoxDisplay.cpp
-    bool HandleCurrencyChanges() const;
-    void setHandleCurrencyChanges(bool on);      // TextBoxFeatures.cpp
+    float DesignHeight() const; void setDesignHeight(float twips);
+    float DesignWidth() const; void setDesignWidth(float twips);
+    bool Enabled() const; void setEnabledState(bool on);
+    bool ErrorBeep() const; void setErrorBeep(bool on);
+    QString ErrorDesc() const; void setErrorDesc(const QString& text);  // TextBoxCommit.cpp
+    bool ErrorFlag() const; void setErrorFlag(bool on);  // TextBoxCommit.cpp
+    QString ErrorMess() const; void setErrorMess(const QString& text);
+    QString ErrOutOfRangeMess() const; void setErrOutOfRangeMess(const QString& text);
+    host::OleColor FocusRectColor() const; void setFocusRectColor(host::OleColor color);
+    host::StdFont Font() const; void setFontValue(const host::StdFont& font);
+    host::OleColor ForeColor() const; void setForeColor(host::OleColor color);
+    QString FormattedText() const; void setFormattedText(const QString& text);  // TextBoxDisplay.cpp
+    bool HandleCurrencyChanges() const; void setHandleCurrencyChanges(bool on);  // TextBoxFeatures.cpp
     bool HasFocus() const;
-    bool IfErrMess() const;
-    void setIfErrMess(bool on);
-    bool IfErrUndo() const;
-    void setIfErrUndo(bool on);
+    bool IfErrMess() const; void setIfErrMess(bool on);
+    bool IfErrUndo() const; void setIfErrUndo(bool on);
     QVariant LastText() const;
-    QString Layout() const;
-    void setLayout(const QString& pattern);      // TextBoxDisplay.cpp
-    bool LoadTemplateSettings() const;
-    void setLoadTemplateSettings(bool on);
-    bool Locked() const;
-    void setLocked(bool on);
-    ORXTX_LockSize_Constants LockSize() const;
-    void setLockSize(ORXTX_LockSize_Constants value);
-    QString MaxValue() const;
-    void setMaxValue(const QString& limit);      // TextBoxCommit.cpp
-    int MaxLength() const;                       // TextBoxEditing.cpp
-    void setMaxLength(int length);               // TextBoxEditing.cpp
-    QString MinValue() const;
-    void setMinValue(const QString& limit);      // TextBoxCommit.cpp
-    bool Modified() const;
-    void setModified(bool on);
-    QImage MouseIcon() const;
-    void setMouseIcon(const QImage& picture);
-    int MousePointer() const;
-    void setMousePointer(int pointer);
-    QString NullText() const;
-    void setNullText(const QString& text);       // TextBoxCommit.cpp
-    QString PasswordChar() const;
-    void setPasswordChar(const QString& text);   // TextBoxEditing.cpp
-    bool RaiseCBClickOnCKTrue() const;
-    void setRaiseCBClickOnCKTrue(bool on);
-    QVariant RawText() const;
-    void setRawText(const QVariant& raw);        // TextBoxDisplay.cpp
-    bool ResetSettings() const;
-    void setResetSettings(bool on);
-    bool SaveSettings() const;
-    void setSaveSettings(bool on);
-    bool ShowFocusRect() const;
-    void setShowFocusRect(bool on);
-    bool ShowSymbolCurrency() const;
-    void setShowSymbolCurrency(bool on);
-    QString SelCurrency() const;
-    void setSelCurrency(const QString& name);
-    int SelLength() const;                       // TextBoxEditing.cpp (the selection)
-    void setSelLength(int length);
-    int SelStart() const;
-    void setSelStart(int start);
-    QString SelText() const;
-    void setSelText(const QString& text);
-    bool SelTextAuto() const;
-    void setSelTextAuto(bool on);
-    bool SpinButtons() const;
-    void setSpinButtons(bool on);                // TextBoxFeatures.cpp
-    ORXTX_DateInc_Constants SpinDateType() const;
-    void setSpinDateType(ORXTX_DateInc_Constants value);  // TextBoxFeatures.cpp
-    ORXTX_TimeInc_Constants SpinTimeType() const;
-    void setSpinTimeType(ORXTX_TimeInc_Constants value);  // TextBoxFeatures.cpp
-    double SpinValue() const;
-    void setSpinValue(double value);             // TextBoxFeatures.cpp
-    bool TabStop() const;
-    void setTabStop(bool on);
-    QString Tag() const;
-    void setTag(const QString& tag);
-    QString TagMore() const;
-    void setTagMore(const QString& text);
-    ORXTX_Template_Constants Template() const;
-    void setTemplate(ORXTX_Template_Constants value);  // TextBoxDisplay.cpp
-    QVariant Text() const;
-    void setText(const QVariant& value);         // TextBoxCommit.cpp
-    QString ToolTipText() const;
-    void setToolTipText(const QString& text);
-    bool Unique() const;
-    void setUnique(bool on);
-    bool UseDefaultCurrency() const;
-    void setUseDefaultCurrency(bool on);
-    bool UseNullValueDefault() const;
-    void setUseNullValueDefault(bool on);
+    QString Layout() const; void setLayout(const QString& pattern);  // TextBoxDisplay.cpp
+    bool LoadTemplateSettings() const; void setLoadTemplateSettings(bool on);
+    bool Locked() const; void setLocked(bool on);
+    ORXTX_LockSize_Constants LockSize() const; void setLockSize(ORXTX_LockSize_Constants value);
+    QString MaxValue() const; void setMaxValue(const QString& limit);  // TextBoxCommit.cpp
+    int MaxLength() const; void setMaxLength(int length);  // TextBoxEditing.cpp
+    QString MinValue() const; void setMinValue(const QString& limit);  // TextBoxCommit.cpp
+    bool Modified() const; void setModified(bool on);
+    QImage MouseIcon() const; void setMouseIcon(const QImage& picture);
+    int MousePointer() const; void setMousePointer(int pointer);
+    QString NullText() const; void setNullText(const QString& text);  // TextBoxCommit.cpp
+    QString PasswordChar() const; void setPasswordChar(const QString& text);  // TextBoxEditing.cpp
+    bool RaiseCBClickOnCKTrue() const; void setRaiseCBClickOnCKTrue(bool on);
+    QVariant RawText() const; void setRawText(const QVariant& raw);  // TextBoxDisplay.cpp
+    bool ResetSettings() const; void setResetSettings(bool on);
+    bool SaveSettings() const; void setSaveSettings(bool on);
+    bool ShowFocusRect() const; void setShowFocusRect(bool on);
+    bool ShowSymbolCurrency() const; void setShowSymbolCurrency(bool on);
+    QString SelCurrency() const; void setSelCurrency(const QString& name);
+    int SelLength() const; void setSelLength(int length);  // TextBoxEditing.cpp (the selection)
+    int SelStart() const; void setSelStart(int start);
+    QString SelText() const; void setSelText(const QString& text);
+    bool SelTextAuto() const; void setSelTextAuto(bool on);
+    bool SpinButtons() const; void setSpinButtons(bool on);  // TextBoxFeatures.cpp
+    ORXTX_DateInc_Constants SpinDateType() const; void setSpinDateType(ORXTX_DateInc_Constants value);  // TextBoxFeatures.cpp
+    ORXTX_TimeInc_Constants SpinTimeType() const; void setSpinTimeType(ORXTX_TimeInc_Constants value);  // TextBoxFeatures.cpp
+    double SpinValue() const; void setSpinValue(double value);  // TextBoxFeatures.cpp
+    bool TabStop() const; void setTabStop(bool on);
+    QString Tag() const; void setTag(const QString& tag);
+    QString TagMore() const; void setTagMore(const QString& text);
+    ORXTX_Template_Constants Template() const; void setTemplate(ORXTX_Template_Constants value);  // TextBoxDisplay.cpp
+    QVariant Text() const; void setText(const QVariant& value);  // TextBoxCommit.cpp
+    QString ToolTipText() const; void setToolTipText(const QString& text);
+    bool Unique() const; void setUnique(bool on);
+    bool UseDefaultCurrency() const; void setUseDefaultCurrency(bool on);
+    bool UseNullValueDefault() const; void setUseNullValueDefault(bool on);
     QString VersionName() const;
     QString VersionNumber() const;
 
@@ -436,105 +358,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;  // TextBoxEditing.cpp: keys of a control that is not editing
 
 private:
-    // TextBoxModel.cpp
-    void createWidgets();
-    void applyColours();
-    void applyFont();
-    void applyMousePointer();
-    void placeWidgets();
-    bool runMode() const;
-    void refuseAtRunTime(const char* member) const;
-    void computeDataNames();
-    ORXList* comboList();
-    void notifyBorder(const QStringList& names);
-
-    // TextBoxDisplay.cpp
-    void ApplyTemplate(bool relayout);
-    void RebuildLayouts();
-    void RefreshDisplay();
-    void ReadSeparators();
-    void recomputeRawText();
-    void recomputeBoundText();
-    QString textValue() const;  // Text as a string ("" for null)
-    void writeEditField(const QString& text, bool suppress);
-    void applyMaxLength(int length);  // 0: no limit
-    int roomToType() const;           // characters the limit still lets the user add
-
-    // TextBoxEditing.cpp
-    void BeginEdit();
-    void leaveEditing();
-    bool pickOnlyList() const;
-    bool checkBoxActive() const;
-    bool editFieldKeyPress(QKeyEvent* event);
-    bool keyDownSteps(QKeyEvent* event);
-    bool pasteThroughRules(const QString& text);
-    void onEditFieldChanged(const QString& text);
-    void onEditFieldFocusIn();
-    void onEditFieldFocusOut();
-    bool labelMouse(QEvent* event);
-    void raiseMouse(int which, QMouseEvent* event);
-
-    // TextBoxCommit.cpp
-    enum class Outcome { Valid, Restored, Invalid };
-    static bool sameValue(const QVariant& a, const QVariant& b);
-    static QString textOf(const QVariant& v);
-    Outcome validate(QString& value, const QString& last, const QVariant& lastVariant, bool interactive);
-    void CommitText();
-    QVariant TransformInput(const QVariant& value, const QVariant& last, bool interactive);
-    QString transformDayMonth(const QString& value, const QString& last);
-    void reportInvalid(const QString& value);
-    void reportOutOfRange();
-    bool CheckRange(const QString& value);
-
-    // TextBoxFeatures.cpp
-    void updateSideButtons();
-    void centreSpinBar();
-    void applyCheckBoxClick();
-
-    // TextBoxCurrency.cpp
-    // The drop-down lists the catalogue's currencies from the second record
-    // on (the first is the regional default) and hands the pick back here.
-    void FillCurrencyList();
-    void ApplyCurrencyChoice(const QVariant& choice);
-    void InitCurrencies();
-    QString ApplyCurrencySelection();
-    void adjustCharacterTable(int decimals);
-    basic::Currency ConvertCurrency(const QString& FromCurrency, const QString& ToCurrency, basic::Currency Value,
-                                    bool ReportMissing);
-    QString currencyDisplayText(const QString& value);
-    QString currencySymbol() const;
-    void applyCurrencyLayout(const QString& pattern);
-    void showCurrentCurrency();
-    void dropFeaturesBesideCurrency();
-
-    // TextBoxLayout.cpp
-    void setUpSideWidgets();  // the spin, list and check box signals, once
-    // TextBoxSpin.cpp
-    void onSpinBarChanged();
-    void spinStep(bool up);
-    // TextBoxList.cpp
-    void OpenList();
-    void FillComboList();
-    void closeList(bool restoreHeight);
-    bool listEvent(QEvent* event);
-    void pickListRow();
-    void listTypeStep(bool next);
-    bool checkBoxFocusEvent(QEvent* event);
-
-    // TextBoxProperties.cpp: the one table of persisted properties and the
-    // orders of a new control's defaults, the bag read and the bag write.
-    static const PropertyTable<ORXTextBox>& properties();
-    void applyNewControlDefaults();
-    void readBag(const host::PropertyBag& bag);
-    void writeBag(host::PropertyBag& bag);
-    void applyAlignment();  // the display label follows Alignment
-
-    // TextBoxPresets.cpp
-    void savePresets();
-    void loadPresets(bool announce);
-    void resetPresets();
-    void readPresets();
-
+    friend class Private;
     // The widgets and the state, in ORXTextBox_p.h.
     class Private;
     std::unique_ptr<Private> d;

@@ -16,6 +16,113 @@ namespace orx::tools {
 
 class ORXTextBox::Private {
 public:
+    explicit Private(ORXTextBox* owner)
+        : q(owner)
+    {
+    }
+
+    ORXTextBox* const q;
+
+    // TextBoxModel.cpp
+    void createWidgets();
+    void applyColours();
+    void applyFont();
+    void applyMousePointer();
+    void placeWidgets();
+    bool runMode() const;
+    void refuseAtRunTime(const char* member) const;
+    void computeDataNames();
+    ORXList* comboList();
+    void notifyBorder(const QStringList& names);
+
+    // TextBoxDisplay.cpp
+    void ApplyTemplate(bool relayout);
+    void RebuildLayouts();
+    void RefreshDisplay();
+    void ReadSeparators();
+    void recomputeRawText();
+    void recomputeBoundText();
+    QString textValue() const;  // Text as a string ("" for null)
+    void writeEditField(const QString& text, bool suppress);
+    void applyMaxLength(int length);  // 0: no limit
+    int roomToType() const;           // characters the limit still lets the user add
+
+    // TextBoxEditing.cpp
+    void BeginEdit();
+    void leaveEditing();
+    bool pickOnlyList() const;
+    bool checkBoxActive() const;
+    bool editFieldKeyPress(QKeyEvent* event);
+    bool keyDownSteps(QKeyEvent* event);
+    bool pasteThroughRules(const QString& text);
+    void onEditFieldChanged(const QString& text);
+    void onEditFieldFocusIn();
+    void onEditFieldFocusOut();
+    bool labelMouse(QEvent* event);
+    void raiseMouse(int which, QMouseEvent* event);
+
+    // TextBoxCommit.cpp
+    enum class Outcome { Valid, Restored, Invalid };
+    static bool sameValue(const QVariant& a, const QVariant& b);
+    static QString textOf(const QVariant& v);
+    Outcome validate(QString& value, const QString& last, const QVariant& lastVariant, bool interactive);
+    void CommitText();
+    QVariant TransformInput(const QVariant& value, const QVariant& last, bool interactive);
+    QString transformDayMonth(const QString& value, const QString& last);
+    void reportInvalid(const QString& value);
+    void reportOutOfRange();
+    bool CheckRange(const QString& value);
+
+    // TextBoxFeatures.cpp
+    void updateSideButtons();
+    void centreSpinBar();
+    void applyCheckBoxClick();
+
+    // TextBoxCurrency.cpp
+    // The drop-down lists the catalogue's currencies from the second record
+    // on (the first is the regional default) and hands the pick back here.
+    void FillCurrencyList();
+    void ApplyCurrencyChoice(const QVariant& choice);
+    void InitCurrencies();
+    QString ApplyCurrencySelection();
+    void adjustCharacterTable(int decimals);
+    basic::Currency ConvertCurrency(const QString& FromCurrency, const QString& ToCurrency, basic::Currency Value,
+                                    bool ReportMissing);
+    QString currencyDisplayText(const QString& value);
+    QString currencySymbol() const;
+    void applyCurrencyLayout(const QString& pattern);
+    void showCurrentCurrency();
+    void dropFeaturesBesideCurrency();
+
+    // TextBoxLayout.cpp
+    void setUpSideWidgets();  // the spin, list and check box signals, once
+    // TextBoxSpin.cpp
+    void onSpinBarChanged();
+    void spinStep(bool up);
+    // TextBoxList.cpp
+    void OpenList();
+    void FillComboList();
+    void closeList(bool restoreHeight);
+    bool listEvent(QEvent* event);
+    void pickListRow();
+    void listTypeStep(bool next);
+    bool checkBoxFocusEvent(QEvent* event);
+
+    // TextBoxProperties.cpp: the one table of persisted properties and the
+    // orders of a new control's defaults, the bag read and the bag write.
+    static const PropertyTable<ORXTextBox>& properties();
+    void applyNewControlDefaults();
+    void readBag(const host::PropertyBag& bag);
+    void writeBag(host::PropertyBag& bag);
+    void applyAlignment();  // the display label follows Alignment
+
+    // TextBoxPresets.cpp
+    void savePresets();
+    void loadPresets(bool announce);
+    void resetPresets();
+    void readPresets();
+
+
     // Constituent widgets.
     QPushButton* ORX_CM_TX_INT_Left = nullptr;
     QPushButton* ORX_CM_TX_INT_Right = nullptr;

@@ -55,14 +55,14 @@ private:
 
 }  // namespace
 
-QString ORXTextBox::textOf(const QVariant& v)
+QString ORXTextBox::Private::textOf(const QVariant& v)
 {
     if (basic::isNull(v) || basic::isEmpty(v) || basic::isMissing(v))
         return QString();
     return basic::isStringValue(v) ? v.toString() : basic::cstr(v);
 }
 
-bool ORXTextBox::sameValue(const QVariant& a, const QVariant& b)
+bool ORXTextBox::Private::sameValue(const QVariant& a, const QVariant& b)
 {
     if (basic::isNull(a) || basic::isNull(b))
         return basic::isNull(a) && basic::isNull(b);
@@ -81,103 +81,103 @@ void ORXTextBox::setText(const QVariant& value)
         d->lastText_ = d->text_;
     d->Reverted = false;
     d->text_ = basic::isEmpty(value) ? QVariant(QString()) : value;
-    CommitText();
+    d->CommitText();
     // Written without SuppressChange: a changed field raises Change.
-    writeEditField(textValue(), false);
+    d->writeEditField(d->textValue(), false);
     PropertyChanged(QStringLiteral("Text"));
     PropertyChanged(QStringLiteral("BoundText"));
 }
 
-void ORXTextBox::CommitText()
+void ORXTextBox::Private::CommitText()
 {
-    d->text_ = TransformInput(d->text_, d->lastText_, true);
-    if ((!d->minValue_.isEmpty() || !d->maxValue_.isEmpty() || !d->allowNothing_) && !d->errorFlag_ && CheckRange(textValue())) {
-        if (d->errorBeep_)
+    text_ = TransformInput(text_, lastText_, true);
+    if ((!minValue_.isEmpty() || !maxValue_.isEmpty() || !allowNothing_) && !errorFlag_ && CheckRange(textValue())) {
+        if (errorBeep_)
             host::Beep();
-        if (d->ifErrMess_)
-            host::MsgBox(d->errOutOfRangeMess_ + kTwoLines + d->minValue_ + kTwoLines + d->maxValue_, host::mb::Critical);
-        if (d->ifErrUndo_) {
-            SuppressScope suppress(d->SuppressChange);
-            d->text_ = d->lastText_;
-            d->errorFlag_ = false;
-            d->Reverted = true;
+        if (ifErrMess_)
+            host::MsgBox(errOutOfRangeMess_ + kTwoLines + minValue_ + kTwoLines + maxValue_, host::mb::Critical);
+        if (ifErrUndo_) {
+            SuppressScope suppress(SuppressChange);
+            text_ = lastText_;
+            errorFlag_ = false;
+            Reverted = true;
         } else {
-            QVariant copy = d->text_;
-            Q_EMIT OutOfRange(copy, d->lastText_, d->minValue_, d->maxValue_);
-            if (!CheckRange(textOf(copy)) && !sameValue(copy, d->text_)) {
-                SuppressScope suppress(d->SuppressChange);
-                d->text_ = textOf(copy);
-                d->Reverted = true;
+            QVariant copy = text_;
+            Q_EMIT q->OutOfRange(copy, lastText_, minValue_, maxValue_);
+            if (!CheckRange(textOf(copy)) && !sameValue(copy, text_)) {
+                SuppressScope suppress(SuppressChange);
+                text_ = textOf(copy);
+                Reverted = true;
             }
         }
     }
     RefreshDisplay();
-    if (!d->errorFlag_ && !extender()->dataField().isEmpty() && !sameValue(d->lastText_, d->text_))
-        extender()->setDataChanged(true);
+    if (!errorFlag_ && !q->extender()->dataField().isEmpty() && !sameValue(lastText_, text_))
+        q->extender()->setDataChanged(true);
 }
 
-bool ORXTextBox::CheckRange(const QString& value)
+bool ORXTextBox::Private::CheckRange(const QString& value)
 {
-    d->errorFlag_ = isOutOfRange(d->template_, value, d->minValue_, d->maxValue_, basic::Clock::today().year(),
+    errorFlag_ = isOutOfRange(template_, value, minValue_, maxValue_, basic::Clock::today().year(),
                               sharedSeparators().decimal);
-    return d->errorFlag_;
+    return errorFlag_;
 }
 
 // The common error path: IsValidValue, and when it fails the message, the
 // undo or the Invalid event with its second check.
-ORXTextBox::Outcome ORXTextBox::validate(QString& value, const QString& last, const QVariant& lastVariant,
+ORXTextBox::Private::Outcome ORXTextBox::Private::validate(QString& value, const QString& last, const QVariant& lastVariant,
                                          bool interactive)
 {
-    d->errorFlag_ = false;
-    const Validity first = isValidValue(d->template_, value, d->allowNothing_);
+    errorFlag_ = false;
+    const Validity first = isValidValue(template_, value, allowNothing_);
     if (first.valid) {
         value = first.value;
         return Outcome::Valid;
     }
-    d->errorFlag_ = true;
+    errorFlag_ = true;
     if (!interactive) {
         value = last;
-        d->errorFlag_ = false;
+        errorFlag_ = false;
         return Outcome::Restored;
     }
-    if (d->errorBeep_)
+    if (errorBeep_)
         host::Beep();
-    if (d->ifErrMess_)
-        host::MsgBox(d->errorMess_ + kTwoLines + value, host::mb::Critical);
-    if (d->ifErrUndo_) {
+    if (ifErrMess_)
+        host::MsgBox(errorMess_ + kTwoLines + value, host::mb::Critical);
+    if (ifErrUndo_) {
         value = last;
-        d->errorFlag_ = false;
-        d->Reverted = true;
+        errorFlag_ = false;
+        Reverted = true;
         return Outcome::Restored;
     }
     QVariant handled = value;
-    Q_EMIT Invalid(handled, lastVariant);
+    Q_EMIT q->Invalid(handled, lastVariant);
     QString fixed = textOf(handled);
-    if (d->template_ == tpl::Percent)
+    if (template_ == tpl::Percent)
         fixed.remove(QLatin1Char('%'));
-    const Validity second = isValidValue(d->template_, fixed, d->allowNothing_);
-    d->errorFlag_ = !second.valid;
+    const Validity second = isValidValue(template_, fixed, allowNothing_);
+    errorFlag_ = !second.valid;
     if (!second.valid) {
-        value = d->template_ == tpl::Percent ? fixed + QLatin1Char('%') : fixed;
+        value = template_ == tpl::Percent ? fixed + QLatin1Char('%') : fixed;
         return Outcome::Invalid;
     }
     if (second.value != value)
-        d->Reverted = true;
+        Reverted = true;
     value = second.value;
     return Outcome::Valid;
 }
 
-QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last, bool interactive)
+QVariant ORXTextBox::Private::TransformInput(const QVariant& value, const QVariant& last, bool interactive)
 {
     if (basic::isNull(value))
         return value;
-    SuppressScope suppress(d->SuppressChange);
+    SuppressScope suppress(SuppressChange);
     const Separators& seps = sharedSeparators();
     const QString lastText = textOf(last);
     QString r = textOf(value);
-    switch (d->template_) {
+    switch (template_) {
     case tpl::String: {
-        if (validate(r, lastText, last, interactive) == Outcome::Valid && (d->characters_ & kb::Set_UFirst))
+        if (validate(r, lastText, last, interactive) == Outcome::Valid && (characters_ & kb::Set_UFirst))
             r = properCase(r);
         return r;
     }
@@ -185,11 +185,11 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
     case tpl::Currency: {
         r = basic::trimSpaces(r);
         const Outcome o = validate(r, lastText, last, interactive);
-        if (d->template_ == tpl::Currency && o == Outcome::Valid && !d->errorFlag_ && !d->Reverted) {
+        if (template_ == tpl::Currency && o == Outcome::Valid && !errorFlag_ && !Reverted) {
             // Through the layout and back: the amount gets the currency's
             // decimals, and an amount left empty is nothing, 0.
             if (const std::optional<double> n = basic::parseNumber(r))
-                r = digitsOnly(basic::formatNumber(*n, d->layout_), seps.decimal);
+                r = digitsOnly(basic::formatNumber(*n, layout_), seps.decimal);
             if (r.isEmpty())
                 r = QStringLiteral("0");
         }
@@ -198,53 +198,53 @@ QVariant ORXTextBox::TransformInput(const QVariant& value, const QVariant& last,
     case tpl::Percent: {
         r = basic::trimSpaces(r);
         r.remove(QLatin1Char('%'));
-        const int max = MaxLength();
+        const int max = q->MaxLength();
         if (max >= 1)
             r = r.left(max - 1);
         if (validate(r, lastText, last, interactive) == Outcome::Valid)
-            r = storedForm(d->template_, r);
+            r = storedForm(template_, r);
         return r;
     }
     case tpl::DayMonthYear:
     case tpl::MonthDayYear:
     case tpl::YearMonthDay:
-        r = expandDate(r, d->template_, seps.date);
+        r = expandDate(r, template_, seps.date);
         validate(r, lastText, last, interactive);
         return r;
     case tpl::DayMonth:
     case tpl::MonthDay: return transformDayMonth(r, lastText);
     case tpl::MonthYear:
     case tpl::YearMonth:
-        r = expandMonthYear(r, d->template_, seps.date);
+        r = expandMonthYear(r, template_, seps.date);
         validate(r, lastText, last, interactive);
         return r;
     default:
-        r = expandTime(r, d->template_, seps.time, basic::Clock::now().time());
+        r = expandTime(r, template_, seps.time, basic::Clock::now().time());
         if (validate(r, lastText, last, interactive) == Outcome::Valid)
-            r = storedForm(d->template_, r);
+            r = storedForm(template_, r);
         return r;
     }
 }
 
 // Day-Month and Month-Day report a bad value themselves and never leave the
 // control in error: the value is restored or emptied.
-QString ORXTextBox::transformDayMonth(const QString& value, const QString& last)
+QString ORXTextBox::Private::transformDayMonth(const QString& value, const QString& last)
 {
     // This path stands for the validity check, which starts from a clear
     // error state; a flag left from an earlier range error would otherwise
     // skip the range check of this value.
-    d->errorFlag_ = false;
+    errorFlag_ = false;
     const QString r = expandDayMonth(value, sharedSeparators().date);
-    if (r.isEmpty() && d->allowNothing_)
+    if (r.isEmpty() && allowNothing_)
         return r;
-    if (const std::optional<QString> valid = validDayMonth(r, d->template_, basic::Clock::today().year()))
+    if (const std::optional<QString> valid = validDayMonth(r, template_, basic::Clock::today().year()))
         return *valid;
-    if (d->errorBeep_)
+    if (errorBeep_)
         host::Beep();
-    if (d->ifErrMess_)
-        host::MsgBox(d->errorMess_ + kTwoLines + r, host::mb::Critical);
-    if (d->ifErrUndo_) {
-        d->Reverted = true;
+    if (ifErrMess_)
+        host::MsgBox(errorMess_ + kTwoLines + r, host::mb::Critical);
+    if (ifErrUndo_) {
+        Reverted = true;
         return last;
     }
     return QString();
@@ -267,7 +267,7 @@ void ORXTextBox::setMaxValue(const QString& limit)
 void ORXTextBox::setErrorFlag(bool on)
 {
     d->errorFlag_ = on;
-    RefreshDisplay();
+    d->RefreshDisplay();
     PropertyChanged(QStringLiteral("ErrorFlag"));
 }
 
@@ -286,7 +286,7 @@ void ORXTextBox::setNullText(const QString& text)
     const bool savedError = d->errorFlag_;
     const bool savedReverted = d->Reverted;
     const QString fallback = templateDefaults(d->template_, sharedSeparators()).nullText;
-    d->nullText_ = textOf(TransformInput(text, fallback, false));
+    d->nullText_ = d->textOf(d->TransformInput(text, fallback, false));
     d->errorFlag_ = savedError;
     d->Reverted = savedReverted;
     PropertyChanged(QStringLiteral("NullText"));

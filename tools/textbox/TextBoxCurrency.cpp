@@ -69,11 +69,11 @@ void ORXTextBox::setSelCurrency(const QString& name)
     d->selCurrency_ = name;
     // What a program assigns is the selection from now on; otherwise the
     // next look at the per-user default would put the loaded one back.
-    if (runMode())
+    if (d->runMode())
         d->StoredSelCurrency = name;
-    applyCurrencyLayout(ApplyCurrencySelection());
-    updateSideButtons();
-    RefreshDisplay();
+    d->applyCurrencyLayout(d->ApplyCurrencySelection());
+    d->updateSideButtons();
+    d->RefreshDisplay();
     PropertyChanged(QStringLiteral("SelCurrency"));
 }
 
@@ -81,9 +81,9 @@ void ORXTextBox::setUseDefaultCurrency(bool on)
 {
     d->useDefaultCurrency_ = on;
     if (d->template_ == tpl::Currency) {
-        applyCurrencyLayout(ApplyCurrencySelection());
-        updateSideButtons();
-        RefreshDisplay();
+        d->applyCurrencyLayout(d->ApplyCurrencySelection());
+        d->updateSideButtons();
+        d->RefreshDisplay();
     }
     PropertyChanged(QStringLiteral("UseDefaultCurrency"));
 }
@@ -91,7 +91,7 @@ void ORXTextBox::setUseDefaultCurrency(bool on)
 void ORXTextBox::setShowSymbolCurrency(bool on)
 {
     d->showSymbolCurrency_ = on;
-    RefreshDisplay();
+    d->RefreshDisplay();
     PropertyChanged(QStringLiteral("ShowSymbolCurrency"));
 }
 
@@ -101,7 +101,7 @@ basic::Currency ORXTextBox::ChangeCurrency(const QString& FromCurrency, const QS
                                            basic::Currency Value)
 {
     if (d->template_ == tpl::Currency)
-        return ConvertCurrency(FromCurrency, ToCurrency, Value, true);
+        return d->ConvertCurrency(FromCurrency, ToCurrency, Value, true);
     // Any other template borrows a catalogue for this one conversion.
     ORXCurrencies borrowed;
     borrowed.setPathINI(currencyFolder());
@@ -113,13 +113,13 @@ basic::Currency ORXTextBox::ChangeCurrency(const QString& FromCurrency, const QS
         QPointer<ORXCurrencies> previous;
         ~Restore() { slot = previous; }
     } restore{d->currencies_, own};
-    return ConvertCurrency(FromCurrency, ToCurrency, Value, true);
+    return d->ConvertCurrency(FromCurrency, ToCurrency, Value, true);
 }
 
 void ORXTextBox::Refresh()
 {
     if (d->template_ != tpl::Currency || !d->currencies_) {
-        RefreshDisplay();
+        d->RefreshDisplay();
         return;
     }
     // A catalogue that fails part-way keeps what it loaded; the selection
@@ -130,137 +130,137 @@ void ORXTextBox::Refresh()
     } catch (const basic::BasicError&) {
         failure = std::current_exception();
     }
-    applyCurrencyLayout(ApplyCurrencySelection());
-    updateSideButtons();
-    RefreshDisplay();
+    d->applyCurrencyLayout(d->ApplyCurrencySelection());
+    d->updateSideButtons();
+    d->RefreshDisplay();
     if (failure)
         std::rethrow_exception(failure);
 }
 
 // ---- The collection and the selection --------------------------------------
 
-void ORXTextBox::InitCurrencies()
+void ORXTextBox::Private::InitCurrencies()
 {
-    if (d->template_ != tpl::Currency) {
-        setCurrencies(nullptr);
-        d->DisplayCurrency.clear();
+    if (template_ != tpl::Currency) {
+        q->setCurrencies(nullptr);
+        DisplayCurrency.clear();
         return;
     }
-    auto* list = new ORXCurrencies(this);
+    auto* list = new ORXCurrencies(q);
     list->setPathINI(currencyFolder());
-    d->currencies_ = list;
+    currencies_ = list;
     // A faulty catalogue must not stop a form from loading: the records read
     // before the fault (the system currency at least) serve.
     try {
-        Refresh();
+        q->Refresh();
     } catch (const basic::BasicError&) {
     }
 }
 
-QString ORXTextBox::ApplyCurrencySelection()
+QString ORXTextBox::Private::ApplyCurrencySelection()
 {
-    const ORXCurrencies* list = d->currencies_;
+    const ORXCurrencies* list = currencies_;
     auto choose = [&](const ORXCurrency* record) {
         adjustCharacterTable(record->Decimals());
         // While the form is designed the resolved name is what gets saved.
         if (!runMode())
-            d->StoredSelCurrency = d->selCurrency_;
+            StoredSelCurrency = selCurrency_;
         return record->Layout();
     };
     if (runMode()) {
-        d->DefaultCurrencyName = GetUserSetting(CurrencySection, QStringLiteral("Default"), QString()).toString();
-        if (const ORXCurrency* preferred = namedCurrency(list, d->DefaultCurrencyName);
-            preferred && d->useDefaultCurrency_) {
-            d->selCurrency_ = d->DefaultCurrencyName;
+        DefaultCurrencyName = GetUserSetting(CurrencySection, QStringLiteral("Default"), QString()).toString();
+        if (const ORXCurrency* preferred = namedCurrency(list, DefaultCurrencyName);
+            preferred && useDefaultCurrency_) {
+            selCurrency_ = DefaultCurrencyName;
             return choose(preferred);
         }
-        d->selCurrency_ = d->StoredSelCurrency;
+        selCurrency_ = StoredSelCurrency;
     }
-    if (const ORXCurrency* s = namedCurrency(list, d->selCurrency_))
+    if (const ORXCurrency* s = namedCurrency(list, selCurrency_))
         return choose(s);
     if (const ORXCurrency* s = namedCurrency(list, ORXCurrencies::SystemCurrencyName())) {
-        d->selCurrency_ = ORXCurrencies::SystemCurrencyName();
+        selCurrency_ = ORXCurrencies::SystemCurrencyName();
         return choose(s);
     }
     return QString();
 }
 
-void ORXTextBox::adjustCharacterTable(int decimals)
+void ORXTextBox::Private::adjustCharacterTable(int decimals)
 {
     const QString decimal = sharedSeparators().decimal;
     if (decimals > 0) {
-        d->characterTable_ = decimal + QStringLiteral("-.");
+        characterTable_ = decimal + QStringLiteral("-.");
         return;
     }
     for (const QChar c : decimal)
-        d->characterTable_.remove(c);
+        characterTable_.remove(c);
 }
 
-void ORXTextBox::applyCurrencyLayout(const QString& pattern)
+void ORXTextBox::Private::applyCurrencyLayout(const QString& pattern)
 {
-    d->layout_ = pattern;
-    applyMaxLength(maxLengthFromLayout(d->layout_, MaxLength()));
+    layout_ = pattern;
+    applyMaxLength(maxLengthFromLayout(layout_, q->MaxLength()));
 }
 
 // ---- Conversion and display ------------------------------------------------
 
-basic::Currency ORXTextBox::ConvertCurrency(const QString& FromCurrency, const QString& ToCurrency,
+basic::Currency ORXTextBox::Private::ConvertCurrency(const QString& FromCurrency, const QString& ToCurrency,
                                             basic::Currency Value, bool ReportMissing)
 {
     const ORXCurrencies none;
-    const ORXCurrencies& list = d->currencies_ ? *d->currencies_ : none;
+    const ORXCurrencies& list = currencies_ ? *currencies_ : none;
     // The amount stays in SelCurrency whatever it was converted to here, so
     // the control's pattern is left alone.
     return tools::ConvertCurrency(list, FromCurrency, ToCurrency, Value, ReportMissing,
                                   [this](const QString& from, const QString& to, double& rate) {
-                                      Q_EMIT ChangeValueFetch(from, to, rate);
+                                      Q_EMIT q->ChangeValueFetch(from, to, rate);
                                   })
         .value;
 }
 
-QString ORXTextBox::currencyDisplayText(const QString& value)
+QString ORXTextBox::Private::currencyDisplayText(const QString& value)
 {
     const Separators& seps = sharedSeparators();
-    QString pattern = d->layout_;
-    QString shownIn = d->selCurrency_;
+    QString pattern = layout_;
+    QString shownIn = selCurrency_;
     QString amountText = value;
     const std::optional<basic::Currency> amount = basic::parseCurrency(value);
-    if (amount && d->currencies_ && !d->DisplayCurrency.isEmpty()) {
+    if (amount && currencies_ && !DisplayCurrency.isEmpty()) {
         try {
             const CurrencyConversionResult r =
-                tools::ConvertCurrency(*d->currencies_, d->selCurrency_, d->DisplayCurrency, *amount, false,
+                tools::ConvertCurrency(*currencies_, selCurrency_, DisplayCurrency, *amount, false,
                                        [this](const QString& from, const QString& to, double& rate) {
-                                           Q_EMIT ChangeValueFetch(from, to, rate);
+                                           Q_EMIT q->ChangeValueFetch(from, to, rate);
                                        });
             if (r.layout) {
                 pattern = *r.layout;
-                shownIn = d->DisplayCurrency;
+                shownIn = DisplayCurrency;
                 amountText = r.value.toString();
             }
         } catch (const basic::BasicError& e) {
             // An amount that cannot be converted is shown in its own
             // currency rather than not at all; the pick reports why.
-            d->displayFailure_ = e.description();
-            d->DisplayCurrency.clear();
+            displayFailure_ = e.description();
+            DisplayCurrency.clear();
             updateSideButtons();
         }
     }
     QString shown = displayText(tpl::Currency, amountText, pattern, seps);
-    if (!d->selCurrency_.isEmpty() && !d->showSymbolCurrency_) {
-        if (const ORXCurrency* c = namedCurrency(d->currencies_, shownIn); c && !c->Symbol().isEmpty())
+    if (!selCurrency_.isEmpty() && !showSymbolCurrency_) {
+        if (const ORXCurrency* c = namedCurrency(currencies_, shownIn); c && !c->Symbol().isEmpty())
             shown.remove(c->Symbol());
     }
     return shown;
 }
 
-QString ORXTextBox::currencySymbol() const
+QString ORXTextBox::Private::currencySymbol() const
 {
-    const ORXCurrencies* list = d->currencies_;
+    const ORXCurrencies* list = currencies_;
     const ORXCurrency* c = nullptr;
-    if (d->useDefaultCurrency_)
-        c = namedCurrency(list, d->DefaultCurrencyName);
+    if (useDefaultCurrency_)
+        c = namedCurrency(list, DefaultCurrencyName);
     if (!c)
-        c = namedCurrency(list, d->selCurrency_);
+        c = namedCurrency(list, selCurrency_);
     if (!c)
         c = namedCurrency(list, ORXCurrencies::SystemCurrencyName());
     return c ? c->Symbol() : QString();
@@ -268,78 +268,78 @@ QString ORXTextBox::currencySymbol() const
 
 // ---- The currency list and the current-currency message --------------------
 
-void ORXTextBox::FillCurrencyList()
+void ORXTextBox::Private::FillCurrencyList()
 {
     DropDownState& st = dropDownState();
     st.ListFilling = true;
     // Only a name picked from this filling counts, never an earlier pick.
     st.ListChoice = basic::nullVariant();
-    const QSignalBlocker quiet(d->LB_Combo);
-    d->LB_Combo->clear();
+    const QSignalBlocker quiet(LB_Combo);
+    LB_Combo->clear();
     struct Filled {
         DropDownState& st;
         ~Filled() { st.ListFilling = false; }
     } filled{st};
-    if (!d->currencies_)
+    if (!currencies_)
         return;
-    const QString wanted = d->DisplayCurrency.isEmpty() ? d->selCurrency_ : d->DisplayCurrency;
+    const QString wanted = DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency;
     int selected = 0;
     // The first record is the regional default, never offered; cleared
     // records have nothing to show.
-    for (int i = 2; i <= d->currencies_->Count(); ++i) {
-        const QString name = d->currencies_->CurrencyByIndex(i)->Name();
+    for (int i = 2; i <= currencies_->Count(); ++i) {
+        const QString name = currencies_->CurrencyByIndex(i)->Name();
         if (name.isEmpty())
             continue;
         if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            selected = d->LB_Combo->count();
-        d->LB_Combo->addItem(name);
+            selected = LB_Combo->count();
+        LB_Combo->addItem(name);
     }
-    if (d->LB_Combo->count() > 0)
-        d->LB_Combo->setCurrentRow(selected);
+    if (LB_Combo->count() > 0)
+        LB_Combo->setCurrentRow(selected);
 }
 
-void ORXTextBox::ApplyCurrencyChoice(const QVariant& choice)
+void ORXTextBox::Private::ApplyCurrencyChoice(const QVariant& choice)
 {
     if (basic::isNull(choice) || basic::isEmpty(choice))
         return;
     const QString name = choice.toString();
-    d->ORX_CM_TX_INT_Right->setToolTip(name);
-    d->displayFailure_.clear();
-    if (name == d->selCurrency_) {
-        d->DisplayCurrency.clear();
-        setSelCurrency(name);
+    ORX_CM_TX_INT_Right->setToolTip(name);
+    displayFailure_.clear();
+    if (name == selCurrency_) {
+        DisplayCurrency.clear();
+        q->setSelCurrency(name);
     } else {
-        d->DisplayCurrency = name;
+        DisplayCurrency = name;
         updateSideButtons();
     }
     RefreshDisplay();
-    if (!d->displayFailure_.isEmpty()) {
-        const QString why = d->displayFailure_;
-        d->displayFailure_.clear();
-        host::MsgBox(why, host::mb::Exclamation, d->currencyDisplayCapt_);
+    if (!displayFailure_.isEmpty()) {
+        const QString why = displayFailure_;
+        displayFailure_.clear();
+        host::MsgBox(why, host::mb::Exclamation, currencyDisplayCapt_);
     }
 }
 
 // The currency buttons take the places of the check box, the item list's
 // button and the spin bar; only a Currency box has them.
-void ORXTextBox::dropFeaturesBesideCurrency()
+void ORXTextBox::Private::dropFeaturesBesideCurrency()
 {
-    if (d->template_ != tpl::Currency) {
-        d->handleCurrencyChanges_ = false;
+    if (template_ != tpl::Currency) {
+        handleCurrencyChanges_ = false;
         return;
     }
-    if (!d->handleCurrencyChanges_)
+    if (!handleCurrencyChanges_)
         return;
-    d->checkBoxVisible_ = false;
-    d->CK_Selected->hide();
-    d->comboButtonVisible_ = false;
-    d->spinButtons_ = false;
+    checkBoxVisible_ = false;
+    CK_Selected->hide();
+    comboButtonVisible_ = false;
+    spinButtons_ = false;
 }
 
-void ORXTextBox::showCurrentCurrency()
+void ORXTextBox::Private::showCurrentCurrency()
 {
-    host::MsgBox(d->selCurrency_, host::mb::Information, d->currencyDisplayCapt_);
-    host::giveFocus(d->EF_Text);
+    host::MsgBox(selCurrency_, host::mb::Information, currencyDisplayCapt_);
+    host::giveFocus(EF_Text);
 }
 
 }  // namespace orx::tools

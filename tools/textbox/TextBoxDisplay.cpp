@@ -19,118 +19,118 @@ namespace orx::tools {
 
 using namespace textbox;
 
-QString ORXTextBox::textValue() const
+QString ORXTextBox::Private::textValue() const
 {
-    if (basic::isNull(d->text_) || basic::isEmpty(d->text_))
+    if (basic::isNull(text_) || basic::isEmpty(text_))
         return QString();
-    if (basic::isStringValue(d->text_))
-        return d->text_.toString();
-    return basic::cstr(d->text_);
+    if (basic::isStringValue(text_))
+        return text_.toString();
+    return basic::cstr(text_);
 }
 
-void ORXTextBox::writeEditField(const QString& text, bool suppress)
+void ORXTextBox::Private::writeEditField(const QString& text, bool suppress)
 {
-    const bool saved = d->SuppressChange;
-    d->SuppressChange = suppress;
-    d->EF_Text->setText(text);
-    d->SuppressChange = saved;
+    const bool saved = SuppressChange;
+    SuppressChange = suppress;
+    EF_Text->setText(text);
+    SuppressChange = saved;
 }
 
 // The limit holds the user's typing and pasting only, and the control keeps
 // it itself: the edit field would cut whatever is written into it, and a
 // value a program or a data source assigns must reach it whole.
-void ORXTextBox::applyMaxLength(int length)
+void ORXTextBox::Private::applyMaxLength(int length)
 {
-    d->maxLength_ = length > 0 ? length : 0;
+    maxLength_ = length > 0 ? length : 0;
 }
 
-int ORXTextBox::roomToType() const
+int ORXTextBox::Private::roomToType() const
 {
-    if (d->maxLength_ <= 0)
+    if (maxLength_ <= 0)
         return 32767;
-    return d->maxLength_ - int(d->EF_Text->text().size() - d->EF_Text->selectedText().size());
+    return maxLength_ - int(EF_Text->text().size() - EF_Text->selectedText().size());
 }
 
-void ORXTextBox::ReadSeparators()
+void ORXTextBox::Private::ReadSeparators()
 {
     textbox::ReadSeparators();
 }
 
-void ORXTextBox::ApplyTemplate(bool relayout)
+void ORXTextBox::Private::ApplyTemplate(bool relayout)
 {
     const Separators& seps = sharedSeparators();
-    const TemplateDefaults defaults = templateDefaults(d->template_, seps);
-    d->layout_ = defaults.layout;
-    const int length = defaults.fixedEditLength.value_or(maxLengthFromLayout(d->layout_, 0));
+    const TemplateDefaults defaults = templateDefaults(template_, seps);
+    layout_ = defaults.layout;
+    const int length = defaults.fixedEditLength.value_or(maxLengthFromLayout(layout_, 0));
     applyMaxLength(length);
-    d->characters_ = defaults.characters;
-    d->characterTable_ = defaults.characterTable;
-    d->alignment_ = defaults.alignment;
+    characters_ = defaults.characters;
+    characterTable_ = defaults.characterTable;
+    alignment_ = defaults.alignment;
     applyAlignment();
     // A plain text box shows its own name.
-    d->text_ = d->template_ == ORXTX_String ? extender()->name() : sampleText(d->template_, basic::Clock::now());
+    text_ = template_ == ORXTX_String ? q->extender()->name() : sampleText(template_, basic::Clock::now());
     if (defaults.spinDateType)
-        d->spinDateType_ = defaults.spinDateType;
+        spinDateType_ = defaults.spinDateType;
     if (defaults.spinTimeType)
-        d->spinTimeType_ = defaults.spinTimeType;
-    d->boundText_ = boundTextOf(d->template_, textValue());
+        spinTimeType_ = defaults.spinTimeType;
+    boundText_ = boundTextOf(template_, textValue());
     // The old value's error does not belong to the new one.
-    d->errorFlag_ = false;
+    errorFlag_ = false;
 
     writeEditField(textValue(), true);
-    d->minValue_.clear();
-    d->maxValue_.clear();
-    d->nullText_ = defaults.nullText;
+    minValue_.clear();
+    maxValue_.clear();
+    nullText_ = defaults.nullText;
     updateSideButtons();
     if (relayout)
         placeWidgets();
     InitCurrencies();
     recomputeRawText();
-    d->lastText_ = d->text_;
-    d->modified_ = false;
+    lastText_ = text_;
+    modified_ = false;
     RefreshDisplay();
 }
 
-void ORXTextBox::RebuildLayouts()
+void ORXTextBox::Private::RebuildLayouts()
 {
     ReadSeparators();
-    if (isDateTemplate(d->template_) || isTimeTemplate(d->template_)) {
+    if (isDateTemplate(template_) || isTimeTemplate(template_)) {
         const Separators& seps = sharedSeparators();
-        d->characterTable_ = isTimeTemplate(d->template_) ? seps.time : seps.date;
-        d->layout_ = templateLayout(d->template_, seps);
+        characterTable_ = isTimeTemplate(template_) ? seps.time : seps.date;
+        layout_ = templateLayout(template_, seps);
     }
 }
 
-void ORXTextBox::recomputeRawText()
+void ORXTextBox::Private::recomputeRawText()
 {
-    d->rawText_ = rawTextOf(d->template_, textValue(), d->characterTable_);
+    rawText_ = rawTextOf(template_, textValue(), characterTable_);
 }
 
-void ORXTextBox::recomputeBoundText()
+void ORXTextBox::Private::recomputeBoundText()
 {
-    d->boundText_ = boundTextOf(d->template_, textValue());
+    boundText_ = boundTextOf(template_, textValue());
 }
 
-void ORXTextBox::RefreshDisplay()
+void ORXTextBox::Private::RefreshDisplay()
 {
-    if (basic::isNull(d->text_)) {
-        d->SF_Caption->setText(QString());
+    if (basic::isNull(text_)) {
+        SF_Caption->setText(QString());
         return;
     }
     const QString value = textValue();
-    if (!d->passwordChar_.isEmpty()) {
-        d->SF_Caption->setText(QString(value.size(), d->passwordChar_.at(0)));
-        d->formattedText_ = value;
+    if (!passwordChar_.isEmpty()) {
+        SF_Caption->setText(QString(value.size(), passwordChar_.at(0)));
+        formattedText_ = value;
     } else {
-        d->SF_Caption->setText(d->errorFlag_                   ? d->errorDesc_
-                            : d->template_ == tpl::Currency ? currencyDisplayText(value)
-                                                         : displayText(d->template_, value, d->layout_, sharedSeparators()));
-        d->formattedText_ = d->SF_Caption->text();
+        SF_Caption->setText(errorFlag_                   ? errorDesc_
+                            : template_ == tpl::Currency ? currencyDisplayText(value)
+                                                         : displayText(template_, value, layout_, sharedSeparators()));
+        formattedText_ = SF_Caption->text();
     }
     // A blanked control shows nothing, whatever its value.
-    if (d->blanked_)
-        d->SF_Caption->setText(QString());
-    if (!d->errorFlag_) {
+    if (blanked_)
+        SF_Caption->setText(QString());
+    if (!errorFlag_) {
         recomputeRawText();
         recomputeBoundText();
     }
@@ -147,7 +147,7 @@ void ORXTextBox::setTemplate(ORXTX_Template_Constants value)
     if (!extender()->dataField().isEmpty() && t >= tpl::DayMonthYear && t <= tpl::YearMonth)
         t = tpl::DayMonthYear;
     d->template_ = t;
-    ApplyTemplate(true);
+    d->ApplyTemplate(true);
     PropertyChanged(QStringLiteral("Template"));
 }
 
@@ -157,21 +157,21 @@ void ORXTextBox::setLayout(const QString& pattern)
         return;
     d->layout_ = d->template_ == tpl::Percent ? percentLayout(pattern) : basic::trimSpaces(pattern);
     const int length = maxLengthFromLayout(d->layout_, MaxLength());
-    applyMaxLength(length);
-    RefreshDisplay();
+    d->applyMaxLength(length);
+    d->RefreshDisplay();
     PropertyChanged(QStringLiteral("LayOut"));
 }
 
 void ORXTextBox::setFormattedText(const QString&)
 {
     // Read-only: what the label shows follows from the value.
-    refuseAtRunTime("FormattedText");
+    d->refuseAtRunTime("FormattedText");
 }
 
 void ORXTextBox::setRawText(const QVariant& raw)
 {
     if (!hasRawConversion(d->template_)) {
-        refuseAtRunTime("RawText");
+        d->refuseAtRunTime("RawText");
         d->rawText_ = raw;
         PropertyChanged(QStringLiteral("RawText"));
         return;
@@ -188,7 +188,7 @@ QVariant ORXTextBox::BoundText() const
 {
     // A data source takes the bare amount.
     if (d->template_ == tpl::Currency && basic::isStringValue(d->boundText_)) {
-        const QString symbol = currencySymbol();
+        const QString symbol = d->currencySymbol();
         if (!symbol.isEmpty())
             return QString(d->boundText_.toString()).remove(symbol);
     }
@@ -240,8 +240,8 @@ void ORXTextBox::LetDate(int Format, const QString& Value)
 
 void ORXTextBox::SystemSettingRefresh()
 {
-    RebuildLayouts();
-    RefreshDisplay();
+    d->RebuildLayouts();
+    d->RefreshDisplay();
 }
 
 }  // namespace orx::tools

@@ -101,51 +101,51 @@ int mouseButtonsOf(Qt::MouseButtons b)
 
 }  // namespace
 
-bool ORXTextBox::pickOnlyList() const
+bool ORXTextBox::Private::pickOnlyList() const
 {
-    return d->comboButtonVisible_ && d->comboButtonEnabled_ && d->comboType_ == ORXTX_List_Type;
+    return comboButtonVisible_ && comboButtonEnabled_ && comboType_ == ORXTX_List_Type;
 }
 
-bool ORXTextBox::checkBoxActive() const
+bool ORXTextBox::Private::checkBoxActive() const
 {
-    return d->checkBoxVisible_ && d->checkBoxEnabled_;
+    return checkBoxVisible_ && checkBoxEnabled_;
 }
 
 // ---- Focus and editing -----------------------------------------------------
 
-void ORXTextBox::BeginEdit()
+void ORXTextBox::Private::BeginEdit()
 {
-    if (runMode() && !d->blanked_) {
-        d->SF_Caption->hide();
-        d->EF_Text->show();
-        d->editing_ = true;
-        host::giveFocus(d->EF_Text);
+    if (runMode() && !blanked_) {
+        SF_Caption->hide();
+        EF_Text->show();
+        editing_ = true;
+        host::giveFocus(EF_Text);
     }
-    if (!d->errorFlag_)
-        d->lastText_ = d->text_;
+    if (!errorFlag_)
+        lastText_ = text_;
     // The user edits with the regional separators.
-    if (basic::isStringValue(d->text_)) {
+    if (basic::isStringValue(text_)) {
         const Separators& seps = sharedSeparators();
-        QString t = d->text_.toString();
-        if (isDateTemplate(d->template_))
+        QString t = text_.toString();
+        if (isDateTemplate(template_))
             t.replace(QLatin1Char('/'), seps.date);
-        else if (isTimeTemplate(d->template_))
+        else if (isTimeTemplate(template_))
             t.replace(QLatin1Char(':'), seps.time);
-        d->text_ = t;
+        text_ = t;
     }
-    d->modified_ = false;
+    modified_ = false;
     writeEditField(textValue(), true);
-    if (d->selTextAuto_)
-        MarkSelected();
-    if (d->blanked_ && checkBoxActive())
-        host::giveFocus(d->CK_Selected);
+    if (selTextAuto_)
+        q->MarkSelected();
+    if (blanked_ && checkBoxActive())
+        host::giveFocus(CK_Selected);
 }
 
-void ORXTextBox::leaveEditing()
+void ORXTextBox::Private::leaveEditing()
 {
-    d->editing_ = false;
-    d->EF_Text->hide();
-    d->SF_Caption->show();
+    editing_ = false;
+    EF_Text->hide();
+    SF_Caption->show();
 }
 
 void ORXTextBox::EnterFocus()
@@ -153,9 +153,9 @@ void ORXTextBox::EnterFocus()
     if (d->inFocusChange_)
         return;
     d->hasFocus_ = true;
-    if (!pickOnlyList())
-        BeginEdit();
-    if (d->showFocusRect_ && (d->blanked_ || checkBoxActive() || pickOnlyList()))
+    if (!d->pickOnlyList())
+        d->BeginEdit();
+    if (d->showFocusRect_ && (d->blanked_ || d->checkBoxActive() || d->pickOnlyList()))
         d->SH_Focus->show();
 }
 
@@ -167,13 +167,13 @@ void ORXTextBox::ExitFocus()
         return;
     d->inFocusChange_ = true;
     d->hasFocus_ = false;
-    if (!pickOnlyList() && !d->blanked_) {
-        CommitText();
-        leaveEditing();
+    if (!d->pickOnlyList() && !d->blanked_) {
+        d->CommitText();
+        d->leaveEditing();
     }
     if (d->showFocusRect_)
         d->SH_Focus->hide();
-    d->modified_ = basic::trimSpaces(extender()->dataField()).isEmpty() && !sameValue(d->lastText_, d->text_);
+    d->modified_ = basic::trimSpaces(extender()->dataField()).isEmpty() && !d->sameValue(d->lastText_, d->text_);
     d->inFocusChange_ = false;
 }
 
@@ -187,39 +187,39 @@ void ORXTextBox::focusInEvent(QFocusEvent* event)
         d->EF_Text->setFocus(event->reason());
 }
 
-void ORXTextBox::onEditFieldFocusIn()
+void ORXTextBox::Private::onEditFieldFocusIn()
 {
-    if (d->showFocusRect_ && !d->blanked_ && !checkBoxActive())
-        d->SH_Focus->show();
-    MarkSelected();
+    if (showFocusRect_ && !blanked_ && !checkBoxActive())
+        SH_Focus->show();
+    q->MarkSelected();
 }
 
-void ORXTextBox::onEditFieldFocusOut()
+void ORXTextBox::Private::onEditFieldFocusOut()
 {
-    if (d->showFocusRect_ && !d->blanked_ && !checkBoxActive())
-        d->SH_Focus->hide();
+    if (showFocusRect_ && !blanked_ && !checkBoxActive())
+        SH_Focus->hide();
 }
 
-void ORXTextBox::onEditFieldChanged(const QString& text)
+void ORXTextBox::Private::onEditFieldChanged(const QString& text)
 {
-    if (!runMode() || d->SuppressChange)
+    if (!runMode() || SuppressChange)
         return;
     // An empty field does not turn "no value" into an empty text.
-    if (!(basic::isNull(d->text_) && text.isEmpty()))
-        d->text_ = text;
-    if (!extender()->dataField().isEmpty())
-        extender()->setDataChanged(true);
-    Q_EMIT Change();
-    const int max = MaxLength();
+    if (!(basic::isNull(text_) && text.isEmpty()))
+        text_ = text;
+    if (!q->extender()->dataField().isEmpty())
+        q->extender()->setDataChanged(true);
+    Q_EMIT q->Change();
+    const int max = q->MaxLength();
     if (max >= 1 && textValue().size() == max)
-        Q_EMIT EndOfLine();
+        Q_EMIT q->EndOfLine();
 }
 
 void ORXTextBox::MarkSelected()
 {
     if (basic::isNull(d->text_))
         return;
-    d->EF_Text->setSelection(0, int(textValue().size()));
+    d->EF_Text->setSelection(0, int(d->textValue().size()));
 }
 
 // ---- Keys ------------------------------------------------------------------
@@ -228,7 +228,7 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == d->EF_Text && !(d->labelPressed_ && event->type() == QEvent::MouseButtonRelease)) {
         switch (event->type()) {
-        case QEvent::KeyPress: return editFieldKeyPress(static_cast<QKeyEvent*>(event));
+        case QEvent::KeyPress: return d->editFieldKeyPress(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease: {
             auto* ke = static_cast<QKeyEvent*>(event);
             int code = keyCodeOf(ke);
@@ -236,14 +236,14 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
             Q_EMIT KeyUp(code, shift);
             return false;
         }
-        case QEvent::FocusIn: onEditFieldFocusIn(); return false;
-        case QEvent::FocusOut: onEditFieldFocusOut(); return false;
+        case QEvent::FocusIn: d->onEditFieldFocusIn(); return false;
+        case QEvent::FocusOut: d->onEditFieldFocusOut(); return false;
         case QEvent::MouseButtonRelease: {
             auto* me = static_cast<QMouseEvent*>(event);
             // The selection paste of X11 goes through the same rules as typing.
             if (me->button() == Qt::MiddleButton) {
                 if (d->allowPaste_ && QApplication::clipboard()->supportsSelection())
-                    pasteThroughRules(QApplication::clipboard()->text(QClipboard::Selection));
+                    d->pasteThroughRules(QApplication::clipboard()->text(QClipboard::Selection));
                 return true;
             }
             return false;
@@ -258,19 +258,19 @@ bool ORXTextBox::eventFilter(QObject* watched, QEvent* event)
     if (d->labelPressed_ && event->type() == QEvent::MouseButtonRelease) {
         d->labelPressed_ = false;
         qApp->removeEventFilter(this);
-        raiseMouse(3, static_cast<QMouseEvent*>(event));
+        d->raiseMouse(3, static_cast<QMouseEvent*>(event));
         return watched == d->SF_Caption;
     }
     if (watched == d->LB_Combo || watched == d->LB_Combo->viewport())
-        return listEvent(event);
+        return d->listEvent(event);
     if (watched == d->CK_Selected)
-        return checkBoxFocusEvent(event);
+        return d->checkBoxFocusEvent(event);
     if (watched == d->SF_Caption)
-        return labelMouse(event);
+        return d->labelMouse(event);
     return UserControl::eventFilter(watched, event);
 }
 
-bool ORXTextBox::keyDownSteps(QKeyEvent* e)
+bool ORXTextBox::Private::keyDownSteps(QKeyEvent* e)
 {
     const Qt::KeyboardModifiers m = e->modifiers();
     const bool ctrl = m & Qt::ControlModifier;
@@ -281,36 +281,36 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
         listTypeStep(k == Qt::Key_Up);
         return true;
     }
-    if (k == Qt::Key_Insert && shift && !ctrl && !d->allowPaste_) {
-        if (d->errorBeep_)
+    if (k == Qt::Key_Insert && shift && !ctrl && !allowPaste_) {
+        if (errorBeep_)
             host::Beep();
         return true;
     }
-    if (k == Qt::Key_Space && ctrl && !d->blanked_ && checkBoxActive()) {
-        setBlanked(true);
+    if (k == Qt::Key_Space && ctrl && !blanked_ && checkBoxActive()) {
+        q->setBlanked(true);
         return true;
     }
     // The key has done its work: the host does not see it as a KeyDown.
-    if (k == Qt::Key_Down && ctrl && d->handleCurrencyChanges_) {
+    if (k == Qt::Key_Down && ctrl && handleCurrencyChanges_) {
         showCurrentCurrency();
         return true;
     }
     // The spin bar grows downwards: a larger value is a step down.
-    if (k == Qt::Key_Down && ctrl && !d->handleCurrencyChanges_ && d->spinButtons_) {
-        d->VS_Spin->setValue(d->VS_Spin->value() + 1);
+    if (k == Qt::Key_Down && ctrl && !handleCurrencyChanges_ && spinButtons_) {
+        VS_Spin->setValue(VS_Spin->value() + 1);
         return true;
     }
-    if (k == Qt::Key_Up && ctrl && d->spinButtons_) {
-        d->VS_Spin->setValue(d->VS_Spin->value() - 1);
+    if (k == Qt::Key_Up && ctrl && spinButtons_) {
+        VS_Spin->setValue(VS_Spin->value() - 1);
         return true;
     }
-    if (k == Qt::Key_Down && alt && !ctrl && (d->handleCurrencyChanges_ || (d->comboButtonVisible_ && d->comboButtonEnabled_))) {
+    if (k == Qt::Key_Down && alt && !ctrl && (handleCurrencyChanges_ || (comboButtonVisible_ && comboButtonEnabled_))) {
         OpenList();
         return true;
     }
     int code = keyCodeOf(e);
     int shiftState = shiftOf(m);
-    Q_EMIT KeyDown(code, shiftState);
+    Q_EMIT q->KeyDown(code, shiftState);
     return code == 0;
 }
 
@@ -319,12 +319,12 @@ bool ORXTextBox::keyDownSteps(QKeyEvent* e)
 void ORXTextBox::keyPressEvent(QKeyEvent* event)
 {
     // A key the edit field passed on has already taken the steps.
-    if (!d->EF_Text->hasFocus() && keyDownSteps(event))
+    if (!d->EF_Text->hasFocus() && d->keyDownSteps(event))
         return;
     UserControl::keyPressEvent(event);
 }
 
-bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
+bool ORXTextBox::Private::editFieldKeyPress(QKeyEvent* e)
 {
     if (keyDownSteps(e))
         return true;
@@ -336,18 +336,18 @@ bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
     if (ascii < 0)
         return false;
     const int typed = ascii;
-    ascii = templateKey(d->template_, ascii, sharedSeparators());
-    if (d->blanked_)
+    ascii = templateKey(template_, ascii, sharedSeparators());
+    if (blanked_)
         return true;
     if (ascii == key::CarriageReturn) {
-        Q_EMIT KeyEnterPressed();
+        Q_EMIT q->KeyEnterPressed();
         return false;
     }
-    const FilterResult filtered = filterKey(ascii, d->characters_, d->characterTable_);
-    if (filtered.rejected && d->errorBeep_)
+    const FilterResult filtered = filterKey(ascii, characters_, characterTable_);
+    if (filtered.rejected && errorBeep_)
         host::Beep();
     ascii = filtered.keyAscii;
-    Q_EMIT KeyPress(ascii);
+    Q_EMIT q->KeyPress(ascii);
     if (ascii == 0)
         return true;
     if (ascii == 22) {  // Ctrl+V, let through by the flags
@@ -358,24 +358,24 @@ bool ORXTextBox::editFieldKeyPress(QKeyEvent* e)
         return true;  // the field is full
     if (ascii == typed)
         return false;  // the field takes the key as it is
-    if (ascii < 32 || d->EF_Text->isReadOnly())
+    if (ascii < 32 || EF_Text->isReadOnly())
         return true;
-    d->EF_Text->insert(QString(QChar(char16_t(ascii))));
+    EF_Text->insert(QString(QChar(char16_t(ascii))));
     return true;
 }
 
-bool ORXTextBox::pasteThroughRules(const QString& text)
+bool ORXTextBox::Private::pasteThroughRules(const QString& text)
 {
-    if (d->blanked_ || d->EF_Text->isReadOnly() || text.isEmpty())
+    if (blanked_ || EF_Text->isReadOnly() || text.isEmpty())
         return false;
     const Separators& seps = sharedSeparators();
     QString accepted;
     accepted.reserve(text.size());
     for (QChar c : text) {
-        const FilterResult r = filterKey(templateKey(d->template_, c.unicode(), seps), d->characters_, d->characterTable_);
+        const FilterResult r = filterKey(templateKey(template_, c.unicode(), seps), characters_, characterTable_);
         // One refused character refuses the whole paste.
         if (r.rejected || r.keyAscii == 0) {
-            if (d->errorBeep_)
+            if (errorBeep_)
                 host::Beep();
             return false;
         }
@@ -385,56 +385,56 @@ bool ORXTextBox::pasteThroughRules(const QString& text)
     accepted.truncate(qMax(0, roomToType()));
     if (accepted.isEmpty())
         return false;
-    d->EF_Text->insert(accepted);
+    EF_Text->insert(accepted);
     return true;
 }
 
 // ---- The display label's mouse -----------------------------------------------
 
-void ORXTextBox::raiseMouse(int which, QMouseEvent* e)
+void ORXTextBox::Private::raiseMouse(int which, QMouseEvent* e)
 {
     int button = which == 2 ? mouseButtonsOf(e->buttons()) : mouseButtonsOf(e->button());
     int shift = shiftOf(e->modifiers());
-    const QPoint at = mapFromGlobal(e->globalPosition().toPoint());
+    const QPoint at = q->mapFromGlobal(e->globalPosition().toPoint());
     float x = float(host::twipsFromPixelsX(at.x()));
     float y = float(host::twipsFromPixelsY(at.y()));
     if (which == 1)
-        Q_EMIT MouseDown(button, shift, x, y);
+        Q_EMIT q->MouseDown(button, shift, x, y);
     else if (which == 2)
-        Q_EMIT MouseMove(button, shift, x, y);
+        Q_EMIT q->MouseMove(button, shift, x, y);
     else
-        Q_EMIT MouseUp(button, shift, x, y);
+        Q_EMIT q->MouseUp(button, shift, x, y);
 }
 
-bool ORXTextBox::labelMouse(QEvent* event)
+bool ORXTextBox::Private::labelMouse(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         raiseMouse(1, static_cast<QMouseEvent*>(event));
         if (pickOnlyList()) {
             DropDownState& st = dropDownState();
-            if (st.ListOpen && st.Owner == this)
+            if (st.ListOpen && st.Owner == q)
                 closeList(true);
-            else if (st.ClosedByFocus == this)
+            else if (st.ClosedByFocus == q)
                 st.ClosedByFocus = nullptr;  // this press closed the list already
-            else if (ComboCount() > 0)
+            else if (q->ComboCount() > 0)
                 // Opened once the press is over, so the list's wait does not
                 // run inside the press and the release reaches the label.
-                QTimer::singleShot(0, this, [this] { OpenList(); });
+                QTimer::singleShot(0, q, [this] { OpenList(); });
             return true;
         }
-        d->labelPressed_ = true;
-        qApp->installEventFilter(this);
+        labelPressed_ = true;
+        qApp->installEventFilter(q);
         BeginEdit();
-        Q_EMIT Click();
+        Q_EMIT q->Click();
         return true;
     }
     case QEvent::MouseMove:
         raiseMouse(2, static_cast<QMouseEvent*>(event));
         if (pickOnlyList())
-            d->SF_Caption->setCursor(Qt::ArrowCursor);
-        else if (d->mousePointer_ == 0)
-            d->SF_Caption->setCursor(Qt::IBeamCursor);
+            SF_Caption->setCursor(Qt::ArrowCursor);
+        else if (mousePointer_ == 0)
+            SF_Caption->setCursor(Qt::IBeamCursor);
         return false;
     case QEvent::MouseButtonRelease:
         raiseMouse(3, static_cast<QMouseEvent*>(event));
@@ -444,10 +444,10 @@ bool ORXTextBox::labelMouse(QEvent* event)
         // (or opens) its list.
         if (pickOnlyList()) {
             const DropDownState& st = dropDownState();
-            if (st.ListOpen && st.Owner == this)
+            if (st.ListOpen && st.Owner == q)
                 closeList(true);
         }
-        Q_EMIT DblClick();
+        Q_EMIT q->DblClick();
         return true;
     default: return false;
     }
@@ -489,7 +489,7 @@ void ORXTextBox::setMaxLength(int length)
         n = 15;
     else
         return;
-    applyMaxLength(n);
+    d->applyMaxLength(n);
     PropertyChanged(QStringLiteral("MaxLength"));
 }
 
@@ -502,10 +502,10 @@ void ORXTextBox::setPasswordChar(const QString& text)
     } else {
         d->allowPaste_ = false;
         d->template_ = tpl::String;
-        ApplyTemplate(true);
+        d->ApplyTemplate(true);
         d->characters_ = kb::Ok_Alpha + kb::Ok_Numeric + kb::Set_Ucase;
     }
-    RefreshDisplay();
+    d->RefreshDisplay();
     d->EF_Text->update();
     PropertyChanged(QStringLiteral("PasswordChar"));
 }

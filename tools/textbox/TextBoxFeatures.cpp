@@ -31,34 +31,34 @@ namespace {
 const char* const kCheckTag = "orxTag";
 }  // namespace
 
-void ORXTextBox::updateSideButtons()
+void ORXTextBox::Private::updateSideButtons()
 {
-    if (d->template_ != tpl::Currency)
-        d->handleCurrencyChanges_ = false;
-    d->ORX_CM_TX_INT_Left->setVisible(d->handleCurrencyChanges_ && !d->blanked_);
-    d->ORX_CM_TX_INT_Right->setVisible((d->comboButtonVisible_ || d->handleCurrencyChanges_) && !(d->blanked_ && d->handleCurrencyChanges_));
-    d->ORX_CM_TX_INT_Right->setEnabled(d->comboButtonEnabled_);
-    if (d->handleCurrencyChanges_) {
-        d->ORX_CM_TX_INT_Left->setIcon(sideButtonIcon(501));
-        d->ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(502));
-        d->ORX_CM_TX_INT_Left->setToolTip(d->selCurrency_);
-        d->ORX_CM_TX_INT_Right->setToolTip(d->DisplayCurrency.isEmpty() ? d->selCurrency_ : d->DisplayCurrency);
+    if (template_ != tpl::Currency)
+        handleCurrencyChanges_ = false;
+    ORX_CM_TX_INT_Left->setVisible(handleCurrencyChanges_ && !blanked_);
+    ORX_CM_TX_INT_Right->setVisible((comboButtonVisible_ || handleCurrencyChanges_) && !(blanked_ && handleCurrencyChanges_));
+    ORX_CM_TX_INT_Right->setEnabled(comboButtonEnabled_);
+    if (handleCurrencyChanges_) {
+        ORX_CM_TX_INT_Left->setIcon(sideButtonIcon(501));
+        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(502));
+        ORX_CM_TX_INT_Left->setToolTip(selCurrency_);
+        ORX_CM_TX_INT_Right->setToolTip(DisplayCurrency.isEmpty() ? selCurrency_ : DisplayCurrency);
     }
-    if (d->comboButtonVisible_) {
-        d->ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(503));
-        d->ORX_CM_TX_INT_Right->setToolTip(QString());
+    if (comboButtonVisible_) {
+        ORX_CM_TX_INT_Right->setIcon(sideButtonIcon(503));
+        ORX_CM_TX_INT_Right->setToolTip(QString());
     }
-    if (d->template_ == tpl::String)
-        d->spinButtons_ = false;
-    d->VS_Spin->setVisible(d->spinButtons_);
+    if (template_ == tpl::String)
+        spinButtons_ = false;
+    VS_Spin->setVisible(spinButtons_);
 }
 
-void ORXTextBox::centreSpinBar()
+void ORXTextBox::Private::centreSpinBar()
 {
-    d->SpinArmed = false;
-    d->VS_Spin->setValue(kSpinCentre);
-    d->VS_Spin->setProperty(kCheckTag, kSpinCentre);
-    d->SpinArmed = true;
+    SpinArmed = false;
+    VS_Spin->setValue(kSpinCentre);
+    VS_Spin->setProperty(kCheckTag, kSpinCentre);
+    SpinArmed = true;
 }
 
 // ---- Blanking and the check box ---------------------------------------------
@@ -82,61 +82,61 @@ void ORXTextBox::setBlanked(bool on)
             d->EF_Text->show();
             d->editing_ = true;
         } else {
-            CommitText();
+            d->CommitText();
             d->SF_Caption->show();
         }
         if (d->checkBoxVisible_)
             d->CK_Selected->setChecked(true);
         setComboButtonEnabled(true);
-        RefreshDisplay();
+        d->RefreshDisplay();
     }
-    updateSideButtons();
-    placeWidgets();
+    d->updateSideButtons();
+    d->placeWidgets();
     d->CheckLinksBlank = true;
     d->CheckSavesText = true;
     PropertyChanged(QStringLiteral("Blanked"));
 }
 
-void ORXTextBox::applyCheckBoxClick()
+void ORXTextBox::Private::applyCheckBoxClick()
 {
-    if (d->Loading)
+    if (Loading)
         return;
-    if (d->CK_Selected->isChecked()) {
-        if (d->CheckSavesText && runMode() && !basic::isNull(d->SavedText))
-            setText(d->SavedText);
-        if (d->CheckLinksBlank)
-            setBlanked(false);
-        if (d->hasFocus_) {
-            host::giveFocus(d->EF_Text);
-            if (d->selTextAuto_)
-                MarkSelected();
+    if (CK_Selected->isChecked()) {
+        if (CheckSavesText && runMode() && !basic::isNull(SavedText))
+            q->setText(SavedText);
+        if (CheckLinksBlank)
+            q->setBlanked(false);
+        if (hasFocus_) {
+            host::giveFocus(EF_Text);
+            if (selTextAuto_)
+                q->MarkSelected();
         }
-        d->checkBoxValue_ = true;
+        checkBoxValue_ = true;
     } else {
-        if (d->CheckSavesText && runMode()) {
-            d->SavedText = d->text_;
-            setText(d->useNullValueDefault_ ? basic::nullVariant() : QVariant(d->nullText_));
+        if (CheckSavesText && runMode()) {
+            SavedText = text_;
+            q->setText(useNullValueDefault_ ? basic::nullVariant() : QVariant(nullText_));
         }
-        if (d->CheckLinksBlank)
-            setBlanked(true);
-        d->checkBoxValue_ = false;
+        if (CheckLinksBlank)
+            q->setBlanked(true);
+        checkBoxValue_ = false;
     }
-    Q_EMIT CheckBoxClick(d->checkBoxValue_);
+    Q_EMIT q->CheckBoxClick(checkBoxValue_);
     // Only a tick by hand opens the list; a program's CheckBoxValue tags it.
-    if (d->CK_Selected->property(kCheckTag).toString().isEmpty() && d->raiseCBClickOnCKTrue_ && d->comboButtonVisible_
-        && d->comboButtonEnabled_ && d->checkBoxValue_)
+    if (CK_Selected->property(kCheckTag).toString().isEmpty() && raiseCBClickOnCKTrue_ && comboButtonVisible_
+        && comboButtonEnabled_ && checkBoxValue_)
         OpenList();
 }
 
 // While it has the focus the check box stands out in the highlight colour.
-bool ORXTextBox::checkBoxFocusEvent(QEvent* event)
+bool ORXTextBox::Private::checkBoxFocusEvent(QEvent* event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        QPalette p = d->CK_Selected->palette();
+        QPalette p = CK_Selected->palette();
         const host::OleColor colour = event->type() == QEvent::FocusIn ? host::OleColor{host::syscolor::Highlight}
-                                                                       : d->backColor_;
+                                                                       : backColor_;
         p.setColor(QPalette::Window, host::resolveColor(colour));
-        d->CK_Selected->setPalette(p);
+        CK_Selected->setPalette(p);
     }
     return false;
 }
@@ -149,7 +149,7 @@ void ORXTextBox::setCheckBoxValue(bool on)
         d->checkBoxValue_ = on;
         d->CK_Selected->setChecked(on);
     }
-    placeWidgets();
+    d->placeWidgets();
     d->CheckSavesText = true;
     d->CK_Selected->setProperty(kCheckTag, QString());
     PropertyChanged(QStringLiteral("CheckBoxValue"));
@@ -163,8 +163,8 @@ void ORXTextBox::setCheckBoxVisible(bool on)
         d->allowNothing_ = true;
     }
     d->CK_Selected->setVisible(on);
-    updateSideButtons();
-    placeWidgets();
+    d->updateSideButtons();
+    d->placeWidgets();
     PropertyChanged(QStringLiteral("CheckBoxVisible"));
 }
 
@@ -194,14 +194,14 @@ void ORXTextBox::setComboButtonVisible(bool on)
         d->spinButtons_ = false;
         d->handleCurrencyChanges_ = false;
     }
-    updateSideButtons();
-    placeWidgets();
+    d->updateSideButtons();
+    d->placeWidgets();
     PropertyChanged(QStringLiteral("ComboButtonVisible"));
 }
 
 void ORXTextBox::setComboIndex(int index)
 {
-    ORXList* list = comboList();
+    ORXList* list = d->comboList();
     list->setListIndex(index < 0 ? -index : index);
     const int at = list->ListIndex();
     setText(list->List(at));
@@ -212,7 +212,7 @@ void ORXTextBox::setComboIndex(int index)
 
 void ORXTextBox::setComboKey(const QVariant& key)
 {
-    setComboIndex(comboList()->ListIndexByKey(key));
+    setComboIndex(d->comboList()->ListIndexByKey(key));
     PropertyChanged(QStringLiteral("ComboKey"));
 }
 
@@ -223,8 +223,8 @@ void ORXTextBox::setComboType(ORXTX_ComboType_Constants value)
         // The first item is shown and also selected, so the key steps and
         // the list start from the item the user sees.
         if (ComboCount() > 0)
-            comboList()->setListIndex(1);
-        setText(ComboCount() > 0 ? comboList()->List(1) : QVariant(QString()));
+            d->comboList()->setListIndex(1);
+        setText(ComboCount() > 0 ? d->comboList()->List(1) : QVariant(QString()));
         d->showFocusRect_ = true;
     }
     PropertyChanged(QStringLiteral("ComboType"));
@@ -233,9 +233,9 @@ void ORXTextBox::setComboType(ORXTX_ComboType_Constants value)
 void ORXTextBox::setHandleCurrencyChanges(bool on)
 {
     d->handleCurrencyChanges_ = on;
-    dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
-    updateSideButtons();
-    placeWidgets();
+    d->dropFeaturesBesideCurrency();  // TextBoxCurrency.cpp
+    d->updateSideButtons();
+    d->placeWidgets();
     PropertyChanged(QStringLiteral("HandleCurrencyChanges"));
 }
 
@@ -246,13 +246,13 @@ void ORXTextBox::setSpinButtons(bool on)
     d->spinButtons_ = d->template_ != tpl::String && on;
     // On or off, a spinning template starts again from the middle.
     if (d->template_ != tpl::String)
-        centreSpinBar();
+        d->centreSpinBar();
     if (d->spinButtons_) {
         d->comboButtonVisible_ = false;
         d->handleCurrencyChanges_ = false;
     }
-    updateSideButtons();
-    placeWidgets();
+    d->updateSideButtons();
+    d->placeWidgets();
     PropertyChanged(QStringLiteral("SpinButtons"));
 }
 
@@ -322,7 +322,7 @@ void ORXTextBox::TimeIncrement(int TypeIncrement, double Value)
 {
     if (!isTimeTemplate(d->template_))
         return;
-    QString typed = textValue();
+    QString typed = d->textValue();
     if (!sharedSeparators().time.isEmpty())
         typed.replace(sharedSeparators().time, QStringLiteral(":"));
     const std::optional<QDateTime> now = basic::parseDate(typed);

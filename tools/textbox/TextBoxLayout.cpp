@@ -30,87 +30,87 @@ void place(QWidget* widget, host::TwipRect r)
 
 }  // namespace
 
-void ORXTextBox::setUpSideWidgets()
+void ORXTextBox::Private::setUpSideWidgets()
 {
-    connect(d->VS_Spin, &QScrollBar::valueChanged, this, [this] { onSpinBarChanged(); });
-    connect(d->ORX_CM_TX_INT_Right, &QPushButton::clicked, this, [this] { OpenList(); });
-    d->LB_Combo->setFocusPolicy(Qt::StrongFocus);
-    d->LB_Combo->setFrameShape(QFrame::NoFrame);
-    d->LB_Combo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    d->LB_Combo->setMouseTracking(true);
-    d->LB_Combo->viewport()->setMouseTracking(true);
-    d->LB_Combo->installEventFilter(this);
-    d->LB_Combo->viewport()->installEventFilter(this);
-    d->CK_Selected->installEventFilter(this);
-    d->CK_Selected->setAutoFillBackground(true);
-    host::setTwipGeometry(d->VS_Spin, {0, 30, kSpinWidth, 300});
-    host::setTwipGeometry(d->ORX_CM_TX_INT_Right, {0, 30, kSideButtonWidth, 300});
-    host::setTwipGeometry(d->ORX_CM_TX_INT_Left, {0, 30, kSideButtonWidth, 300});
-    host::setTwipGeometry(d->CK_Selected, {0, 45, kCheckBoxWidth, 270});
+    QObject::connect(VS_Spin, &QScrollBar::valueChanged, q, [this] { onSpinBarChanged(); });
+    QObject::connect(ORX_CM_TX_INT_Right, &QPushButton::clicked, q, [this] { OpenList(); });
+    LB_Combo->setFocusPolicy(Qt::StrongFocus);
+    LB_Combo->setFrameShape(QFrame::NoFrame);
+    LB_Combo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LB_Combo->setMouseTracking(true);
+    LB_Combo->viewport()->setMouseTracking(true);
+    LB_Combo->installEventFilter(q);
+    LB_Combo->viewport()->installEventFilter(q);
+    CK_Selected->installEventFilter(q);
+    CK_Selected->setAutoFillBackground(true);
+    host::setTwipGeometry(VS_Spin, {0, 30, kSpinWidth, 300});
+    host::setTwipGeometry(ORX_CM_TX_INT_Right, {0, 30, kSideButtonWidth, 300});
+    host::setTwipGeometry(ORX_CM_TX_INT_Left, {0, 30, kSideButtonWidth, 300});
+    host::setTwipGeometry(CK_Selected, {0, 45, kCheckBoxWidth, 270});
 }
 
 void ORXTextBox::Resize()
 {
-    placeWidgets();
+    d->placeWidgets();
 }
 
-void ORXTextBox::placeWidgets()
+void ORXTextBox::Private::placeWidgets()
 {
     // Changing the control's size from here raises another resize notice.
-    if (d->resizing_)
+    if (resizing_)
         return;
-    d->resizing_ = true;
+    resizing_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
-    } done{d->resizing_};
+    } done{resizing_};
 
     // An error of a widget stops the layout where it happened; it never
     // reaches the container.
     try {
         LayoutInput in;
-        in.width = extender()->width();
-        in.height = extender()->height();
-        in.capWidth = d->capWidth_;
+        in.width = q->extender()->width();
+        in.height = q->extender()->height();
+        in.capWidth = capWidth_;
         in.runMode = runMode();
         // The list hangs below the control by making it taller: a locked
         // height would cut it off, so LockSize waits until it closes.
-        in.lockSize = listShowing() ? ORXTX_No_Locked : d->lockSize_;
-        in.designWidth = d->designWidth_;
-        in.designHeight = d->designHeight_;
+        in.lockSize = q->listShowing() ? ORXTX_No_Locked : lockSize_;
+        in.designWidth = designWidth_;
+        in.designHeight = designHeight_;
         double w = 0, h = 0;
         applySizeRules(in, w, h);
-        if (w != extender()->width())
-            extender()->setWidth(w);
-        if (h != extender()->height())
-            extender()->setHeight(h);
+        if (w != q->extender()->width())
+            q->extender()->setWidth(w);
+        if (h != q->extender()->height())
+            q->extender()->setHeight(h);
 
-        in.width = extender()->width();
-        in.height = extender()->height();
-        in.spinButtons = d->spinButtons_;
-        in.comboButtonVisible = d->comboButtonVisible_;
-        in.checkBoxVisible = d->checkBoxVisible_;
-        in.handleCurrencyChanges = d->handleCurrencyChanges_;
-        in.listShowing = listShowing();
+        in.width = q->extender()->width();
+        in.height = q->extender()->height();
+        in.spinButtons = spinButtons_;
+        in.comboButtonVisible = comboButtonVisible_;
+        in.checkBoxVisible = checkBoxVisible_;
+        in.handleCurrencyChanges = handleCurrencyChanges_;
+        in.listShowing = q->listShowing();
         const LayoutResult r = layoutWidgets(in);
         if (r.spin)
-            place(d->VS_Spin, *r.spin);
+            place(VS_Spin, *r.spin);
         if (r.rightButton)
-            place(d->ORX_CM_TX_INT_Right, *r.rightButton);
+            place(ORX_CM_TX_INT_Right, *r.rightButton);
         if (r.checkBox)
-            place(d->CK_Selected, *r.checkBox);
+            place(CK_Selected, *r.checkBox);
         if (r.leftButton)
-            place(d->ORX_CM_TX_INT_Left, *r.leftButton);
-        place(d->EF_Text, r.edit);
-        place(d->SF_Caption, r.label);
-        host::setTwipGeometry(d->SH_Focus, r.focus);
+            place(ORX_CM_TX_INT_Left, *r.leftButton);
+        place(EF_Text, r.edit);
+        place(SF_Caption, r.label);
+        host::setTwipGeometry(SH_Focus, r.focus);
         if (r.designHeight)
-            d->designHeight_ = float(*r.designHeight);
+            designHeight_ = float(*r.designHeight);
         if (r.designWidth)
-            d->designWidth_ = float(*r.designWidth);
+            designWidth_ = float(*r.designWidth);
     } catch (const std::exception&) {
     }
-    update();
+    q->update();
 }
 
 }  // namespace orx::tools

@@ -60,156 +60,156 @@ void setColour(QWidget* w, QPalette::ColorRole role, host::OleColor colour)
 }  // namespace
 
 ORXTextBox::ORXTextBox(QWidget* parent)
-    : UserControl(parent), d(std::make_unique<Private>())
+    : UserControl(parent), d(std::make_unique<Private>(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     d->SavedText = basic::nullVariant();
-    createWidgets();
-    comboList();
+    d->createWidgets();
+    d->comboList();
     // Every property starts at its default; the host then initialises or
     // loads the control.
-    properties().applyAllDefaults(*this);
+    d->properties().applyAllDefaults(*this);
     d->StoredSelCurrency.clear();
 }
 
 ORXTextBox::~ORXTextBox() = default;
 
-void ORXTextBox::createWidgets()
+void ORXTextBox::Private::createWidgets()
 {
     // In the order the control declares them: later ones lie above.
-    d->ORX_CM_TX_INT_Left = new QPushButton(this);
-    d->ORX_CM_TX_INT_Left->setObjectName(QStringLiteral("ORX_CM_TX_INT_Left"));
-    d->ORX_CM_TX_INT_Right = new QPushButton(this);
-    d->ORX_CM_TX_INT_Right->setObjectName(QStringLiteral("ORX_CM_TX_INT_Right"));
-    d->LB_Combo = new QListWidget(this);
-    d->LB_Combo->setObjectName(QStringLiteral("LB_Combo"));
-    d->VS_Spin = new QScrollBar(Qt::Vertical, this);
-    d->VS_Spin->setObjectName(QStringLiteral("VS_Spin"));
-    d->VS_Spin->setRange(0, 30000);
-    d->VS_Spin->setValue(15000);
-    d->EF_Text = new QLineEdit(this);
-    d->EF_Text->setObjectName(QStringLiteral("EF_Text"));
-    d->CK_Selected = new QCheckBox(this);
-    d->CK_Selected->setObjectName(QStringLiteral("CK_Selected"));
-    d->CK_Selected->setChecked(true);
-    d->SH_Focus = new QFrame(this);
-    d->SH_Focus->setObjectName(QStringLiteral("SH_Focus"));
-    d->SF_Caption = new QLabel(this);
-    d->SF_Caption->setObjectName(QStringLiteral("SF_Caption"));
+    ORX_CM_TX_INT_Left = new QPushButton(q);
+    ORX_CM_TX_INT_Left->setObjectName(QStringLiteral("ORX_CM_TX_INT_Left"));
+    ORX_CM_TX_INT_Right = new QPushButton(q);
+    ORX_CM_TX_INT_Right->setObjectName(QStringLiteral("ORX_CM_TX_INT_Right"));
+    LB_Combo = new QListWidget(q);
+    LB_Combo->setObjectName(QStringLiteral("LB_Combo"));
+    VS_Spin = new QScrollBar(Qt::Vertical, q);
+    VS_Spin->setObjectName(QStringLiteral("VS_Spin"));
+    VS_Spin->setRange(0, 30000);
+    VS_Spin->setValue(15000);
+    EF_Text = new QLineEdit(q);
+    EF_Text->setObjectName(QStringLiteral("EF_Text"));
+    CK_Selected = new QCheckBox(q);
+    CK_Selected->setObjectName(QStringLiteral("CK_Selected"));
+    CK_Selected->setChecked(true);
+    SH_Focus = new QFrame(q);
+    SH_Focus->setObjectName(QStringLiteral("SH_Focus"));
+    SF_Caption = new QLabel(q);
+    SF_Caption->setObjectName(QStringLiteral("SF_Caption"));
 
-    for (QPushButton* b : {d->ORX_CM_TX_INT_Left, d->ORX_CM_TX_INT_Right}) {
+    for (QPushButton* b : {ORX_CM_TX_INT_Left, ORX_CM_TX_INT_Right}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->hide();
     }
-    connect(d->ORX_CM_TX_INT_Left, &QPushButton::clicked, this, [this] { showCurrentCurrency(); });
-    d->LB_Combo->hide();
-    d->VS_Spin->setFocusPolicy(Qt::NoFocus);
-    d->VS_Spin->hide();
-    d->CK_Selected->hide();
-    connect(d->CK_Selected, &QCheckBox::toggled, this, [this] { applyCheckBoxClick(); });
-    d->SH_Focus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    d->SH_Focus->hide();
+    QObject::connect(ORX_CM_TX_INT_Left, &QPushButton::clicked, q, [this] { showCurrentCurrency(); });
+    LB_Combo->hide();
+    VS_Spin->setFocusPolicy(Qt::NoFocus);
+    VS_Spin->hide();
+    CK_Selected->hide();
+    QObject::connect(CK_Selected, &QCheckBox::toggled, q, [this] { applyCheckBoxClick(); });
+    SH_Focus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SH_Focus->hide();
 
     // The edit field is reached through the control; the user never tabs
     // to it on its own. Every way text enters it passes the key rules, so
     // the unfiltered ways (context menu, dropping) are closed.
-    d->EF_Text->hide();
-    d->EF_Text->setFocusPolicy(Qt::ClickFocus);
-    d->EF_Text->setContextMenuPolicy(Qt::NoContextMenu);
-    d->EF_Text->setAcceptDrops(false);
-    d->EF_Text->setFrame(false);
-    auto* style = new PasswordStyle(&d->passwordChar_);
-    style->setParent(d->EF_Text);
-    d->EF_Text->setStyle(style);
-    d->EF_Text->installEventFilter(this);
-    connect(d->EF_Text, &QLineEdit::textChanged, this, &ORXTextBox::onEditFieldChanged);
+    EF_Text->hide();
+    EF_Text->setFocusPolicy(Qt::ClickFocus);
+    EF_Text->setContextMenuPolicy(Qt::NoContextMenu);
+    EF_Text->setAcceptDrops(false);
+    EF_Text->setFrame(false);
+    auto* style = new PasswordStyle(&passwordChar_);
+    style->setParent(EF_Text);
+    EF_Text->setStyle(style);
+    EF_Text->installEventFilter(q);
+    QObject::connect(EF_Text, &QLineEdit::textChanged, q, [this](const QString& text) { onEditFieldChanged(text); });
 
-    d->SF_Caption->setAutoFillBackground(true);
-    d->SF_Caption->setTextFormat(Qt::PlainText);
-    d->SF_Caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    d->SF_Caption->setMouseTracking(true);
-    d->SF_Caption->installEventFilter(this);
+    SF_Caption->setAutoFillBackground(true);
+    SF_Caption->setTextFormat(Qt::PlainText);
+    SF_Caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SF_Caption->setMouseTracking(true);
+    SF_Caption->installEventFilter(q);
 
     applyColours();
     applyFont();
     setUpSideWidgets();
 }
 
-void ORXTextBox::applyColours()
+void ORXTextBox::Private::applyColours()
 {
-    setColour(this, QPalette::Window, ambientBackColor());
-    setColour(d->EF_Text, QPalette::Base, d->backColor_);
-    setColour(d->EF_Text, QPalette::Text, d->foreColor_);
-    setColour(d->SF_Caption, QPalette::Window, d->backColor_);
-    setColour(d->SF_Caption, QPalette::WindowText, d->foreColor_);
-    setColour(d->CK_Selected, QPalette::Window, d->backColor_);
-    d->SH_Focus->setStyleSheet(QStringLiteral("QFrame#SH_Focus { border: 1px solid %1; background: transparent; }")
-                                .arg(host::resolveColor(d->focusRectColor_).name()));
+    setColour(q, QPalette::Window, q->ambientBackColor());
+    setColour(EF_Text, QPalette::Base, backColor_);
+    setColour(EF_Text, QPalette::Text, foreColor_);
+    setColour(SF_Caption, QPalette::Window, backColor_);
+    setColour(SF_Caption, QPalette::WindowText, foreColor_);
+    setColour(CK_Selected, QPalette::Window, backColor_);
+    SH_Focus->setStyleSheet(QStringLiteral("QFrame#SH_Focus { border: 1px solid %1; background: transparent; }")
+                                .arg(host::resolveColor(focusRectColor_).name()));
 }
 
-void ORXTextBox::applyFont()
+void ORXTextBox::Private::applyFont()
 {
-    const QFont f = d->font_.toQFont();
-    d->EF_Text->setFont(f);
-    d->SF_Caption->setFont(f);
+    const QFont f = font_.toQFont();
+    EF_Text->setFont(f);
+    SF_Caption->setFont(f);
 }
 
-void ORXTextBox::applyMousePointer()
+void ORXTextBox::Private::applyMousePointer()
 {
     // Classic pointer numbers: 0 default, 1 arrow, 2 cross, 3 I-beam,
     // 11 hourglass, 99 the custom MouseIcon.
-    switch (d->mousePointer_) {
-    case 1: setCursor(Qt::ArrowCursor); break;
-    case 2: setCursor(Qt::CrossCursor); break;
-    case 3: setCursor(Qt::IBeamCursor); break;
-    case 11: setCursor(Qt::WaitCursor); break;
+    switch (mousePointer_) {
+    case 1: q->setCursor(Qt::ArrowCursor); break;
+    case 2: q->setCursor(Qt::CrossCursor); break;
+    case 3: q->setCursor(Qt::IBeamCursor); break;
+    case 11: q->setCursor(Qt::WaitCursor); break;
     case 99:
-        if (!d->mouseIcon_.isNull()) {
-            setCursor(QCursor(QPixmap::fromImage(d->mouseIcon_)));
+        if (!mouseIcon_.isNull()) {
+            q->setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
             break;
         }
         [[fallthrough]];
-    default: unsetCursor(); break;
+    default: q->unsetCursor(); break;
     }
 }
 
 // Resize and placeWidgets: TextBoxLayout.cpp.
 
-void ORXTextBox::refuseAtRunTime(const char* member) const
+void ORXTextBox::Private::refuseAtRunTime(const char* member) const
 {
     if (runMode())
         basic::raiseError(basic::err::GetNotSupportedAtRuntime, QStringLiteral("ORXTextBox.") + QLatin1String(member));
 }
 
-ORXList* ORXTextBox::comboList()
+ORXList* ORXTextBox::Private::comboList()
 {
-    if (!d->ComboList)
-        d->ComboList = new ORXList(this);
-    return d->ComboList;
+    if (!ComboList)
+        ComboList = new ORXList(q);
+    return ComboList;
 }
 
-void ORXTextBox::notifyBorder(const QStringList& names)
+void ORXTextBox::Private::notifyBorder(const QStringList& names)
 {
     for (const QString& n : names)
-        PropertyChanged(n);
-    update();
+        q->PropertyChanged(n);
+    q->update();
 }
 
 // ---- Plain properties ----------------------------------------------------
 
-void ORXTextBox::applyAlignment()
+void ORXTextBox::Private::applyAlignment()
 {
-    const Qt::Alignment h = d->alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
-        : d->alignment_ == ORXTX_Center                          ? Qt::AlignHCenter
+    const Qt::Alignment h = alignment_ == ORXTX_Right_Justify ? Qt::AlignRight
+        : alignment_ == ORXTX_Center                          ? Qt::AlignHCenter
                                                               : Qt::AlignLeft;
-    d->SF_Caption->setAlignment(h | Qt::AlignVCenter);
+    SF_Caption->setAlignment(h | Qt::AlignVCenter);
 }
 
 void ORXTextBox::setAlignment(ORXTX_TextAlign_Constants value)
 {
     d->alignment_ = value;
-    applyAlignment();
+    d->applyAlignment();
     PropertyChanged(QStringLiteral("Alignment"));
 }
 
@@ -229,23 +229,23 @@ void ORXTextBox::setAllowPaste(bool on)
 
 void ORXTextBox::setAppearance(ORXTX::ORXTX_Appearance_Constants value)
 {
-    notifyBorder(d->border_.setAppearance(value).notify);
+    d->notifyBorder(d->border_.setAppearance(value).notify);
 }
 
 void ORXTextBox::setBorderStyle(ORXTX::ORXTX_BorderStyle_Constants value)
 {
-    notifyBorder(d->border_.setBorderStyle(value).notify);
+    d->notifyBorder(d->border_.setBorderStyle(value).notify);
 }
 
 void ORXTextBox::setBorderEffect(ORXTX::ORXTX_BorderEffect_Constants value)
 {
-    notifyBorder(d->border_.setBorderEffect(value).notify);
+    d->notifyBorder(d->border_.setBorderEffect(value).notify);
 }
 
 void ORXTextBox::setBackColor(host::OleColor color)
 {
     d->backColor_ = color;
-    applyColours();
+    d->applyColours();
     update();
     PropertyChanged(QStringLiteral("BackColor"));
 }
@@ -270,7 +270,7 @@ void ORXTextBox::setCapWidth(float twips)
         return;
     d->capWidth_ = twips;
     PropertyChanged(QStringLiteral("CapWidth"));
-    placeWidgets();
+    d->placeWidgets();
     update();
 }
 
@@ -307,7 +307,7 @@ QString ORXTextBox::ComboItemKeys() const
 
 void ORXTextBox::setComboItemKeys(const QString& keys)
 {
-    comboList()->setListKeyString(keys);
+    d->comboList()->setListKeyString(keys);
     PropertyChanged(QStringLiteral("ComboItemKeys"));
 }
 
@@ -318,7 +318,7 @@ QString ORXTextBox::ComboItems() const
 
 void ORXTextBox::setComboItems(const QString& items)
 {
-    comboList()->setListString(items);
+    d->comboList()->setListString(items);
     PropertyChanged(QStringLiteral("ComboItems"));
 }
 
@@ -340,14 +340,14 @@ void ORXTextBox::setCurrencyDisplayCapt(const QString& text)
 
 void ORXTextBox::setDesignHeight(float twips)
 {
-    refuseAtRunTime("DesignHeight");
+    d->refuseAtRunTime("DesignHeight");
     d->designHeight_ = twips;
     PropertyChanged(QStringLiteral("DesignHeight"));
 }
 
 void ORXTextBox::setDesignWidth(float twips)
 {
-    refuseAtRunTime("DesignWidth");
+    d->refuseAtRunTime("DesignWidth");
     d->designWidth_ = twips;
     PropertyChanged(QStringLiteral("DesignWidth"));
 }
@@ -380,21 +380,21 @@ void ORXTextBox::setErrOutOfRangeMess(const QString& text)
 void ORXTextBox::setFocusRectColor(host::OleColor color)
 {
     d->focusRectColor_ = color;
-    applyColours();
+    d->applyColours();
     PropertyChanged(QStringLiteral("FocusRectColor"));
 }
 
 void ORXTextBox::setFontValue(const host::StdFont& font)
 {
     d->font_ = font;
-    applyFont();
+    d->applyFont();
     PropertyChanged(QStringLiteral("Font"));
 }
 
 void ORXTextBox::setForeColor(host::OleColor color)
 {
     d->foreColor_ = color;
-    applyColours();
+    d->applyColours();
     PropertyChanged(QStringLiteral("ForeColor"));
 }
 
@@ -438,14 +438,14 @@ void ORXTextBox::setModified(bool on)
 void ORXTextBox::setMouseIcon(const QImage& picture)
 {
     d->mouseIcon_ = picture;
-    applyMousePointer();
+    d->applyMousePointer();
     PropertyChanged(QStringLiteral("MouseIcon"));
 }
 
 void ORXTextBox::setMousePointer(int pointer)
 {
     d->mousePointer_ = pointer;
-    applyMousePointer();
+    d->applyMousePointer();
     PropertyChanged(QStringLiteral("MousePointer"));
 }
 
@@ -536,17 +536,17 @@ QString ORXTextBox::VersionNumber() const
 
 void ORXTextBox::ComboAddItem(const QVariant& Item, const QVariant& ItemKey, int Index)
 {
-    comboList()->AddItem(Item, ItemKey, Index >= 1 ? Index : 0);
+    d->comboList()->AddItem(Item, ItemKey, Index >= 1 ? Index : 0);
 }
 
 void ORXTextBox::ComboClear()
 {
-    comboList()->Clear();
+    d->comboList()->Clear();
 }
 
 void ORXTextBox::ComboRemoveItem(int Index)
 {
-    comboList()->RemoveItem(Index);
+    d->comboList()->RemoveItem(Index);
 }
 
 QObject* ORXTextBox::NewORXCurrencies()
@@ -589,21 +589,21 @@ void ORXTextBox::InitProperties()
     d->errorFlag_ = false;
     d->Loading = false;
     d->CheckSavesText = true;
-    ReadSeparators();
+    d->ReadSeparators();
 
     d->hasFocus_ = false;
     d->lastText_ = d->SF_Caption->text();
     d->formattedText_ = d->SF_Caption->text();
-    comboList()->Clear();
-    applyNewControlDefaults();
+    d->comboList()->Clear();
+    d->applyNewControlDefaults();
     d->selCurrency_.clear();
 
     // The presets file may set any of these, the template included.
-    readPresets();
-    applyColours();
-    applyFont();
-    updateSideButtons();
-    placeWidgets();
+    d->readPresets();
+    d->applyColours();
+    d->applyFont();
+    d->updateSideButtons();
+    d->placeWidgets();
 }
 
 void ORXTextBox::ReadProperties(host::PropertyBag& bag)
@@ -612,42 +612,42 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     d->CheckLinksBlank = true;
     d->Loading = true;
     d->CheckSavesText = true;
-    centreSpinBar();
+    d->centreSpinBar();
     d->SpinArmed = true;
     d->DefaultCurrencyName.clear();
     d->hasFocus_ = false;
 
-    readBag(bag);
+    d->readBag(bag);
 
-    applyColours();
-    applyFont();
-    applyMousePointer();
-    updateSideButtons();
-    placeWidgets();
-    RefreshDisplay();
+    d->applyColours();
+    d->applyFont();
+    d->applyMousePointer();
+    d->updateSideButtons();
+    d->placeWidgets();
+    d->RefreshDisplay();
     d->Loading = false;
 }
 
-void ORXTextBox::computeDataNames()
+void ORXTextBox::Private::computeDataNames()
 {
-    d->dataIndex_.clear();
-    d->dataName_.clear();
-    if (basic::trimSpaces(extender()->dataField()).isEmpty())
+    dataIndex_.clear();
+    dataName_.clear();
+    if (basic::trimSpaces(q->extender()->dataField()).isEmpty())
         return;
-    const QString source = extender()->dataSource();
+    const QString source = q->extender()->dataSource();
     const qsizetype p = source.indexOf(QLatin1Char('('));
     if (p < 0) {
-        d->dataName_ = source;
+        dataName_ = source;
         return;
     }
-    d->dataName_ = source.left(p);
+    dataName_ = source.left(p);
     // The text between "(" and the last character, which closes the index.
-    d->dataIndex_ = source.mid(p + 1, qMax<qsizetype>(0, source.size() - p - 2));
+    dataIndex_ = source.mid(p + 1, qMax<qsizetype>(0, source.size() - p - 2));
 }
 
 void ORXTextBox::WriteProperties(host::PropertyBag& bag)
 {
-    writeBag(bag);
+    d->writeBag(bag);
 }
 
 // ---- Property reads ------------------------------------------------------
@@ -1027,9 +1027,9 @@ auto ORXTextBox::reverted() const -> bool
     return d->Reverted;
 }
 
-auto ORXTextBox::runMode() const -> bool
+auto ORXTextBox::Private::runMode() const -> bool
 {
-    return ambientUserMode();
+    return q->ambientUserMode();
 }
 
 }  // namespace orx::tools

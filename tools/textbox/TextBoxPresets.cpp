@@ -74,38 +74,38 @@ std::optional<QVariant> preset(const Table::Spec& spec, const QString& section)
 // and always read false.
 bool ORXTextBox::LoadTemplateSettings() const
 {
-    refuseAtRunTime("LoadTemplateSettings");
+    d->refuseAtRunTime("LoadTemplateSettings");
     return false;
 }
 
 void ORXTextBox::setLoadTemplateSettings(bool)
 {
-    refuseAtRunTime("LoadTemplateSettings");
-    loadPresets(true);
+    d->refuseAtRunTime("LoadTemplateSettings");
+    d->loadPresets(true);
 }
 
 bool ORXTextBox::ResetSettings() const
 {
-    refuseAtRunTime("ResetSettings");
+    d->refuseAtRunTime("ResetSettings");
     return false;
 }
 
 void ORXTextBox::setResetSettings(bool)
 {
-    refuseAtRunTime("ResetSettings");
-    resetPresets();
+    d->refuseAtRunTime("ResetSettings");
+    d->resetPresets();
 }
 
 bool ORXTextBox::SaveSettings() const
 {
-    refuseAtRunTime("SaveSettings");
+    d->refuseAtRunTime("SaveSettings");
     return false;
 }
 
 void ORXTextBox::setSaveSettings(bool)
 {
-    refuseAtRunTime("SaveSettings");
-    savePresets();
+    d->refuseAtRunTime("SaveSettings");
+    d->savePresets();
 }
 
 // ---- Saving, loading, deleting ----------------------------------------------
@@ -122,33 +122,33 @@ QString titleOf(const host::Extender* extender)
 
 }  // namespace
 
-void ORXTextBox::savePresets()
+void ORXTextBox::Private::savePresets()
 {
     const QString base = QLatin1String(TextBoxSettings);
     bool written = true;
-    const QString section = templateSection(d->template_);
+    const QString section = templateSection(template_);
     const Table& table = properties();
     for (const char* key : kSaveOrder) {
         const Table::Spec& spec = table.spec(key);
         const QString& where = spec.preset == PresetSection::General ? General : section;
-        written = WriteSettingsKey(base, where, QLatin1String(key), Table::presetValue(*this, spec)) && written;
+        written = WriteSettingsKey(base, where, QLatin1String(key), Table::presetValue(*q, spec)) && written;
     }
 
     // A developer told "saved" would go on to build forms on presets that
     // are not there.
     if (written)
-        host::MsgBox(QStringLiteral("Properties Saved."), host::mb::Information, titleOf(extender()));
+        host::MsgBox(QStringLiteral("Properties Saved."), host::mb::Information, titleOf(q->extender()));
     else
         host::MsgBox(QStringLiteral("Properties Not Saved: the file ") + SettingsFilePath(base)
                          + QStringLiteral(" cannot be written."),
-                     host::mb::Critical, titleOf(extender()));
+                     host::mb::Critical, titleOf(q->extender()));
 }
 
-void ORXTextBox::loadPresets(bool announce)
+void ORXTextBox::Private::loadPresets(bool announce)
 {
-    const QString section = templateSection(d->template_);
+    const QString section = templateSection(template_);
     if (announce && !QFile::exists(SettingsFilePath(QLatin1String(TextBoxSettings)))) {
-        host::MsgBox(QStringLiteral("Properties Are Not Saved."), host::mb::Exclamation, titleOf(extender()));
+        host::MsgBox(QStringLiteral("Properties Are Not Saved."), host::mb::Exclamation, titleOf(q->extender()));
         return;
     }
     // The command gives a missing key its default. A new control keeps what
@@ -158,55 +158,55 @@ void ORXTextBox::loadPresets(bool announce)
     for (const char* key : kTemplateLoadOrder) {
         const Table::Spec& spec = table.spec(key);
         if (const std::optional<QVariant> value = preset(spec, section))
-            Table::set(*this, spec, *value);
+            Table::set(*q, spec, *value);
         else if (announce)
-            Table::set(*this, spec, Table::defaultOf(*this, spec));
+            Table::set(*q, spec, Table::defaultOf(*q, spec));
     }
     if (announce) {
         RefreshDisplay();
-        host::MsgBox(QStringLiteral("Properties Loaded."), host::mb::Information, titleOf(extender()));
+        host::MsgBox(QStringLiteral("Properties Loaded."), host::mb::Information, titleOf(q->extender()));
     }
 }
 
-void ORXTextBox::resetPresets()
+void ORXTextBox::Private::resetPresets()
 {
     const QString base = QLatin1String(TextBoxSettings);
     DeleteSettingsFile(base);
     if (QFile::exists(SettingsFilePath(base)))
         host::MsgBox(QStringLiteral("Saved Properties Not Deleted: the file ") + SettingsFilePath(base)
                          + QStringLiteral(" cannot be removed."),
-                     host::mb::Critical, titleOf(extender()));
+                     host::mb::Critical, titleOf(q->extender()));
     else
-        host::MsgBox(QStringLiteral("Saved Properties Deleted."), host::mb::Information, titleOf(extender()));
+        host::MsgBox(QStringLiteral("Saved Properties Deleted."), host::mb::Information, titleOf(q->extender()));
 }
 
 // A new control: the "General" presets over the built-in defaults, then its
 // template, then that template's presets, then the currency it starts in.
-void ORXTextBox::readPresets()
+void ORXTextBox::Private::readPresets()
 {
     // A key the file lacks keeps the built-in default the control has.
     const Table& table = properties();
     for (const char* key : kGeneralLoadOrder) {
         const Table::Spec& spec = table.spec(key);
         if (const std::optional<QVariant> value = preset(spec, General))
-            Table::set(*this, spec, *value);
+            Table::set(*q, spec, *value);
     }
     const int templ = preset(table.spec("Template"), General).value_or(QVariant(int(ORXTX_String))).toInt();
-    d->template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
+    template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
 
     // The template sets its own layout, limits and alignment; the presets
     // saved for it go on top, or they would never reach a new control.
     ApplyTemplate(false);
     loadPresets(false);
-    if (d->template_ == ORXTX_Currency) {
-        d->selCurrency_ = preset(table.spec("SelCurrency"), General)
-                           .value_or(Table::defaultOf(*this, table.spec("SelCurrency")))
+    if (template_ == ORXTX_Currency) {
+        selCurrency_ = preset(table.spec("SelCurrency"), General)
+                           .value_or(Table::defaultOf(*q, table.spec("SelCurrency")))
                            .toString();
-        d->StoredSelCurrency = d->selCurrency_;
+        StoredSelCurrency = selCurrency_;
         applyCurrencyLayout(ApplyCurrencySelection());
     } else {
-        d->selCurrency_.clear();
-        d->StoredSelCurrency.clear();
+        selCurrency_.clear();
+        StoredSelCurrency.clear();
     }
     RefreshDisplay();
 }

@@ -37,25 +37,25 @@ QVariant colour(std::uint32_t c)
 
 // A member kept as it is: read back as its own type.
 #define ORX_FIELD(member)                                                                                           \
-    [](const T& t) { return QVariant::fromValue(t.member); },                                                       \
-        [](T& t, const QVariant& v) { t.member = v.value<std::remove_cvref_t<decltype(t.member)>>(); }
+    [](const T& t) { return QVariant::fromValue(t.d->member); },                                                       \
+        [](T& t, const QVariant& v) { t.d->member = v.value<std::remove_cvref_t<decltype(t.d->member)>>(); }
 
-const PropertyTable<ORXTextBox>& ORXTextBox::properties()
+const PropertyTable<ORXTextBox>& ORXTextBox::Private::properties()
 {
     static const PropertyTable<ORXTextBox> table{
         {"Alignment", K::Int, 0, [](const T& t) { return QVariant(t.d->alignment_); },
          [](T& t, const QVariant& v) {
              t.d->alignment_ = v.toInt();
-             t.applyAlignment();
+             t.d->applyAlignment();
          },
          PerKind},
-        {"AllowNothing", K::Bool, true, ORX_FIELD(d->allowNothing_), General},
-        {"AllowPaste", K::Bool, true, ORX_FIELD(d->allowPaste_), General},
+        {"AllowNothing", K::Bool, true, ORX_FIELD(allowNothing_), General},
+        {"AllowPaste", K::Bool, true, ORX_FIELD(allowPaste_), General},
         {"Appearance", K::Int, int(border::ThreeD), [](const T& t) { return QVariant(t.d->border_.Appearance()); },
          [](T& t, const QVariant& v) { t.d->border_.restore(v.toInt(), t.d->border_.BorderStyle(), t.d->border_.BorderEffect()); },
          General},
-        {"BackColor", K::Colour, colour(host::syscolor::WindowBackground), ORX_FIELD(d->backColor_), General},
-        {"Blanked", K::Bool, false, ORX_FIELD(d->blanked_)},
+        {"BackColor", K::Colour, colour(host::syscolor::WindowBackground), ORX_FIELD(backColor_), General},
+        {"Blanked", K::Bool, false, ORX_FIELD(blanked_)},
         {"BorderEffect", K::Int, int(border::DropFrame), [](const T& t) { return QVariant(t.d->border_.BorderEffect()); },
          [](T& t, const QVariant& v) { t.d->border_.restore(t.d->border_.Appearance(), t.d->border_.BorderStyle(), v.toInt()); },
          General},
@@ -64,12 +64,12 @@ const PropertyTable<ORXTextBox>& ORXTextBox::properties()
          General},
         {"BoundText", K::Other, QString(), [](const T& t) { return t.d->boundText_; },
          [](T& t, const QVariant& v) { t.d->boundText_ = variantOrEmptyText(v); }},
-        {"CapAlignment", K::Int, int(ORXTX_MiddleRight_CaptAlign), ORX_FIELD(d->capAlignment_)},
-        {"Caption", K::Text, QString(), ORX_FIELD(d->caption_)},
+        {"CapAlignment", K::Int, int(ORXTX_MiddleRight_CaptAlign), ORX_FIELD(capAlignment_)},
+        {"Caption", K::Text, QString(), ORX_FIELD(caption_)},
         {"CapWidth", K::Double, 0.0, [](const T& t) { return QVariant(double(t.d->capWidth_)); },
          [](T& t, const QVariant& v) { t.d->capWidth_ = float(v.toDouble()); }},
-        {"Characters", K::Short, 1, ORX_FIELD(d->characters_), PerKind},
-        {"CharacterTable", K::Text, QString(), ORX_FIELD(d->characterTable_), PerKind},
+        {"Characters", K::Short, 1, ORX_FIELD(characters_), PerKind},
+        {"CharacterTable", K::Text, QString(), ORX_FIELD(characterTable_), PerKind},
         {"CheckBoxEnabled", K::Bool, true, [](const T& t) { return QVariant(t.d->checkBoxEnabled_); },
          [](T& t, const QVariant& v) {
              t.d->checkBoxEnabled_ = v.toBool();
@@ -86,18 +86,18 @@ const PropertyTable<ORXTextBox>& ORXTextBox::properties()
              t.d->CK_Selected->setVisible(t.d->checkBoxVisible_);
          },
          General},
-        {"ComboButtonEnabled", K::Bool, true, ORX_FIELD(d->comboButtonEnabled_)},
-        {"ComboButtonVisible", K::Bool, false, ORX_FIELD(d->comboButtonVisible_), General},
+        {"ComboButtonEnabled", K::Bool, true, ORX_FIELD(comboButtonEnabled_)},
+        {"ComboButtonVisible", K::Bool, false, ORX_FIELD(comboButtonVisible_), General},
         {"ComboItemKeys", K::Text, QString(), [](const T& t) { return QVariant(t.ComboItemKeys()); },
-         [](T& t, const QVariant& v) { t.comboList()->setListKeyString(v.toString()); }},
+         [](T& t, const QVariant& v) { t.d->comboList()->setListKeyString(v.toString()); }},
         {"ComboItems", K::Text, QString(), [](const T& t) { return QVariant(t.ComboItems()); },
-         [](T& t, const QVariant& v) { t.comboList()->setListString(v.toString()); }},
+         [](T& t, const QVariant& v) { t.d->comboList()->setListString(v.toString()); }},
         {"ComboRows", K::Double, 0.0, [](const T& t) { return QVariant(double(t.d->comboRows_)); },
          [](T& t, const QVariant& v) { t.d->comboRows_ = float(v.toDouble()); }},
-        {"ComboType", K::Int, int(ORXTX_Combo_Type), ORX_FIELD(d->comboType_)},
-        {"CurrencyDisplayCapt", K::Text, QStringLiteral("Current Currency"), ORX_FIELD(d->currencyDisplayCapt_), General},
-        {"DataIndex", K::Text, QString(), ORX_FIELD(d->dataIndex_)},
-        {"DataName", K::Text, QString(), ORX_FIELD(d->dataName_)},
+        {"ComboType", K::Int, int(ORXTX_Combo_Type), ORX_FIELD(comboType_)},
+        {"CurrencyDisplayCapt", K::Text, QStringLiteral("Current Currency"), ORX_FIELD(currencyDisplayCapt_), General},
+        {"DataIndex", K::Text, QString(), ORX_FIELD(dataIndex_)},
+        {"DataName", K::Text, QString(), ORX_FIELD(dataName_)},
         {"DesignHeight", K::Double, 0.0, [](const T& t) { return QVariant(double(t.d->designHeight_)); },
          [](T& t, const QVariant& v) { t.d->designHeight_ = float(v.toDouble()); }},
         {"DesignWidth", K::Double, 0.0, [](const T& t) { return QVariant(double(t.d->designWidth_)); },
@@ -107,68 +107,68 @@ const PropertyTable<ORXTextBox>& ORXTextBox::properties()
              t.d->enabled_ = v.toBool();
              t.setEnabled(t.d->enabled_);
          }},
-        {"ErrorBeep", K::Bool, false, ORX_FIELD(d->errorBeep_), General},
-        {"ErrorDesc", K::Text, QStringLiteral("Error"), ORX_FIELD(d->errorDesc_), General},
-        {"ErrorMess", K::Text, QStringLiteral("Warning !!! Invalid input value:"), ORX_FIELD(d->errorMess_), General},
+        {"ErrorBeep", K::Bool, false, ORX_FIELD(errorBeep_), General},
+        {"ErrorDesc", K::Text, QStringLiteral("Error"), ORX_FIELD(errorDesc_), General},
+        {"ErrorMess", K::Text, QStringLiteral("Warning !!! Invalid input value:"), ORX_FIELD(errorMess_), General},
         {"ErrOutOfRangeMess", K::Text, QStringLiteral("Warning !!! Input value out of range:"),
-         ORX_FIELD(d->errOutOfRangeMess_), General},
-        {"FocusRectColor", K::Colour, colour(host::syscolor::Highlight), ORX_FIELD(d->focusRectColor_), General},
-        {"Font", K::Other, QVariant(), ORX_FIELD(d->font_), PresetSection::None,
+         ORX_FIELD(errOutOfRangeMess_), General},
+        {"FocusRectColor", K::Colour, colour(host::syscolor::Highlight), ORX_FIELD(focusRectColor_), General},
+        {"Font", K::Other, QVariant(), ORX_FIELD(font_), PresetSection::None,
          [](const T& t) { return QVariant::fromValue(t.ambientFont()); }},
-        {"ForeColor", K::Colour, colour(host::syscolor::WindowText), ORX_FIELD(d->foreColor_), General},
-        {"FormattedText", K::Text, QString(), ORX_FIELD(d->formattedText_)},
-        {"HandleCurrencyChanges", K::Bool, false, ORX_FIELD(d->handleCurrencyChanges_), General},
-        {"IfErrMess", K::Bool, true, ORX_FIELD(d->ifErrMess_), General},
-        {"IfErrUndo", K::Bool, true, ORX_FIELD(d->ifErrUndo_), General},
+        {"ForeColor", K::Colour, colour(host::syscolor::WindowText), ORX_FIELD(foreColor_), General},
+        {"FormattedText", K::Text, QString(), ORX_FIELD(formattedText_)},
+        {"HandleCurrencyChanges", K::Bool, false, ORX_FIELD(handleCurrencyChanges_), General},
+        {"IfErrMess", K::Bool, true, ORX_FIELD(ifErrMess_), General},
+        {"IfErrUndo", K::Bool, true, ORX_FIELD(ifErrUndo_), General},
         {"LastText", K::Other, QString(), [](const T& t) { return t.d->lastText_; },
          [](T& t, const QVariant& v) { t.d->lastText_ = variantOrEmptyText(v); }},
-        {"LayOut", K::Text, QString(), ORX_FIELD(d->layout_), PerKind},
+        {"LayOut", K::Text, QString(), ORX_FIELD(layout_), PerKind},
         {"Locked", K::Bool, false, [](const T& t) { return QVariant(t.Locked()); },
          [](T& t, const QVariant& v) { t.d->EF_Text->setReadOnly(v.toBool()); }},
-        {"LockSize", K::Int, int(ORXTX_No_Locked), ORX_FIELD(d->lockSize_), General},
+        {"LockSize", K::Int, int(ORXTX_No_Locked), ORX_FIELD(lockSize_), General},
         {"MaxLength", K::Int, 0, [](const T& t) { return QVariant(t.MaxLength()); },
-         [](T& t, const QVariant& v) { t.applyMaxLength(v.toInt()); }},
-        {"MaxValue", K::Text, QString(), ORX_FIELD(d->maxValue_), PerKind},
-        {"MinValue", K::Text, QString(), ORX_FIELD(d->minValue_), PerKind},
-        {"MouseIcon", K::Other, QImage(), ORX_FIELD(d->mouseIcon_)},
-        {"MousePointer", K::Int, 0, ORX_FIELD(d->mousePointer_)},
-        {"NullText", K::Text, QString(), ORX_FIELD(d->nullText_), PerKind},
+         [](T& t, const QVariant& v) { t.d->applyMaxLength(v.toInt()); }},
+        {"MaxValue", K::Text, QString(), ORX_FIELD(maxValue_), PerKind},
+        {"MinValue", K::Text, QString(), ORX_FIELD(minValue_), PerKind},
+        {"MouseIcon", K::Other, QImage(), ORX_FIELD(mouseIcon_)},
+        {"MousePointer", K::Int, 0, ORX_FIELD(mousePointer_)},
+        {"NullText", K::Text, QString(), ORX_FIELD(nullText_), PerKind},
         {"PasswordChar", K::Text, QString(), [](const T& t) { return QVariant(t.d->passwordChar_); },
          [](T& t, const QVariant& v) {
              t.d->passwordChar_ = v.toString();
              t.d->EF_Text->setEchoMode(t.d->passwordChar_.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
          },
          General},
-        {"RaiseCBClickOnCKTrue", K::Bool, false, ORX_FIELD(d->raiseCBClickOnCKTrue_)},
+        {"RaiseCBClickOnCKTrue", K::Bool, false, ORX_FIELD(raiseCBClickOnCKTrue_)},
         {"RawText", K::Other, QString(), [](const T& t) { return t.d->rawText_; },
          [](T& t, const QVariant& v) { t.d->rawText_ = variantOrEmptyText(v); }},
         // The designed selection, never the per-user default that may stand
         // in for it at run time; only a Currency box keeps one in its bag.
-        {"SelCurrency", K::Text, ORXCurrencies::SystemCurrencyName(), ORX_FIELD(d->StoredSelCurrency), General, nullptr,
+        {"SelCurrency", K::Text, ORXCurrencies::SystemCurrencyName(), ORX_FIELD(StoredSelCurrency), General, nullptr,
          [](const T& t) { return t.d->template_ == ORXTX_Currency; }, [](const T& t) { return QVariant(t.d->selCurrency_); }},
         {"SelLength", K::Int, 0, [](const T& t) { return QVariant(t.SelLength()); }, [](T&, const QVariant&) {}},
         {"SelStart", K::Int, 0, [](const T& t) { return QVariant(t.SelStart()); }, [](T&, const QVariant&) {}},
         {"SelText", K::Text, QString(), [](const T& t) { return QVariant(t.SelText()); }, [](T&, const QVariant&) {}},
-        {"SelTextAuto", K::Bool, true, ORX_FIELD(d->selTextAuto_), General},
-        {"ShowFocusRect", K::Bool, false, ORX_FIELD(d->showFocusRect_), General},
-        {"ShowSymbolCurrency", K::Bool, true, ORX_FIELD(d->showSymbolCurrency_), PerKind},
+        {"SelTextAuto", K::Bool, true, ORX_FIELD(selTextAuto_), General},
+        {"ShowFocusRect", K::Bool, false, ORX_FIELD(showFocusRect_), General},
+        {"ShowSymbolCurrency", K::Bool, true, ORX_FIELD(showSymbolCurrency_), PerKind},
         {"SpinButtons", K::Bool, false, [](const T& t) { return QVariant(t.d->spinButtons_); },
          [](T& t, const QVariant& v) {
              t.d->spinButtons_ = v.toBool();
              t.d->VS_Spin->setVisible(t.d->spinButtons_);
          },
          General},
-        {"SpinDateType", K::Int, int(ORXTX_DI_Days), ORX_FIELD(d->spinDateType_), PerKind},
-        {"SpinTimeType", K::Int, int(ORXTX_TI_Seconds), ORX_FIELD(d->spinTimeType_), PerKind},
-        {"SpinValue", K::Double, 1.0, ORX_FIELD(d->spinValue_), PerKind},
+        {"SpinDateType", K::Int, int(ORXTX_DI_Days), ORX_FIELD(spinDateType_), PerKind},
+        {"SpinTimeType", K::Int, int(ORXTX_TI_Seconds), ORX_FIELD(spinTimeType_), PerKind},
+        {"SpinValue", K::Double, 1.0, ORX_FIELD(spinValue_), PerKind},
         {"Tag", K::Text, QString(), [](const T& t) { return QVariant(t.Tag()); },
          [](T& t, const QVariant& v) { t.extender()->setTag(v.toString()); }},
-        {"TagMore", K::Text, QString(), ORX_FIELD(d->tagMore_)},
-        {"Template", K::Int, int(ORXTX_String), ORX_FIELD(d->template_), General},
+        {"TagMore", K::Text, QString(), ORX_FIELD(tagMore_)},
+        {"Template", K::Int, int(ORXTX_String), ORX_FIELD(template_), General},
         {"Text", K::Other, QString(), [](const T& t) { return t.d->text_; },
          [](T& t, const QVariant& v) {
              t.d->text_ = variantOrEmptyText(v);
-             t.writeEditField(t.textValue(), true);
+             t.d->writeEditField(t.d->textValue(), true);
          }},
         {"ToolTipText", K::Text, QString(), [](const T& t) { return QVariant(t.ToolTipText()); },
          [](T& t, const QVariant& v) {
@@ -177,22 +177,22 @@ const PropertyTable<ORXTextBox>& ORXTextBox::properties()
              t.d->SF_Caption->setToolTip(tip);
              t.d->EF_Text->setToolTip(tip);
          }},
-        {"Unique", K::Bool, false, ORX_FIELD(d->unique_), General},
-        {"UseDefaultCurrency", K::Bool, true, ORX_FIELD(d->useDefaultCurrency_), PerKind},
-        {"UseNullValueDefault", K::Bool, false, ORX_FIELD(d->useNullValueDefault_), PerKind},
+        {"Unique", K::Bool, false, ORX_FIELD(unique_), General},
+        {"UseDefaultCurrency", K::Bool, true, ORX_FIELD(useDefaultCurrency_), PerKind},
+        {"UseNullValueDefault", K::Bool, false, ORX_FIELD(useNullValueDefault_), PerKind},
 
         // The font's parts, kept by presets only.
         {"Font.Bold", K::Bool, QVariant(), [](const T& t) { return QVariant(t.d->font_.bold()); },
          [](T& t, const QVariant& v) { t.d->font_.setBold(v.toBool()); }, General, nullptr, nullptr, nullptr, false},
-        {"Font.Charset", K::Short, QVariant(), ORX_FIELD(d->font_.charset), General, nullptr, nullptr, nullptr, false},
-        {"Font.Italic", K::Bool, QVariant(), ORX_FIELD(d->font_.italic), General, nullptr, nullptr, nullptr, false},
-        {"Font.Name", K::Text, QVariant(), ORX_FIELD(d->font_.name), General, nullptr, nullptr, nullptr, false},
-        {"Font.Size", K::Double, QVariant(), ORX_FIELD(d->font_.size), General, nullptr, nullptr,
+        {"Font.Charset", K::Short, QVariant(), ORX_FIELD(font_.charset), General, nullptr, nullptr, nullptr, false},
+        {"Font.Italic", K::Bool, QVariant(), ORX_FIELD(font_.italic), General, nullptr, nullptr, nullptr, false},
+        {"Font.Name", K::Text, QVariant(), ORX_FIELD(font_.name), General, nullptr, nullptr, nullptr, false},
+        {"Font.Size", K::Double, QVariant(), ORX_FIELD(font_.size), General, nullptr, nullptr,
          [](const T& t) { return QVariant::fromValue(basic::Currency::fromDouble(t.d->font_.size)); }, false},
-        {"Font.Strikethrough", K::Bool, QVariant(), ORX_FIELD(d->font_.strikethrough), General, nullptr, nullptr, nullptr,
+        {"Font.Strikethrough", K::Bool, QVariant(), ORX_FIELD(font_.strikethrough), General, nullptr, nullptr, nullptr,
          false},
-        {"Font.Underline", K::Bool, QVariant(), ORX_FIELD(d->font_.underline), General, nullptr, nullptr, nullptr, false},
-        {"Font.Weight", K::Short, QVariant(), ORX_FIELD(d->font_.weight), General, nullptr, nullptr, nullptr, false},
+        {"Font.Underline", K::Bool, QVariant(), ORX_FIELD(font_.underline), General, nullptr, nullptr, nullptr, false},
+        {"Font.Weight", K::Short, QVariant(), ORX_FIELD(font_.weight), General, nullptr, nullptr, nullptr, false},
     };
     return table;
 }
@@ -201,10 +201,10 @@ const PropertyTable<ORXTextBox>& ORXTextBox::properties()
 
 // ---- The orders ------------------------------------------------------------
 
-void ORXTextBox::applyNewControlDefaults()
+void ORXTextBox::Private::applyNewControlDefaults()
 {
     properties().applyDefaults(
-        *this, {"CapAlignment", "CapWidth", "Caption", "TagMore", "DataIndex", "DataName", "DesignHeight",
+        *q, {"CapAlignment", "CapWidth", "Caption", "TagMore", "DataIndex", "DataName", "DesignHeight",
                 "DesignWidth", "Blanked", "CheckBoxEnabled", "CheckBoxValue", "ComboButtonEnabled", "ComboType",
                 "ShowSymbolCurrency", "SpinDateType", "SpinTimeType", "SpinValue",
                 // The built-in defaults the presets may override.
@@ -215,12 +215,12 @@ void ORXTextBox::applyNewControlDefaults()
                 "Template"});
 }
 
-void ORXTextBox::readBag(const host::PropertyBag& bag)
+void ORXTextBox::Private::readBag(const host::PropertyBag& bag)
 {
     properties().read(
-        *this, bag,
+        *q, bag,
         {"Template", "CharacterTable", "LayOut", "UseDefaultCurrency", "UseNullValueDefault",
-         [](T& t) { t.RebuildLayouts(); }, "HandleCurrencyChanges", "Alignment", "BackColor", "Enabled", "Font",
+         [](T& t) { t.d->RebuildLayouts(); }, "HandleCurrencyChanges", "Alignment", "BackColor", "Enabled", "Font",
          "ForeColor", "FocusRectColor", "PasswordChar", "Locked", "MaxLength", "Text",
          // The selection belongs to the text just written into the field.
          [](T& t, const host::PropertyBag& b) {
@@ -237,11 +237,11 @@ void ORXTextBox::readBag(const host::PropertyBag& bag)
          "ComboButtonEnabled", "ComboItems", "ComboItemKeys", "RawText", "TagMore", "IfErrMess", "IfErrUndo",
          "AllowNothing",
          [](T& t, const host::PropertyBag& b) {
-             t.InitCurrencies();
+             t.d->InitCurrencies();
              if (t.d->template_ == ORXTX_Currency) {
                  t.d->selCurrency_ = properties().readValue(t, b, "SelCurrency").toString();
                  t.d->StoredSelCurrency = t.d->selCurrency_;
-                 t.applyCurrencyLayout(t.ApplyCurrencySelection());
+                 t.d->applyCurrencyLayout(t.d->ApplyCurrencySelection());
              } else {
                  t.d->selCurrency_.clear();
                  t.d->StoredSelCurrency.clear();
@@ -257,17 +257,17 @@ void ORXTextBox::readBag(const host::PropertyBag& bag)
          }});
 }
 
-void ORXTextBox::writeBag(host::PropertyBag& bag)
+void ORXTextBox::Private::writeBag(host::PropertyBag& bag)
 {
     properties().write(
-        *this, bag,
+        *q, bag,
         {"Alignment", "BackColor", "Enabled", "Font", "ForeColor", "FocusRectColor", "Locked", "MaxLength",
          "MouseIcon", "MousePointer", "SelLength", "SelStart", "SelText", "Text", "ToolTipText", "Tag", "Blanked",
          "BorderStyle", "BorderEffect", "Appearance", "Caption", "CapAlignment", "CapWidth", "Characters",
          "CharacterTable", "CheckBoxValue", "CheckBoxEnabled", "CheckBoxVisible", "ComboButtonVisible",
          "RaiseCBClickOnCKTrue", "ComboRows", "ComboType", "CurrencyDisplayCapt", "HandleCurrencyChanges",
          "ShowFocusRect", "ShowSymbolCurrency", "SelTextAuto", "SpinButtons", "SpinDateType", "SpinTimeType",
-         "SpinValue", [](T& t) { t.computeDataNames(); }, "DataIndex", "DataName", "DesignHeight", "DesignWidth",
+         "SpinValue", [](T& t) { t.d->computeDataNames(); }, "DataIndex", "DataName", "DesignHeight", "DesignWidth",
          "AllowPaste", "PasswordChar", "ErrorBeep", "ErrorDesc", "ErrorMess", "ErrOutOfRangeMess", "NullText",
          "LastText", "LayOut", "FormattedText", "Template", "BoundText", "ComboButtonEnabled", "ComboItems",
          "ComboItemKeys", "RawText", "TagMore", "IfErrMess", "IfErrUndo", "AllowNothing", "SelCurrency", "LockSize",

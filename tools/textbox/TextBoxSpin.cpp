@@ -16,35 +16,35 @@ namespace {
 const char* const kSpinTag = "orxTag";
 }
 
-void ORXTextBox::onSpinBarChanged()
+void ORXTextBox::Private::onSpinBarChanged()
 {
-    if (!d->SpinArmed)
+    if (!SpinArmed)
         return;
-    const SpinMove move = spinMove(d->VS_Spin->value(), d->VS_Spin->property(kSpinTag).toInt(), d->VS_Spin->minimum(),
-                                   d->VS_Spin->maximum());
+    const SpinMove move = spinMove(VS_Spin->value(), VS_Spin->property(kSpinTag).toInt(), VS_Spin->minimum(),
+                                   VS_Spin->maximum());
     if (move.recentre >= 0) {
-        d->SpinArmed = false;
-        d->VS_Spin->setValue(move.recentre);
-        d->SpinArmed = true;
+        SpinArmed = false;
+        VS_Spin->setValue(move.recentre);
+        SpinArmed = true;
     }
     spinStep(move.up);
-    d->VS_Spin->setProperty(kSpinTag, d->VS_Spin->value());
-    if (d->selTextAuto_)
-        MarkSelected();
+    VS_Spin->setProperty(kSpinTag, VS_Spin->value());
+    if (selTextAuto_)
+        q->MarkSelected();
 }
 
-void ORXTextBox::spinStep(bool up)
+void ORXTextBox::Private::spinStep(bool up)
 {
-    if (isNumberTemplate(d->template_)) {
+    if (isNumberTemplate(template_)) {
         const std::optional<double> n =
-            spinNumber(textValue(), d->spinValue_, up, d->minValue_, d->maxValue_, sharedSeparators().decimal);
+            spinNumber(textValue(), spinValue_, up, minValue_, maxValue_, sharedSeparators().decimal);
         if (n)
-            setText(basic::numberToString(*n));
-    } else if (isDateTemplate(d->template_)) {
-        const double count = basic::roundHalfEven(d->spinValue_);
-        DateIncrement(d->spinDateType_, up ? count : -count);
-    } else if (isTimeTemplate(d->template_)) {
-        TimeIncrement(d->spinTimeType_, up ? d->spinValue_ : -d->spinValue_);
+            q->setText(basic::numberToString(*n));
+    } else if (isDateTemplate(template_)) {
+        const double count = basic::roundHalfEven(spinValue_);
+        q->DateIncrement(spinDateType_, up ? count : -count);
+    } else if (isTimeTemplate(template_)) {
+        q->TimeIncrement(spinTimeType_, up ? spinValue_ : -spinValue_);
     }
 }
 
