@@ -197,26 +197,47 @@ public:
     bool useDefaultCurrency_{};
     bool useNullValueDefault_{};
 
-    // Internal state.
+    // What the control is doing, and what each phase allows:
+    //   Showing  the display label shows the committed value; a pick-only
+    //            list or a blanked box keeps the focus on the control itself.
+    //   Editing  the edit field holds the value and Text holds the user's
+    //            unchecked typing until the commit; LastText stays the value
+    //            from before the edit, whatever reaches Text meanwhile.
+    //   Loading  ReadProperties stores saved values; a check box toggled by
+    //            the load is not a user's click.
+    // Showing -> Editing: BeginEdit (run mode, not blanked) or unblanking
+    // while focused. Editing -> Showing: leaveEditing after the commit, or
+    // blanking. Loading lasts for ReadProperties and then gives back the
+    // phase it interrupted.
+    enum class Phase { Showing, Editing, Loading };
+    Phase phase = Phase::Showing;
+    bool editing() const { return phase == Phase::Editing; }
+
+    // Guards against re-entry, each set only for the span of one action:
+    //   inFocusChange_  a commit's message box moving the focus is not the
+    //                   user leaving or entering the control again;
+    //   SuppressChange  the control itself writes the edit field: no Change;
+    //   SpinArmed       clear while the control recentres its spin bar;
+    //   labelPressed_   a press on the label whose release arrives elsewhere;
+    //   resizing_       the control is placing its widgets.
+    bool inFocusChange_ = false;
     bool SuppressChange = false;
-    bool Reverted = false;
-    bool Loading = false;
+    bool SpinArmed = true;
+    bool labelPressed_ = false;
+    bool resizing_ = false;
+
+    // Outcomes and memory of the commit, the check box and the currency.
+    bool Reverted = false;  // the last commit restored or replaced the value
     bool CheckLinksBlank = true;
     bool CheckSavesText = true;
-    QVariant SavedText;
-    bool SpinArmed = true;
+    QVariant SavedText;     // the value a ticked check box gives back
     QString DisplayCurrency;
     QString DefaultCurrencyName;
     QString StoredSelCurrency;
     QPointer<ORXCurrencies> currencies_;
     QString displayFailure_;  // why the last display conversion fell back
     QPointer<ORXList> ComboList;
-
-    bool editing_ = false;
     int maxLength_ = 0;  // the limit on typing; 0 none
-    bool labelPressed_ = false;
-    bool inFocusChange_ = false;
-    bool resizing_ = false;
 };
 
 }  // namespace orx::tools

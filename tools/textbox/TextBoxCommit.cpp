@@ -77,7 +77,7 @@ void ORXTextBox::setText(const QVariant& value)
         return;
     // While the user edits, Text holds unchecked typing: the value to go back
     // to stays the one from before the edit began.
-    if (!d->editing_)
+    if (!d->editing())
         d->lastText_ = d->text_;
     d->Reverted = false;
     d->text_ = basic::isEmpty(value) ? QVariant(QString()) : value;

@@ -118,7 +118,7 @@ void ORXTextBox::Private::BeginEdit()
     if (runMode() && !blanked_) {
         SF_Caption->hide();
         EF_Text->show();
-        editing_ = true;
+        phase = Phase::Editing;
         host::giveFocus(EF_Text);
     }
     if (!errorFlag_)
@@ -143,7 +143,7 @@ void ORXTextBox::Private::BeginEdit()
 
 void ORXTextBox::Private::leaveEditing()
 {
-    editing_ = false;
+    phase = Phase::Showing;
     EF_Text->hide();
     SF_Caption->show();
 }
@@ -181,9 +181,9 @@ void ORXTextBox::focusInEvent(QFocusEvent* event)
 {
     UserControl::focusInEvent(event);
     // Shift+Tab from the edit field lands on the control itself: pass on.
-    if (d->editing_ && event->reason() == Qt::BacktabFocusReason)
+    if (d->editing() && event->reason() == Qt::BacktabFocusReason)
         focusPreviousChild();
-    else if (d->editing_ && d->EF_Text->isVisible())
+    else if (d->editing() && d->EF_Text->isVisible())
         d->EF_Text->setFocus(event->reason());
 }
 

@@ -72,7 +72,7 @@ void ORXTextBox::setBlanked(bool on)
         d->SF_Caption->setText(QString());
         d->SF_Caption->show();
         d->EF_Text->hide();
-        d->editing_ = false;
+        d->phase = Private::Phase::Showing;
         if (d->checkBoxVisible_)
             d->CK_Selected->setChecked(false);
         setComboButtonEnabled(false);
@@ -80,7 +80,7 @@ void ORXTextBox::setBlanked(bool on)
         if (d->hasFocus_) {
             d->SF_Caption->hide();
             d->EF_Text->show();
-            d->editing_ = true;
+            d->phase = Private::Phase::Editing;
         } else {
             d->CommitText();
             d->SF_Caption->show();
@@ -99,7 +99,7 @@ void ORXTextBox::setBlanked(bool on)
 
 void ORXTextBox::Private::applyCheckBoxClick()
 {
-    if (Loading)
+    if (phase == Phase::Loading)
         return;
     if (CK_Selected->isChecked()) {
         if (CheckSavesText && runMode() && !basic::isNull(SavedText))

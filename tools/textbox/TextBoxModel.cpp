@@ -587,7 +587,6 @@ void ORXTextBox::AmbientChanged(const QString& name)
 void ORXTextBox::InitProperties()
 {
     d->errorFlag_ = false;
-    d->Loading = false;
     d->CheckSavesText = true;
     d->ReadSeparators();
 
@@ -610,7 +609,8 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
 {
     d->SuppressChange = false;
     d->CheckLinksBlank = true;
-    d->Loading = true;
+    const Private::Phase before = d->phase;
+    d->phase = Private::Phase::Loading;
     d->CheckSavesText = true;
     d->centreSpinBar();
     d->SpinArmed = true;
@@ -625,7 +625,7 @@ void ORXTextBox::ReadProperties(host::PropertyBag& bag)
     d->updateSideButtons();
     d->placeWidgets();
     d->RefreshDisplay();
-    d->Loading = false;
+    d->phase = before;
 }
 
 void ORXTextBox::Private::computeDataNames()
