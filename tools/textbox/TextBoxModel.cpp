@@ -572,8 +572,8 @@ QObject* ORXTextBox::NewORXList()
 
 void ORXTextBox::ShowAboutBox()
 {
-    host::MsgBox(VersionName() + QStringLiteral("\nORXTextBox, version ") + VersionNumber(), host::mb::Information,
-                 QStringLiteral("About ORXTextBox"));
+    host::MsgBox(tr("%1\nORXTextBox, version %2").arg(VersionName(), VersionNumber()), host::mb::Information,
+                 tr("About ORXTextBox"));
 }
 
 // ---- Host lifecycle -------------------------------------------------------

@@ -139,8 +139,7 @@ void ORXTextBox::Private::savePresets()
     if (written)
         host::MsgBox(QStringLiteral("Properties Saved."), host::mb::Information, titleOf(q->extender()));
     else
-        host::MsgBox(QStringLiteral("Properties Not Saved: the file ") + SettingsFilePath(base)
-                         + QStringLiteral(" cannot be written."),
+        host::MsgBox(ORXTextBox::tr("Properties Not Saved: the file %1 cannot be written.").arg(SettingsFilePath(base)),
                      host::mb::Critical, titleOf(q->extender()));
 }
 
@@ -173,8 +172,7 @@ void ORXTextBox::Private::resetPresets()
     const QString base = QLatin1String(TextBoxSettings);
     DeleteSettingsFile(base);
     if (QFile::exists(SettingsFilePath(base)))
-        host::MsgBox(QStringLiteral("Saved Properties Not Deleted: the file ") + SettingsFilePath(base)
-                         + QStringLiteral(" cannot be removed."),
+        host::MsgBox(ORXTextBox::tr("Saved Properties Not Deleted: the file %1 cannot be removed.").arg(SettingsFilePath(base)),
                      host::mb::Critical, titleOf(q->extender()));
     else
         host::MsgBox(QStringLiteral("Saved Properties Deleted."), host::mb::Information, titleOf(q->extender()));
