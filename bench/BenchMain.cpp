@@ -21,7 +21,7 @@ namespace {
 class KeepingReporter : public benchmark::ConsoleReporter {
 public:
     struct Figures {
-        double realTimePerIteration = 0;
+        double cpuTimePerIteration = 0;
         std::map<std::string, double> counters;
         bool failed = false;
     };
@@ -34,7 +34,9 @@ public:
                 continue;
             Figures& f = figures[run.benchmark_name()];
             f.failed = run.error_occurred;
-            f.realTimePerIteration = run.GetAdjustedRealTime();
+            // Processor time: steadier than wall time on a busy machine,
+            // and every benchmark here runs on one thread.
+            f.cpuTimePerIteration = run.GetAdjustedCPUTime();
             for (const auto& [name, counter] : run.counters)
                 f.counters[name] = counter.value;
         }
@@ -46,8 +48,8 @@ public:
 double figureOf(const KeepingReporter::Figures& f, const std::string& counter, bool& found)
 {
     if (counter.empty()) {
-        found = f.realTimePerIteration > 0;
-        return f.realTimePerIteration;
+        found = f.cpuTimePerIteration > 0;
+        return f.cpuTimePerIteration;
     }
     const auto it = f.counters.find(counter);
     found = it != f.counters.end() && it->second > 0;
@@ -66,7 +68,7 @@ int printComparisons(const KeepingReporter& reporter)
         const auto a = reporter.figures.find(c.anchor);
         const char* sign = c.direction == AtMost ? "<=" : ">=";
         if (s == reporter.figures.end() || a == reporter.figures.end()) {
-            std::printf("%-28s %10s  %s %-11.2f not run (filtered out)\n", c.name.c_str(), "-", sign, c.target);
+            std::printf("%-28s %10s  %s %.2fx  not run (filtered out)\n", c.name.c_str(), "-", sign, c.target);
             continue;
         }
         bool subjectFound = false, anchorFound = false;
@@ -74,7 +76,7 @@ int printComparisons(const KeepingReporter& reporter)
         const double anchor =
             figureOf(a->second, c.anchorCounter.empty() ? c.counter : c.anchorCounter, anchorFound);
         if (s->second.failed || a->second.failed || !subjectFound || !anchorFound) {
-            std::printf("%-28s %10s  %s %-11.2f FAILED: a run did not take its real path\n", c.name.c_str(), "-",
+            std::printf("%-28s %10s  %s %.2fx  FAILED: a run did not take its real path\n", c.name.c_str(), "-",
                         sign, c.target);
             ++missed;
             continue;
@@ -86,8 +88,10 @@ int printComparisons(const KeepingReporter& reporter)
                                      ? c.subject + " / " + c.anchor
                                      : c.subject + "[" + c.counter + "] / " + c.anchor + "[" +
                                            (c.anchorCounter.empty() ? c.counter : c.anchorCounter) + "]";
-        std::printf("%-28s %9.2fx  %s %-10.2fx %s  (%s)\n", c.name.c_str(), ratio, sign, c.target,
-                    met ? "met" : "MISSED", what.c_str());
+        char target[32];
+        std::snprintf(target, sizeof target, "%s %.2fx", sign, c.target);
+        std::printf("%-28s %9.2fx  %-14s %-7s (%s)\n", c.name.c_str(), ratio, target, met ? "met" : "MISSED",
+                    what.c_str());
     }
     return missed;
 }

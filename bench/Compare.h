@@ -6,7 +6,7 @@
 //   ORX_COMPARE(Keystroke, "BM_Keystroke_TextBox", "BM_Keystroke_QLineEdit",
 //               orx::bench::AtMost, 1.0);
 //
-// The ratio is subject / anchor of the real time per iteration. With
+// The ratio is subject / anchor of the processor time per iteration. With
 // ORX_COMPARE_COUNTERS it is a counter of one run over a counter of another
 // (or of the same run: a benchmark that times its own anchor, or a
 // peak-memory figure).
