@@ -32,14 +32,19 @@ class PropertyTable;
 
 // The enhanced text box: one value under a typed template, edited in a
 // plain edit field and shown formatted in a display label when the focus is
-// elsewhere. The class is split by concern:
-//   TextBoxModel.cpp    widgets, plain properties, creation, the property bag
-//   TextBoxDisplay.cpp  templates, RefreshDisplay, the raw and bound forms
-//   TextBoxEditing.cpp  focus, BeginEdit, keystrokes, paste, label mouse
-//   TextBoxCommit.cpp   CommitText, TransformInput, messages, limits
-//   TextBoxFeatures.cpp blanking, check box, drop-down and spin properties
-// The rules themselves are plain functions in Templates.h, KeyFilter.h and
-// InputRules.h.
+// elsewhere. This header is the interface; the widgets, the state and the
+// helpers are in ORXTextBox_p.h. The class is split by concern:
+//   TextBoxModel.cpp      widgets, plain properties, creation, the lifecycle
+//   TextBoxProperties.cpp the property table and the bag's orders
+//   TextBoxPresets.cpp    the preset file and the design-time commands
+//   TextBoxDisplay.cpp    templates, RefreshDisplay, the raw and bound forms
+//   TextBoxEditing.cpp    focus, BeginEdit, keystrokes, paste, label mouse
+//   TextBoxCommit.cpp     CommitText, TransformInput, messages, limits
+//   TextBoxFeatures.cpp   blanking, check box, drop-down and spin properties
+//   TextBoxCurrency.cpp   the catalogue, the selection, the display currency
+//   TextBoxLayout.cpp, TextBoxPaint.cpp, TextBoxSpin.cpp, TextBoxList.cpp
+// The rules themselves are plain functions in Templates.h, KeyFilter.h,
+// InputRules.h, LayoutRules.h and SpinRules.h.
 class ORXTextBox : public host::UserControl {
     Q_OBJECT
 
@@ -191,7 +196,7 @@ public:
     explicit ORXTextBox(QWidget* parent = nullptr);
     ~ORXTextBox() override;
 
-    // ---- Properties (TextBoxModel.cpp unless noted) ----
+    // ---- Properties (TextBoxModel.cpp unless noted; the currency ones in TextBoxCurrency.cpp) ----
     ORXTX_TextAlign_Constants Alignment() const; void setAlignment(ORXTX_TextAlign_Constants value);
     bool AllowNothing() const; void setAllowNothing(bool on);
     bool AllowPaste() const; void setAllowPaste(bool on);
