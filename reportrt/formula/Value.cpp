@@ -89,6 +89,9 @@ Value Value::fromVariant(const QVariant& v, Type type, bool* ok)
         *ok = true;
     if (!v.isValid() || v.isNull() || basic::isNull(v))
         return null();
+    // A blank cell of a recordset is no value for a field that is not text.
+    if (type != Type::String && basic::isStringValue(v) && v.toString().trimmed().isEmpty())
+        return null();
     Value out;
     if (parse(v, type, out))
         return out;
