@@ -102,7 +102,8 @@ Value Value::fromVariant(const QVariant& v, Type type, bool* ok)
 
 bool Value::parse(const QVariant& v, Type type, Value& out)
 {
-    if (!v.isValid() || basic::isNull(v)) {
+    if (!v.isValid() || basic::isNull(v)
+        || (type != Type::String && basic::isStringValue(v) && v.toString().trimmed().isEmpty())) {
         out = null();
         return true;
     }
