@@ -64,7 +64,7 @@ CREATE TABLE orders (
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)
 INSERT INTO orders (order_id, customer_id, order_date, shipped, note)
 SELECT i,
-       1 + (i * 7 + i / 5) % 12,
+       1 + (i * 7 + i / 24) % 12,
        date('2023-01-01', '+' || ((i * 243) / 100) || ' days'),
        CASE WHEN i % 9 = 0 THEN 0 ELSE 1 END,
        CASE WHEN i % 11 = 0 THEN 'Deliver to the back door, ring twice before leaving the parcel' ELSE NULL END
