@@ -40,9 +40,8 @@ void Paginator::endKeep()
         total += b.height;
     const int limit = setup_.marginTop + bodyHeight();
     if (open_ && hasContent_ && y_ + total > limit) {
-        // Would the group fit on a page of its own (under that page's header)?
-        const int headerSpace = y_ - setup_.marginTop;  // an estimate: this page's header
-        if (total <= bodyHeight() - std::min(headerSpace, bodyHeight() / 2))
+        // Would the group fit on a page of its own, under a header like this page's?
+        if (total <= bodyHeight() - headerHeight_)
             breakPending_ = true;
     }
     for (auto& b : bands)
@@ -62,6 +61,7 @@ void Paginator::startPage()
             y_ += b.height;
         }
     }
+    headerHeight_ = y_ - setup_.marginTop;
 }
 
 void Paginator::closePage()

@@ -81,6 +81,7 @@ private:
     bool breakPending_ = false;
     bool hasContent_ = false;  // a band other than headers is on the page
     int y_ = 0;
+    int headerHeight_ = 0;  // of the bands at the top of this page
     Page current_;
     int keepDepth_ = 0;
     std::vector<Band> kept_;
