@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reportrt/RecordSelection.h"
 #include "reportrt/ReportRuntime.h"
 #include "reportrt/layout/PageModel.h"
 #include "reportrt/run/ReportState.h"
@@ -17,13 +18,6 @@ namespace orx::reportrt::run {
 
 class RunObserver;
 class RtReport;
-
-// A program's selection formula for a report, added to the report's own.
-class RecordSelection {
-public:
-    virtual ~RecordSelection() = default;
-    virtual void setRecordSelectionFormula(const QString& text) = 0;
-};
 
 class RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
 public:

@@ -195,6 +195,22 @@ TEST_F(EndToEnd, SortAndGroupOverridesFromTheRequest)
     EXPECT_EQ(texts(named(*listPages, QStringLiteral("City"))).first(), sql(QStringLiteral("SELECT MAX(city) FROM customers")).toString());
 }
 
+TEST_F(EndToEnd, TheRequestSelectionFormulaFiltersTheRecords)
+{
+    viewreport::ORXDLLViewReport request;
+    request.setReportName(kSamples + QStringLiteral("/OrdersInPeriod"));
+    request.setSelectionFormula(QStringLiteral("{Orders.total} > 1000"));
+    const auto pages = show(request);
+    EXPECT_EQ(static_cast<int>(named(*pages, QStringLiteral("Order")).size()),
+              sql(QStringLiteral("SELECT COUNT(*) FROM order_totals WHERE order_date BETWEEN '2024-01-01' AND '2024-12-31' "
+                                 "AND total > 1000")).toInt());
+    // The next request without one sees every record of the period again.
+    viewreport::ORXDLLViewReport plain;
+    plain.setReportName(kSamples + QStringLiteral("/OrdersInPeriod"));
+    EXPECT_EQ(static_cast<int>(named(*show(plain), QStringLiteral("Order")).size()),
+              sql(QStringLiteral("SELECT COUNT(*) FROM orders WHERE order_date BETWEEN '2024-01-01' AND '2024-12-31'")).toInt());
+}
+
 TEST_F(EndToEnd, LocationAndRecordsetFromTheRequest)
 {
     // LocationDB points every table at another copy of the database.
