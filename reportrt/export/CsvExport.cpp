@@ -44,7 +44,7 @@ void CsvWriter::addPage(const layout::Page& page)
             currentRecord_ = i.record;
         }
         const QString key = columnKey(i);
-        int c = static_cast<int>(columns_.indexOf(key));
+        int c = columnIndex_.value(key, -1);
         if (c < 0) {
             // Columns met later (a field printed only on some records) go where their position puts them.
             int at = 0;
@@ -54,6 +54,9 @@ void CsvWriter::addPage(const layout::Page& page)
                 at = static_cast<int>(columns_.size());  // rows already written keep their columns
             columns_.insert(at, key);
             columnX_.insert(at, i.rect.left());
+            columnIndex_.clear();
+            for (int k = 0; k < columns_.size(); ++k)
+                columnIndex_.insert(columns_[k], k);
             current_.insert(at < current_.size() ? at : current_.size(), QString());
             c = at;
         }

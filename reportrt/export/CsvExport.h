@@ -3,6 +3,7 @@
 #include "reportrt/layout/PageModel.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 // The detail records of a laid-out report as comma-separated values: one
@@ -16,11 +17,12 @@ public:
     // Adds the detail texts of one page.
     void addPage(const layout::Page& page);
     QByteArray result() const;
-    qint64 rows() const { return rows_; }
+    qint64 rows() const { return rows_ + (currentRecord_ >= 0 ? 1 : 0); }
 
 private:
     void endRow();
     QStringList columns_;        // sources (or names) in order
+    QHash<QString, int> columnIndex_;
     QList<int> columnX_;
     QByteArray body_;
     QStringList current_;

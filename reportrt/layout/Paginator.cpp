@@ -56,7 +56,7 @@ void Paginator::startPage()
     current_ = Page{};
     y_ = setup_.marginTop;
     if (hooks_.header) {
-        for (const auto& b : hooks_.header(page_)) {
+        for (auto& b : hooks_.header(page_)) {
             put(b, y_);
             y_ += b.height;
         }
@@ -70,7 +70,7 @@ void Paginator::closePage()
         return;
     if (hooks_.footer) {
         int y = paper_.height() - setup_.marginBottom - footerHeight_;
-        for (const auto& b : hooks_.footer(page_)) {
+        for (auto& b : hooks_.footer(page_)) {
             put(b, y);
             y += b.height;
         }
@@ -81,9 +81,9 @@ void Paginator::closePage()
     current_ = Page{};
 }
 
-void Paginator::put(const Band& band, int top)
+void Paginator::put(Band& band, int top)
 {
-    for (PageItem item : band.items) {
+    for (PageItem& item : band.items) {
         item.rect.translate(setup_.marginLeft, top);
         if (item.special == definition::SpecialField::PageNumber) {
             item.text = QString::number(page_);
@@ -134,16 +134,19 @@ void Paginator::place(Band band)
                          band.items.end());
         rest.height = band.height - cut;
         put(band, y_);
+        band.items.clear();
         hasContent_ = true;
         y_ = limit;
         closePage();
         startPage();
         band = std::move(rest);
     }
+    const int height = band.height;
+    const bool breakAfter = band.newPageAfter;
     put(band, y_);
-    y_ += band.height;
+    y_ += height;
     hasContent_ = true;
-    if (band.newPageAfter)
+    if (breakAfter)
         breakPending_ = true;
 }
 

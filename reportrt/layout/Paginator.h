@@ -67,7 +67,7 @@ private:
     void place(Band band);
     void startPage();
     void closePage();
-    void put(const Band& band, int top);
+    void put(Band& band, int top);  // moves the band's items onto the page
     int bodyHeight() const;
 
     definition::PageSetup setup_;

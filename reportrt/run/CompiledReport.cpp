@@ -3,6 +3,7 @@
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
 
+#include <QColor>
 #include <functional>
 
 namespace orx::reportrt::run {
@@ -118,6 +119,10 @@ CompiledReport::CompiledReport(const ReportState& state)
         for (const auto& o : s.objects) {
             CompiledObject co;
             co.def = &o;
+            const QColor color(o.color);
+            co.color = color.isValid() ? color.rgba() : 0xff000000;
+            const QColor fill(o.fill);
+            co.fill = o.fill.isEmpty() || !fill.isValid() ? 0 : fill.rgba();
             if (o.kind == definition::ObjectKind::Field && o.summary != definition::SummaryOp::None) {
                 co.summary = summary(o.summary, o.source, o.summaryGroup);
                 // A summary printed before its group has ended needs the group's records first.

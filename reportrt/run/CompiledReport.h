@@ -3,6 +3,8 @@
 #include "reportrt/formula/Formula.h"
 #include "reportrt/run/ReportState.h"
 
+#include <QRgb>
+
 #include <memory>
 #include <vector>
 
@@ -27,6 +29,9 @@ struct CompiledObject {
     const definition::ObjectDef* def = nullptr;
     std::unique_ptr<Formula> value;  // Field objects showing a reference
     int summary = -1;                // summary objects: the slot
+    int style = -1;                  // texts: the style, once known
+    QRgb color = 0xff000000;
+    QRgb fill = 0;
 };
 
 struct CompiledSection {

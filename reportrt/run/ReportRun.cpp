@@ -244,12 +244,6 @@ private:
     std::unique_ptr<data::Sorter> sorter_;
 };
 
-QRgb colorOf(const QString& text)
-{
-    const QColor c(text);
-    return c.isValid() ? c.rgba() : 0xff000000;
-}
-
 }  // namespace
 
 // One pass over the records: group breaks, running summaries and the
@@ -502,7 +496,7 @@ void ReportRun::sectionBands(BandOut& out, RecordEnv& env, SectionKind kind, int
     }
 }
 
-Band ReportRun::makeBand(const CompiledSection& cs, RecordEnv& env)
+Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
 {
     const auto& s = *cs.def;
     Band band;
@@ -511,7 +505,8 @@ Band ReportRun::makeBand(const CompiledSection& cs, RecordEnv& env)
     band.keepTogether = s.keepTogether;
     band.newPageBefore = s.newPageBefore;
     band.newPageAfter = s.newPageAfter;
-    for (const auto& co : cs.objects) {
+    band.items.reserve(cs.objects.size());
+    for (auto& co : cs.objects) {
         const auto& o = *co.def;
         if (o.kind == ObjectKind::Subreport)
             continue;
@@ -519,7 +514,7 @@ Band ReportRun::makeBand(const CompiledSection& cs, RecordEnv& env)
         item.section = s.kind;
         item.rect = QRect(o.x, o.y, o.width, o.height);
         item.name = o.name;
-        item.color = colorOf(o.color);
+        item.color = co.color;
         item.canGrow = o.canGrow;
         item.record = env.recordNumber();
         switch (o.kind) {
@@ -527,7 +522,7 @@ Band ReportRun::makeBand(const CompiledSection& cs, RecordEnv& env)
         case ObjectKind::Box:
             item.kind = PageItem::Kind::Box;
             item.thickness = o.thickness;
-            item.fill = o.fill.isEmpty() ? 0 : colorOf(o.fill);
+            item.fill = co.fill;
             break;
         case ObjectKind::Picture:
             item.kind = PageItem::Kind::Picture;
@@ -537,8 +532,10 @@ Band ReportRun::makeBand(const CompiledSection& cs, RecordEnv& env)
         case ObjectKind::Text:
         case ObjectKind::Field: {
             item.kind = PageItem::Kind::Text;
-            item.style = styles_->index({o.font.family, o.font.size, o.font.bold, o.font.italic, o.font.underline, o.alignment,
-                                         item.color});
+            if (co.style < 0)
+                co.style = styles_->index({o.font.family, o.font.size, o.font.bold, o.font.italic, o.font.underline, o.alignment,
+                                           item.color});
+            item.style = co.style;
             if (o.kind == ObjectKind::Text) {
                 item.text = o.text;
                 item.record = 0;

@@ -55,7 +55,7 @@ private:
     void produce(BandOut& out, const std::vector<std::pair<int, Value>>& filters);
     void computeAhead(const std::vector<std::pair<int, Value>>& filters);
     void sectionBands(BandOut& out, RecordEnv& env, definition::SectionKind kind, int group);
-    layout::Band makeBand(const CompiledSection& section, RecordEnv& env);
+    layout::Band makeBand(CompiledSection& section, RecordEnv& env);
     void subreportBands(BandOut& out, RecordEnv& env, const CompiledObject& object);
     ReportRun& subreportRun(const QString& name);
 
