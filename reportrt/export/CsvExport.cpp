@@ -15,8 +15,15 @@ QByteArray csvLine(const QStringList& cells)
         if (i > 0)
             line += ',';
         const QString& c = cells[i];
-        if (c.contains(QLatin1Char(',')) || c.contains(QLatin1Char('"')) || c.contains(QLatin1Char('\n'))
-            || c.contains(QLatin1Char('\r'))) {
+        bool quote = false;
+        for (const QChar ch : c) {
+            const char16_t u = ch.unicode();
+            if (u == ',' || u == '"' || u == '\n' || u == '\r') {
+                quote = true;
+                break;
+            }
+        }
+        if (quote) {
             line += '"' + QString(c).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
         } else {
             line += c.toUtf8();

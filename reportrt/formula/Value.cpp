@@ -174,7 +174,14 @@ QString Value::display(const QString& pattern) const
     case Type::DateTime: return basic::formatDate(basic::fromSerial(number), pattern);
     case Type::Boolean: return pattern.isEmpty() ? basic::booleanToString(number != 0) : basic::format(number != 0, pattern);
     case Type::Number:
-    case Type::Currency: return pattern.isEmpty() ? basic::numberToString(number) : basic::formatNumber(number, pattern);
+    case Type::Currency:
+        if (pattern.isEmpty()) {
+            // A whole number shows the same under every convention: no separator is involved.
+            if (number == std::trunc(number) && std::fabs(number) < 1e15)
+                return QString::number(static_cast<qint64>(number));
+            return basic::numberToString(number);
+        }
+        return basic::formatNumber(number, pattern);
     }
     return {};
 }
