@@ -9,11 +9,15 @@
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
+#include "reportrt/viewer/PageViewer.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
+#include "viewreport/engine/ORXDLLViewReportFRM.h"
 #include "viewreport/engine/RequestCollections.h"
 #include "viewreport/engine/RunState.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTest>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -282,6 +286,42 @@ TEST_F(EndToEnd, FormulaTextsFromTheRequestAndFailuresThatNameTheirCause)
             EXPECT_EQ(e.number(), f.number) << e.description().toStdString();
             EXPECT_EQ(e.description().toStdString(), f.message);
         }
+    }
+}
+
+TEST_F(EndToEnd, ThePreviewWindowShowsThePagesInOurViewer)
+{
+    viewreport::ORXDLLViewReport request;
+    request.setReportName(kSamples + QStringLiteral("/CustomerList"));
+    request.setMode(1);
+    request.Show();
+    settle();
+    viewer::PageViewer* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
+            shown = w->findChild<viewer::PageViewer*>();
+    }
+    ASSERT_NE(shown, nullptr);
+    ASSERT_NE(shown->pages(), nullptr) << "ViewReport laid the report out";
+    EXPECT_EQ(shown->getProperty(viewerid::PageCount).toInt(), shown->pages()->pageCount());
+    EXPECT_FALSE(shown->getProperty(viewerid::IsBusy).toBool());
+    shown->call(viewerid::ShowLastPage);
+    EXPECT_EQ(shown->currentPage(), shown->pages()->pageCount() - 1);
+    // A click on a field tells the host the field and its value.
+    QString clicked;
+    QObject::connect(shown, &Viewer::Clicked, shown, [&](int, int, ViewerEventInfo* info, bool&) {
+        if (info->Fields().Count() > 0)
+            clicked = info->Fields().Item(1).Name() + QLatin1Char('=') + info->Fields().Item(1).Value().toString();
+    });
+    shown->call(viewerid::ShowFirstPage);
+    shown->resize(800, 1100);
+    const auto* name = named(*shown->pages(), QStringLiteral("Name")).front();
+    const double scale = (800 - 16) / static_cast<double>(shown->pages()->paperSize.width());
+    QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(8 + qRound(name->rect.center().x() * scale), 8 + qRound(name->rect.center().y() * scale)));
+    EXPECT_EQ(clicked, QStringLiteral("{Customers.name}=") + name->text);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
+            delete w;
     }
 }
 
