@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 #include "tools/currency/ORXCurrencies.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <functional>
@@ -17,10 +18,16 @@ inline const QByteArray ItalianSampleCatalogue = "[Lira]\r\nSymbol=L.\r\nDecimal
                                                  "[Euro]\r\nSymbol=EUR\r\nDecimals=2\r\nEuroChange=0\r\n"
                                                  "[Complete]\r\nList=Lira|Euro\r\n";
 
-// The sample of the source tree, found from this file's own place.
+// The sample of the source tree, found from this file's own place. The
+// compiler may name this file relative to the build folder, whose bin/
+// holds the test programs; a relative name is resolved from there, not from
+// the folder the test happens to run in.
 inline QString sampleCatalogueFile()
 {
-    return QDir::cleanPath(QStringLiteral(__FILE__ "/../../../../samples/ORXCurrency.INI"));
+    QString source = QStringLiteral(__FILE__);
+    if (QDir::isRelativePath(source))
+        source = QCoreApplication::applicationDirPath() + QStringLiteral("/../") + source;
+    return QDir::cleanPath(source + QStringLiteral("/../../../../samples/ORXCurrency.INI"));
 }
 
 inline QByteArray readAll(const QString& path)
