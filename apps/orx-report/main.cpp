@@ -122,14 +122,34 @@ int runReport(const QString& path, const QStringList& args)
     Progress progress;
     QElapsedTimer timer;
     timer.start();
-    auto pages = report->pages(&progress);
+    // Pages go to the CSV as they are made and are not kept: a long report needs no room for all its pages.
+    exporting::CsvWriter writer;
+    struct ToCsv : layout::PageSink {
+        exporting::CsvWriter* writer = nullptr;
+        void page(layout::Page&& page) override { writer->addPage(page); }
+        void finished(int) override {}
+    } sink;
+    sink.writer = &writer;
+    data::Connections connections;
+    run::ReportRun reportRun(report->state(), connections, &progress);
+    int totalPages = 0;
+    if (reportRun.compiled().usesTotalPageCount()) {
+        // Formulas show the page count: count the pages first.
+        struct Nowhere : layout::PageSink {
+            void page(layout::Page&&) override {}
+            void finished(int) override {}
+        } nowhere;
+        totalPages = reportRun.layout(nowhere, 0);
+    }
+    const int pageCount = reportRun.layout(sink, totalPages);
     progress.done();
-    const QByteArray csv = exporting::detailsCsv(*pages);
+    const QByteArray csv = writer.result();
     if (out.isEmpty())
         std::fwrite(csv.constData(), 1, static_cast<std::size_t>(csv.size()), stdout);
     else
         exporting::writeCsvFile(csv, out);
-    say(QStringLiteral("%1: %2 pages in %3 ms%4").arg(QFileInfo(path).fileName()).arg(pages->pageCount()).arg(timer.elapsed())
+    say(QStringLiteral("%1: %2 records, %3 pages in %4 ms%5").arg(QFileInfo(path).fileName()).arg(reportRun.recordsReported())
+            .arg(pageCount).arg(timer.elapsed())
             .arg(out.isEmpty() ? QString() : QStringLiteral(", details written to %1").arg(out)));
     return 0;
 }
