@@ -55,6 +55,12 @@ bool serialOf(const QVariant& v, double& serial)
 
 bool numberOf(const QVariant& v, double& n)
 {
+    switch (v.metaType().id()) {  // what databases give most: read without the general checks
+    case QMetaType::Double: n = v.toDouble(); return std::isfinite(n);
+    case QMetaType::LongLong:
+    case QMetaType::Int: n = static_cast<double>(v.toLongLong()); return true;
+    default: break;
+    }
     if (v.metaType().id() == qMetaTypeId<basic::Currency>()) {
         n = v.value<basic::Currency>().toDouble();
         return true;

@@ -18,10 +18,10 @@ void PageModel::setTotalPages(int total)
         for (auto& i : pages_[p].items) {
             if (i.special == definition::SpecialField::TotalPageCount) {
                 i.text = QString::number(total);
-                i.value = total;
+                i.value = formula::Value::ofNumber(total);
             } else if (i.special == definition::SpecialField::PageNofM) {
                 i.text = QStringLiteral("Page %1 of %2").arg(p + 1).arg(total);
-                i.value = i.text;
+                i.value = formula::Value::ofString(i.text);
             }
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportrt/definition/ReportDefinition.h"
+#include "reportrt/formula/Value.h"
 
 #include <QRect>
 #include <QRgb>
@@ -33,7 +34,7 @@ struct PageItem {
     QString text;         // Text: as shown; Picture: the image file
     QString source;       // what a text shows: {T.F}, {@F}, {?P}, "Sum({T.F})", a special field; empty for plain text
     QString name;         // the report object's name
-    QVariant value;       // the value shown, for programs that read it (null for plain text)
+    formula::Value value; // the value shown, for programs that read it (null for plain text)
     qint64 record = 0;    // the record (1 the first reported) it came from; 0 none
     int thickness = 0;    // Line, Box
     QRgb color = 0xff000000;

@@ -83,11 +83,12 @@ void Paginator::closePage()
 
 void Paginator::put(Band& band, int top)
 {
+    current_.items.reserve(current_.items.size() + band.items.size());
     for (PageItem& item : band.items) {
         item.rect.translate(setup_.marginLeft, top);
         if (item.special == definition::SpecialField::PageNumber) {
             item.text = QString::number(page_);
-            item.value = page_;
+            item.value = formula::Value::ofNumber(page_);
         }
         current_.items.push_back(std::move(item));
     }

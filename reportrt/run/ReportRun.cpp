@@ -543,7 +543,7 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
                 static const char* ops[] = {"", "Sum", "Count", "Average", "Minimum", "Maximum", "DistinctCount"};
                 const Value v = env.summary(co.summary);
                 item.text = v.display(o.format);
-                item.value = v.toVariant();
+                item.value = v;
                 item.source = o.summaryGroup > 0
                                   ? QStringLiteral("%1(%2, %3)").arg(QString::fromLatin1(ops[static_cast<int>(o.summary)]), o.source,
                                                                      state_.def->groups[o.summaryGroup - 1].field)
@@ -560,19 +560,19 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
                 case SpecialField::PrintDate:
                     item.source = QStringLiteral("PrintDate");
                     item.text = o.format.isEmpty() ? printDate_ : basic::formatDate(basic::Clock::now(), o.format);
-                    item.value = basic::Clock::now();
+                    item.value = Value::ofDateTime(basic::toSerial(basic::Clock::now()));
                     break;
                 case SpecialField::RecordNumber:
                     item.source = QStringLiteral("RecordNumber");
                     item.text = QString::number(env.recordNumber());
-                    item.value = env.recordNumber();
+                    item.value = Value::ofNumber(static_cast<double>(env.recordNumber()));
                     break;
                 case SpecialField::None: break;
                 }
             } else {
                 const Value v = env.evaluate(*co.value, QStringLiteral("The field %1").arg(o.source));
                 item.text = v.display(o.format);
-                item.value = v.toVariant();
+                item.value = v;
                 item.source = o.source;
             }
             if (o.canGrow && !item.text.isEmpty()) {

@@ -194,7 +194,7 @@ void PageViewer::mousePressEvent(QMouseEvent* event)
         if (item.kind == layout::PageItem::Kind::Text && QRectF(item.rect).contains(at)) {
             info.kind = item.source.isEmpty() ? 2 : 1;
             if (!item.source.isEmpty())
-                info.list.fields.push_back(std::make_unique<OneField>(item.source, item.value));
+                info.list.fields.push_back(std::make_unique<OneField>(item.source, item.value.toVariant()));
         }
     }
     bool useDefault = true;
