@@ -325,6 +325,30 @@ TEST_F(EndToEnd, ThePreviewWindowShowsThePagesInOurViewer)
     }
 }
 
+TEST_F(EndToEnd, ASubreportTakesTheRecordsetTheRequestGivesForIt)
+{
+    // The sub-report's key formula ORXSubReportName names it "Lines"; both its tables read this
+    // model (the request gives one recordset for all of them), its products looked up by product_id.
+    QStandardItemModel lines(0, 7);
+    lines.setHorizontalHeaderLabels({QStringLiteral("order_id"), QStringLiteral("line_no"), QStringLiteral("product_id"),
+                                     QStringLiteral("quantity"), QStringLiteral("unit_price"), QStringLiteral("name"), QStringLiteral("other")});
+    for (int order = 1; order <= 300; ++order) {
+        lines.appendRow({new QStandardItem(QString::number(order)), new QStandardItem(QStringLiteral("1")),
+                         new QStandardItem(QString::number(order)), new QStandardItem(QStringLiteral("2")),
+                         new QStandardItem(QStringLiteral("1.5")), new QStandardItem(QStringLiteral("Gift %1").arg(order)),
+                         new QStandardItem()});
+    }
+    viewreport::ORXDLLViewReport request;
+    request.setReportName(kSamples + QStringLiteral("/Orders"));
+    request.SubReports()->Add(QStringLiteral("Lines"), &lines);
+    const auto pages = show(request);
+    const auto orders = named(*pages, QStringLiteral("Order"));
+    const auto products = named(*pages, QStringLiteral("Product"), true);
+    ASSERT_EQ(products.size(), orders.size()) << "one line per order, from the recordset";
+    for (std::size_t i = 0; i < orders.size(); ++i)
+        EXPECT_EQ(products[i]->text, QStringLiteral("Gift ") + orders[i]->text);
+}
+
 TEST_F(EndToEnd, AMissingTableEndsTheRunNamingTableAndLocation)
 {
     const QString folder = test::freshFolder(QStringLiteral("empty"));
