@@ -83,7 +83,6 @@ void Paginator::closePage()
 
 void Paginator::put(Band& band, int top)
 {
-    current_.items.reserve(current_.items.size() + band.items.size());
     for (PageItem& item : band.items) {
         item.rect.translate(setup_.marginLeft, top);
         if (item.special == definition::SpecialField::PageNumber) {

@@ -11,6 +11,7 @@
 #include "reportrt/layout/TextMeasure.h"
 
 #include <QColor>
+#include <type_traits>
 #include <QDir>
 #include <QFileInfo>
 
@@ -99,13 +100,18 @@ public:
         ++generation_;
     }
 
-    // Evaluates a formula of the report for this record, naming it when it fails.
-    Value evaluate(const Formula& f, const QString& what)
+    // Evaluates a formula of the report for this record; `what` names it
+    // (a text, or a function making one, called only when it fails).
+    template <class What>
+    Value evaluate(const Formula& f, What&& what)
     {
         try {
             return f.evaluate(*this);
         } catch (const formula::EvalError& e) {
-            fail(what, e, QString());
+            if constexpr (std::is_invocable_v<What>)
+                fail(what(), e, QString());
+            else
+                fail(QString(what), e, QString());
         }
     }
 
@@ -277,7 +283,7 @@ public:
             ++n;
             env_.setRecord(&cur, n);
             for (int g = 1; g <= levels_; ++g) {
-                const Value v = env_.evaluate(*c_.groupFields()[g - 1], QStringLiteral("The field of group %1").arg(g));
+                const Value v = env_.evaluate(*c_.groupFields()[g - 1], [g] { return QStringLiteral("The field of group %1").arg(g); });
                 keys[g] = grouping::groupKey(v, c_.def().groups[g - 1].condition);
             }
             int breakLevel = levels_ + 1;
@@ -300,7 +306,8 @@ public:
             for (int g = breakLevel; g <= levels_; ++g)
                 startGroup(g);
             for (std::size_t s = 0; s < running_.size(); ++s)
-                running_[s].add(env_.evaluate(*c_.summaries()[s].value, QStringLiteral("The summary of %1").arg(c_.summaries()[s].reference)));
+                running_[s].add(env_.evaluate(*c_.summaries()[s].value,
+                                              [&] { return QStringLiteral("The summary of %1").arg(c_.summaries()[s].reference); }));
             printSections(SectionKind::Details, 0);
             std::swap(prevKeys, keys);
             std::swap(prev, cur);
@@ -570,7 +577,7 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
                 case SpecialField::None: break;
                 }
             } else {
-                const Value v = env.evaluate(*co.value, QStringLiteral("The field %1").arg(o.source));
+                const Value v = env.evaluate(*co.value, [&o] { return QStringLiteral("The field %1").arg(o.source); });
                 item.text = v.display(o.format);
                 item.value = v;
                 item.source = o.source;
@@ -626,7 +633,7 @@ void ReportRun::subreportBands(BandOut& out, RecordEnv& env, const CompiledObjec
     }
     std::vector<std::pair<int, Value>> filters;
     for (const auto& [parent, index] : links)
-        filters.emplace_back(index, env.evaluate(*parent, QStringLiteral("The link of sub-report %1").arg(o.subreport)));
+        filters.emplace_back(index, env.evaluate(*parent, [&o] { return QStringLiteral("The link of sub-report %1").arg(o.subreport); }));
     ListOut list(out.page());
     sub.embeddedBands(list, filters, out.page());
     for (auto& b : list.bands) {
