@@ -235,6 +235,27 @@ TEST_F(Paging, KeepTogetherGroupsPageNofMAndCanGrow)
     }
 }
 
+TEST_F(Paging, NewPageBeforeAndAfterAndSuppressedSections)
+{
+    ReportDefinition def = pagedReport(false);
+    def.sections[1].newPageBefore = true;                             // each group header starts a page
+    def.sections[2].suppressWhen = QStringLiteral("{T.id} mod 5 = 0");  // the fifth record of each group is left out
+    def.sections[3].newPageAfter = true;                              // and each footer ends one
+    def.sections[3].keepTogether = true;
+    auto report = openReport(def, QFileInfo(db).absolutePath());
+    const auto pages = report->pages();
+    auto names = byName(*pages);
+    ASSERT_EQ(names[QStringLiteral("Group")].size(), 6u);
+    EXPECT_EQ(names[QStringLiteral("Id")].size(), 24u);
+    int lastPage = 0;
+    for (std::size_t g = 0; g < 6; ++g) {
+        const int page = pageOf(*pages, names[QStringLiteral("Group")][g]);
+        EXPECT_GT(page, lastPage) << "group " << g << " starts a page of its own";
+        lastPage = pageOf(*pages, names[QStringLiteral("End")][g]);
+    }
+    EXPECT_EQ(pages->pageCount(), lastPage) << "no empty page after the last footer";
+}
+
 TEST_F(ReportRunTest, ASubreportLinkedToItsParentReadsARecordset)
 {
     const QString db = test::makeDatabase(QStringLiteral("shop.db"), test::shopStatements());
