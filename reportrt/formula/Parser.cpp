@@ -250,8 +250,21 @@ private:
     static bool numericOrNull(Type t) { return isNumeric(t) || t == Type::Null; }
     static bool boolOrNull(Type t) { return t == Type::Boolean || t == Type::Null; }
 
+    // Nesting is bounded, so that no formula text can exhaust the stack.
+    struct Depth {
+        explicit Depth(Parser& p)
+            : p_(p)
+        {
+            if (++p_.depth_ > 200)
+                fail(p_.tok_.offset, QStringLiteral("a simpler formula is expected here; it is nested too deeply"));
+        }
+        ~Depth() { --p_.depth_; }
+        Parser& p_;
+    };
+
     std::unique_ptr<Node> expression()
     {
+        Depth guard(*this);
         if (isWord(tok_, "if")) {
             const int at = tok_.offset;
             advance();
@@ -328,6 +341,7 @@ private:
 
     std::unique_ptr<Node> notExpr()
     {
+        Depth guard(*this);
         if (isWord(tok_, "not")) {
             const int at = tok_.offset;
             advance();
@@ -437,6 +451,7 @@ private:
 
     std::unique_ptr<Node> unary()
     {
+        Depth guard(*this);
         if (isOp("-") || isOp("+")) {
             const bool minus = isOp("-");
             const int at = tok_.offset;
@@ -637,6 +652,7 @@ private:
     Scope& scope_;
     Formula& out_;
     Token tok_;
+    int depth_ = 0;
 };
 
 Formula::~Formula() = default;

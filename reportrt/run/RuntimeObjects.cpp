@@ -324,8 +324,8 @@ struct RtReport::Parts {
     RtExportOptions exportOptions;
 };
 
-RtReport::RtReport(std::shared_ptr<ReportState> state, RtReport* parent)
-    : state_(std::move(state)), parent_(parent), parts_(std::make_unique<Parts>())
+RtReport::RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent)
+    : state_(std::move(state)), parent_(std::move(parent)), parts_(std::make_unique<Parts>())
 {
     auto& d = *state_->def;
     for (std::size_t t = 0; t < d.tables.size(); ++t)
@@ -360,14 +360,14 @@ std::shared_ptr<RtReport> RtReport::open(const QString& path)
 {
     auto def = std::make_shared<ReportDefinition>(readReportFile(path));
     const QFileInfo info(path);
-    return std::make_shared<RtReport>(ReportState::make(def, info.absoluteFilePath(), info.absolutePath()), nullptr);
+    return std::make_shared<RtReport>(ReportState::make(def, info.absoluteFilePath(), info.absolutePath()), std::weak_ptr<RtReport>());
 }
 
 void RtReport::changed()
 {
     pages_.reset();
-    if (parent_)
-        parent_->changed();
+    if (auto parent = parent_.lock())
+        parent->changed();
 }
 
 std::shared_ptr<const layout::PageModel> RtReport::pages(RunObserver* observer)
@@ -399,7 +399,7 @@ std::shared_ptr<Report> RtReport::OpenSubreport(const QString& name)
     if (!sub)
         raiseRuntimeError(rterr::NoSuchSubreport, rterr::source(),
                           QStringLiteral("The report %1 has no sub-report %2").arg(state_->filePath, name));
-    auto report = std::make_shared<RtReport>(sub, this);
+    auto report = std::make_shared<RtReport>(sub, weak_from_this());
     subreports_.emplace(key, report);
     return report;
 }

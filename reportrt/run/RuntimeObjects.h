@@ -21,7 +21,7 @@ class RtReport;
 
 class RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
 public:
-    RtReport(std::shared_ptr<ReportState> state, RtReport* parent);
+    RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent);
     ~RtReport() override;
 
     // Opens a report file; raises the file's error (not found, malformed).
@@ -68,7 +68,7 @@ public:
 
 private:
     std::shared_ptr<ReportState> state_;
-    RtReport* parent_;
+    std::weak_ptr<RtReport> parent_;  // a sub-report may outlive its report
     std::unique_ptr<Parts> parts_;
     std::map<QString, std::shared_ptr<RtReport>> subreports_;
     std::shared_ptr<const layout::PageModel> pages_;

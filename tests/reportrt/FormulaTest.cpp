@@ -227,6 +227,9 @@ TEST_F(FormulaLanguage, MistakesAreExplainedWithTheirColumn)
         {"1 +", "the formula ends too early (column 4)"},
         {"3 $ 4", "the character $ is not part of the language (column 3)"},
         {"1 +\n  'x'", "a number is expected here (line 2, column 3)"},
+        {"-----------------------------------------------------------------------------------------------------"
+         "-----------------------------------------------------------------------------------------------------1",
+         "a simpler formula is expected here; it is nested too deeply (column 199)"},
     };
     for (const auto& c : cases) {
         const QString r = run(QString::fromUtf8(c.text)).shown;
