@@ -197,3 +197,33 @@ TEST(ReportFile, EachMistakeNamesFileLineColumnAndWhatWasExpected)
 }
 
 }  // namespace
+
+namespace {
+
+// The complete example of docs/report-format.md is a valid report in the canonical layout.
+TEST(ReportFile, TheDocumentedExampleIsCanonical)
+{
+    QFile doc(QStringLiteral(ORX_SAMPLE_REPORTS "/../../docs/report-format.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const qsizetype start = text.indexOf("```xml\n");
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf("```", start + 7);
+    const QByteArray example = text.mid(start + 7, end - start - 7);
+    const ReportDefinition r = parseReport(example, QStringLiteral("report-format.md"));
+    EXPECT_EQ(writeReport(r).toStdString(), example.toStdString());
+    EXPECT_EQ(r.subreports.size(), 1u);
+}
+
+// The sample reports are canonical too: what the runtime saves is what is kept in git.
+TEST(ReportFile, TheSampleReportsAreCanonical)
+{
+    for (const char* name : {"CustomerList", "Orders", "OrdersInPeriod", "ProductSales"}) {
+        QFile f(QStringLiteral(ORX_SAMPLE_REPORTS "/%1.RPT").arg(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = f.readAll();
+        EXPECT_EQ(writeReport(parseReport(bytes, f.fileName())).toStdString(), bytes.toStdString()) << name;
+    }
+}
+
+}  // namespace
