@@ -69,7 +69,8 @@ void CsvWriter::addPage(const layout::Page& page)
         }
         while (current_.size() < columns_.size())
             current_.append(QString());
-        current_[c] = i.text;
+        // The further lines of a wrapped text join it again where it was wrapped.
+        current_[c] = i.continued ? current_[c] + QLatin1Char(' ') + i.text : i.text;
     }
 }
 

@@ -41,6 +41,7 @@ struct PageItem {
     QRgb fill = 0;        // Box: 0 for no fill
     bool canGrow = false;
     bool fromSubreport = false;  // printed by a sub-report
+    bool continued = false;      // a further line of the text above it (a wrapped can-grow text)
     // Page numbers are filled in when the item is placed; the page count when the last page is done.
     definition::SpecialField special = definition::SpecialField::None;
 };

@@ -119,8 +119,21 @@ void Paginator::place(Band band)
             startPage();
             continue;
         }
-        // Split: what starts above the cut stays here, the rest moves on.
-        const int cut = limit - y_;
+        // Split above the first item that would cross the foot of the page (an
+        // item taller than a page stays and is cut there); what is below moves on.
+        int cut = limit - y_;
+        for (const auto& i : band.items) {
+            if (i.rect.top() < cut && i.rect.bottom() >= cut && i.rect.height() < bodyHeight() - headerHeight_)
+                cut = std::min(cut, i.rect.top());
+        }
+        if (cut <= 0) {
+            if (hasContent_) {
+                closePage();
+                startPage();
+                continue;
+            }
+            cut = limit - y_;
+        }
         Band rest = band;
         rest.items.clear();
         band.items.erase(std::remove_if(band.items.begin(), band.items.end(),

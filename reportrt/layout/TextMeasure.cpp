@@ -4,45 +4,59 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <cmath>
+#include <functional>
 
 namespace orx::reportrt::layout {
 
-int wrappedHeight(const QString& text, const definition::FontDef& font, int widthTwips)
+int lineHeight(const definition::FontDef& font)
 {
-    const double lineHeight = font.size * 20.0 * 1.2;  // points to twips, with line spacing
-    if (text.isEmpty() || widthTwips <= 0)
-        return static_cast<int>(std::ceil(lineHeight));
+    return static_cast<int>(std::ceil(font.size * 20.0 * 1.2));  // points to twips, with line spacing
+}
+
+QStringList wrapLines(const QString& text, const definition::FontDef& font, int widthTwips)
+{
+    std::function<double(const QString&)> width;
+    std::unique_ptr<QFontMetricsF> metrics;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         QFont f(font.family);
         f.setPixelSize(font.size * 20);  // one pixel per twip: the metrics are in twips
         f.setBold(font.bold);
         f.setItalic(font.italic);
-        const QFontMetricsF m(f);
-        const QRectF r = m.boundingRect(QRectF(0, 0, widthTwips, 1e9), Qt::TextWordWrap, text);
-        const int lines = std::max(1, static_cast<int>(std::lround(r.height() / m.lineSpacing())));
-        return static_cast<int>(std::ceil(lines * lineHeight));
+        metrics = std::make_unique<QFontMetricsF>(f);
+        width = [&metrics](const QString& s) { return metrics->horizontalAdvance(s); };
+    } else {
+        const double charWidth = font.size * 20.0 * 0.5;
+        width = [charWidth](const QString& s) { return s.size() * charWidth; };
     }
-    const double charWidth = font.size * 20.0 * 0.5;
-    const int perLine = std::max(1, static_cast<int>(widthTwips / charWidth));
-    int lines = 0;
-    for (const QString& para : text.split(QLatin1Char('\n'))) {
-        int col = 0;
-        int paraLines = 1;
-        for (const QString& word : para.split(QLatin1Char(' '))) {
-            const int w = static_cast<int>(word.size());
-            if (col > 0 && col + 1 + w > perLine) {
-                ++paraLines;
-                col = 0;
+    QStringList lines;
+    const double limit = std::max(1, widthTwips);
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (width(candidate) <= limit || line.isEmpty()) {
+                line = candidate;
+            } else {
+                lines << line;
+                line = word;
             }
-            col += (col > 0 ? 1 : 0) + w;
-            while (col > perLine) {
-                ++paraLines;
-                col -= perLine;
+            // A word wider than the line is cut where it reaches the edge.
+            while (width(line) > limit && line.size() > 1) {
+                qsizetype fit = 1;
+                while (fit < line.size() && width(line.left(fit + 1)) <= limit)
+                    ++fit;
+                lines << line.left(fit);
+                line = line.mid(fit);
             }
         }
-        lines += paraLines;
+        lines << line;
     }
-    return static_cast<int>(std::ceil(lines * lineHeight));
+    return lines;
+}
+
+int wrappedHeight(const QString& text, const definition::FontDef& font, int widthTwips)
+{
+    return static_cast<int>(wrapLines(text, font, widthTwips).size()) * lineHeight(font);
 }
 
 }  // namespace orx::reportrt::layout

@@ -583,9 +583,20 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
                 item.source = o.source;
             }
             if (o.canGrow && !item.text.isEmpty()) {
-                const int h = layout::wrappedHeight(item.text, o.font, o.width);
-                if (h > item.rect.height())
-                    item.rect.setHeight(h);
+                // One item per line, so that a long text can go on over a page break.
+                const QStringList lines = layout::wrapLines(item.text, o.font, o.width);
+                if (lines.size() > 1) {
+                    const int h = layout::lineHeight(o.font);
+                    for (qsizetype l = 0; l < lines.size(); ++l) {
+                        PageItem line = item;
+                        line.text = lines[l];
+                        line.continued = l > 0;
+                        line.rect = QRect(o.x, o.y + static_cast<int>(l) * h, o.width, h);
+                        band.height = std::max(band.height, line.rect.bottom() + 1);
+                        band.items.push_back(std::move(line));
+                    }
+                    continue;
+                }
             }
             break;
         }

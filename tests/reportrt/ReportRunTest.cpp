@@ -5,6 +5,7 @@
 #include "platform/basic/BasicError.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/definition/ReportFile.h"
+#include "reportrt/export/CsvExport.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/reportrt/ReportTestData.h"
 
@@ -225,14 +226,53 @@ TEST_F(Paging, KeepTogetherGroupsPageNofMAndCanGrow)
                 }
             }
         }
-        // The long remark grew, and the next record moved down below it.
-        const auto* remark = names[QStringLiteral("Remark")][6];
-        EXPECT_GT(remark->rect.height(), 1000);
+        // The long remark grew (a line per item), and the next record moved down below it.
+        std::vector<const PageItem*> remark;
+        for (const auto* i : names[QStringLiteral("Remark")]) {
+            if (i->record == 7)
+                remark.push_back(i);
+        }
+        ASSERT_GT(remark.size(), 1u);
+        EXPECT_GT(remark.back()->rect.bottom() - remark.front()->rect.top(), 1000);
         const auto* next = names[QStringLiteral("Id")][7];
-        if (pageOf(*pages, next) == pageOf(*pages, remark)) {
-            EXPECT_GT(next->rect.top(), remark->rect.bottom());
+        if (pageOf(*pages, next) == pageOf(*pages, remark.back())) {
+            EXPECT_GT(next->rect.top(), remark.back()->rect.bottom());
         }
     }
+}
+
+TEST_F(Paging, ACanGrowTextLongerThanAPageGoesOnOverThePageBreak)
+{
+    ReportDefinition def = pagedReport(false);
+    const QString words = [] {
+        QStringList w;
+        for (int i = 1; i <= 400; ++i)
+            w << QStringLiteral("word%1").arg(i);
+        return w.join(QLatin1Char(' '));
+    }();
+    def.tables[0].query = QStringLiteral("SELECT id, g, CASE WHEN id = 3 THEN '%1' ELSE remark END AS remark FROM t").arg(words);
+    auto report = openReport(def, QFileInfo(db).absolutePath());
+    const auto pages = report->pages();
+    QStringList text;
+    QSet<int> pagesUsed;
+    for (int p = 0; p < pages->pageCount(); ++p) {
+        int footerTop = 0;
+        for (const auto& i : pages->page(p).items) {
+            if (i.name == QLatin1String("NofM"))
+                footerTop = i.rect.top();
+        }
+        for (const auto& i : pages->page(p).items) {
+            if (i.name == QLatin1String("Remark") && i.record == 3) {
+                text << i.text;
+                pagesUsed.insert(p);
+                EXPECT_LE(i.rect.bottom(), footerTop) << "a line runs into the footer on page " << p + 1;
+            }
+        }
+    }
+    EXPECT_EQ(text.join(QLatin1Char(' ')), words) << "every word, in order";
+    EXPECT_GT(pagesUsed.size(), 1) << "the text went on over a page break";
+    // In the CSV the record's text is whole again.
+    EXPECT_TRUE(exporting::detailsCsv(*pages).contains(words.toUtf8()));
 }
 
 TEST_F(Paging, NewPageBeforeAndAfterAndSuppressedSections)
