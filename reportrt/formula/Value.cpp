@@ -93,6 +93,26 @@ Value Value::fromVariant(const QVariant& v, Type type, bool* ok)
 {
     if (ok)
         *ok = true;
+    // What databases give most, read without the general conversions.
+    switch (v.metaType().id()) {
+    case QMetaType::Double:
+        if (type == Type::Number || type == Type::Currency) {
+            const double d = v.toDouble();
+            if (std::isfinite(d))
+                return {type, d, {}};
+        }
+        break;
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        if (type == Type::Number || type == Type::Currency)
+            return {type, static_cast<double>(v.toLongLong()), {}};
+        break;
+    case QMetaType::QString:
+        if (type == Type::String)
+            return ofString(v.toString());
+        break;
+    default: break;
+    }
     if (!v.isValid() || v.isNull() || basic::isNull(v))
         return null();
     // A blank cell of a recordset is no value for a field that is not text.
