@@ -8,10 +8,9 @@
 #include <memory>
 
 // The report runtime in use: a process-wide, replaceable factory of the
-// runtime's application object and of viewers. Tests install the recording
-// runtime; an application installs the runtime that renders reports. With
-// none installed, creating the application raises error 429 and viewers are
-// plain widgets that show no report.
+// runtime's application object and of viewers. With none installed, our own
+// runtime (run/OurRuntime.h) opens, runs and shows reports; tests install the
+// recording runtime for a scope.
 namespace orx::reportrt {
 
 class Runtime {

@@ -137,6 +137,7 @@ void ORXOCXViewReport::Show()
 {
     CheckReportFile(request()->ReportName());
     CopyRequest(*request(), RunState::current().currentRequest());
+    RunState::current().CurrentSelectionFormula = request()->SelectionFormula();
     viewer_->show();
     QPointer<ORXOCXViewReport> self(this);
     RunReport(viewer_);

@@ -4,6 +4,7 @@
 #include "platform/basic/Convert.h"
 #include "platform/basic/Strings.h"
 #include "platform/host/Services.h"
+#include "reportrt/RecordSelection.h"
 #include "viewreport/engine/Constants.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
@@ -314,6 +315,11 @@ void RunReport(reportrt::Viewer* viewerArgument)
     ApplyRecordSortFields(*report, R);
     ApplyParameters(*report, R);
     ApplyFormulas(*report, R);
+    // A non-empty SelectionFormula filters the records, where the report takes one.
+    if (!state.CurrentSelectionFormula.isEmpty()) {
+        if (auto* selection = dynamic_cast<reportrt::RecordSelection*>(report.get()))
+            selection->setRecordSelectionFormula(state.CurrentSelectionFormula);
+    }
 
     // 7. Options.
     report->setEnableParameterPrompting(false);
@@ -425,6 +431,7 @@ void ShowRequest(ORXDLLViewReport& request)
 {
     CheckReportFile(request.ReportName());
     CopyRequest(request, RunState::current().currentRequest());
+    RunState::current().CurrentSelectionFormula = request.SelectionFormula();
     if (request.Mode() & ORXVR_Mode_Viewer) {
         QPointer<ORXDLLViewReport> guard(&request);
         auto* window = new ORXDLLViewReportFRM();

@@ -36,6 +36,7 @@ void RunState::reset()
 {
     CurrentSubReport.reset();
     CurrentReport.reset();
+    CurrentSelectionFormula.clear();
     application_.reset();
     generation_ = 0;
     request_.reset();

@@ -28,6 +28,9 @@ public:
     reportrt::ReportRef CurrentReport;
     // The sub-report being prepared; empty between sub-reports.
     reportrt::ReportRef CurrentSubReport;
+    // The SelectionFormula of the request being run (the copy in
+    // CurrentRequest does not carry it); applied where the report takes one.
+    QString CurrentSelectionFormula;
 
     bool hasApplication() const { return application_ != nullptr; }
 

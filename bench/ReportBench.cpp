@@ -1,0 +1,335 @@
+// The report runtime beside its anchors, each measured in the same run:
+//  - a formula evaluated per record beside SQLite evaluating the same
+//    expression in a SELECT (target: ratio >= 1, at least as fast);
+//  - a grouped report laid out to pages: the peak memory for 100,000 rows
+//    beside that for 10,000 rows (target: ratio <= 1.5);
+//  - report data to CSV through the page model beside `sqlite3 -csv` on the
+//    same query (target: ratio >= 0.5 of its throughput).
+// Each prints its figures as counters (the ratio and target come after the
+// run, through Compare.h) and fails when the run did
+// not go through the real path (the figures must agree with the anchor's).
+#include "bench/Compare.h"
+#include "reportrt/data/Connections.h"
+#include "reportrt/definition/ReportFile.h"
+#include "reportrt/export/CsvExport.h"
+#include "reportrt/formula/Formula.h"
+#include "reportrt/run/ReportRun.h"
+#include "reportrt/run/RuntimeObjects.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include "bench/Compare.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace orx::reportrt;
+using namespace orx::reportrt::definition;
+
+namespace {
+
+// A database of `rows` orders: id, a day over two years, an amount, a quantity, a flag.
+QString benchDatabase(QTemporaryDir& dir, int rows)
+{
+    const QString path = dir.filePath(QStringLiteral("bench-%1.db").arg(rows));
+    if (QFile::exists(path))
+        return path;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-maker"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, day TEXT, a REAL, b REAL, c REAL)"));
+        q.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                              "INSERT INTO t SELECT i, date('2023-01-01', '+' || (i * 730 / %1) || ' days'), "
+                              "(i * 37) % 1000 / 10.0, i % 17, (i * 13) % 101 FROM n").arg(rows));
+        q.exec(QStringLiteral("CREATE INDEX t_day ON t (day, id)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-maker"));
+    return path;
+}
+
+QTemporaryDir& benchDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// ---- Formula per record --------------------------------------------------
+
+class Records : public formula::Scope, public formula::Env {
+public:
+    std::vector<std::array<formula::Value, 3>> rows;
+    std::size_t current = 0;
+
+    std::optional<formula::Symbol> field(const QString&, const QString& name) override
+    {
+        const int i = name == QLatin1String("a") ? 0 : name == QLatin1String("b") ? 1 : name == QLatin1String("c") ? 2 : -1;
+        if (i < 0)
+            return std::nullopt;
+        return formula::Symbol{i, formula::Type::Number};
+    }
+    std::optional<formula::Symbol> formula(const QString&) override { return std::nullopt; }
+    std::optional<formula::Symbol> parameter(const QString&) override { return std::nullopt; }
+    std::optional<int> groupLevel(const QString&) override { return std::nullopt; }
+    int summary(SummaryOp, const QString&, int) override { return 0; }
+
+    const formula::Value& field(int index) override { return rows[current][static_cast<std::size_t>(index)]; }
+    formula::Value formula(int) override { return {}; }
+    const formula::Value& parameter(int) override { return rows[0][0]; }
+    formula::Value summary(int) override { return {}; }
+    int pageNumber() override { return 1; }
+    int totalPageCount() override { return 1; }
+    qint64 recordNumber() override { return static_cast<qint64>(current) + 1; }
+};
+
+void BM_FormulaPerRecord_vs_SQLiteSelect(benchmark::State& state)
+{
+    const int n = 100000;
+    const QString path = benchDatabase(benchDir(), n);
+    Records records;
+    double expected = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-formula"));
+        db.setDatabaseName(path);
+        db.open();
+        {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT a, b, c FROM t ORDER BY id"));
+            while (q.next())
+                records.rows.push_back({formula::Value::ofNumber(q.value(0).toDouble()), formula::Value::ofNumber(q.value(1).toDouble()),
+                                        formula::Value::ofNumber(q.value(2).toDouble())});
+        }
+        formula::CompileError e;
+        auto f = formula::Formula::compile(QStringLiteral("if {T.b} > 8 then {T.a} * 1.22 + {T.b} - {T.c} / 2 else {T.a} mod 7"),
+                                           records, e);
+        if (!f) {
+            state.SkipWithError("the formula did not compile");
+            return;
+        }
+        double oursNs = 0, sqliteNs = 0;
+        for (auto _ : state) {
+            QElapsedTimer t;
+            t.start();
+            double sum = 0;
+            for (records.current = 0; records.current < records.rows.size(); ++records.current)
+                sum += f->evaluate(records).number;
+            oursNs += static_cast<double>(t.nsecsElapsed());
+            benchmark::DoNotOptimize(sum);
+
+            t.restart();
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT SUM(CASE WHEN b > 8 THEN a * 1.22 + b - c / 2.0 ELSE a - 7 * CAST(a / 7 AS INTEGER) END) FROM t"));
+            q.next();
+            expected = q.value(0).toDouble();
+            sqliteNs += static_cast<double>(t.nsecsElapsed());
+            if (std::fabs(sum - expected) > 1e-6 * std::fabs(expected)) {
+                state.SkipWithError("the formula and SQLite disagree");
+                break;
+            }
+        }
+        const double iterations = static_cast<double>(state.iterations());
+        state.counters["ns_per_record"] = oursNs / iterations / n;
+        state.counters["sqlite_ns_per_record"] = sqliteNs / iterations / n;
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-formula"));
+}
+BENCHMARK(BM_FormulaPerRecord_vs_SQLiteSelect)->Unit(benchmark::kMillisecond)->Iterations(5);
+// SQLite's time per record over ours: at least 1, as fast as SQLite or faster.
+ORX_COMPARE_COUNTERS(FormulaPerRecord, "BM_FormulaPerRecord_vs_SQLiteSelect/iterations:5", "sqlite_ns_per_record",
+                     "BM_FormulaPerRecord_vs_SQLiteSelect/iterations:5", "ns_per_record", orx::bench::AtLeast, 1.0);
+
+// ---- Grouped layout: memory of 100,000 rows beside 10,000 ------------------
+
+ReportDefinition groupedReport(const QString& db)
+{
+    ReportDefinition def;
+    def.name = QStringLiteral("Grouped");
+    def.tables = {{QStringLiteral("T"), db, QStringLiteral("t"), {},
+                   {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("day"), ValueType::Date},
+                    {QStringLiteral("a"), ValueType::Number}, {QStringLiteral("b"), ValueType::Number}}}};
+    def.groups = {{QStringLiteral("{T.day}"), SortDirection::Ascending, GroupCondition::Monthly, false, false}};
+    def.sortFields = {{QStringLiteral("{T.id}"), SortDirection::Ascending}};
+    def.formulas = {{QStringLiteral("Net"), ValueType::Number, QStringLiteral("Round({T.a} * {T.b} / 1.22, 2)")}};
+    auto field = [](const QString& name, const QString& source, int x, const QString& format = {}) {
+        ObjectDef o;
+        o.kind = ObjectKind::Field;
+        o.name = name;
+        o.source = source;
+        o.x = x;
+        o.width = 1500;
+        o.height = 240;
+        o.format = format;
+        return o;
+    };
+    ObjectDef sum = field(QStringLiteral("Sum"), QStringLiteral("{@Net}"), 6000, QStringLiteral("#,##0.00"));
+    sum.summary = SummaryOp::Sum;
+    sum.summaryGroup = 1;
+    ObjectDef page;
+    page.kind = ObjectKind::Field;
+    page.special = SpecialField::PageNofM;
+    page.width = 2000;
+    page.height = 240;
+    SectionDef gh{SectionKind::GroupHeader, 1, {}, 300, {}, false, true, false, false,
+                  {field(QStringLiteral("Month"), QStringLiteral("{T.day}"), 0, QStringLiteral("mmmm yyyy")), sum}};
+    SectionDef details{SectionKind::Details, 0, {}, 240, {}, false, true, false, false,
+                       {field(QStringLiteral("Id"), QStringLiteral("{T.id}"), 0, QStringLiteral("0")),
+                        field(QStringLiteral("Day"), QStringLiteral("{T.day}"), 1600, QStringLiteral("dd/mm/yyyy")),
+                        field(QStringLiteral("A"), QStringLiteral("{T.a}"), 3200, QStringLiteral("0.0")),
+                        field(QStringLiteral("Net"), QStringLiteral("{@Net}"), 4800, QStringLiteral("#,##0.00"))}};
+    SectionDef gf{SectionKind::GroupFooter, 1, {}, 300, {}, false, true, false, false, {sum}};
+    SectionDef pf{SectionKind::PageFooter, 0, {}, 300, {}, false, true, false, false, {page}};
+    def.sections = {gh, details, gf, pf};
+    return def;
+}
+
+// Pages are counted and let go as they are made: the layout's own memory is what is measured.
+class CountingSink : public layout::PageSink {
+public:
+    void page(layout::Page&& p) override { items += static_cast<qint64>(p.items.size()); }
+    void finished(int count) override { pages = count; }
+    qint64 items = 0;
+    int pages = 0;
+};
+
+long kilobytes(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<int>(std::strlen(field))).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// The peak resident memory of the process while laying out `rows` rows (and
+// the part of it above the memory in use before); false when the peak cannot be reset.
+bool layoutPeak(int rows, long& peakKb, long& addedKb, CountingSink& sink)
+{
+    const QString db = benchDatabase(benchDir(), rows);
+    auto state = run::ReportState::make(std::make_shared<ReportDefinition>(groupedReport(db)), QString(), QString());
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return false;
+    clear.close();
+    const long before = kilobytes("VmRSS:");
+    {
+        data::Connections connections;
+        run::ReportRun run(*state, connections);
+        run.layout(sink, 0);
+    }
+    peakKb = kilobytes("VmHWM:");
+    addedKb = peakKb - before;
+    return true;
+}
+
+void BM_GroupedLayout_PeakMemory_100k_vs_10k(benchmark::State& state)
+{
+    benchDatabase(benchDir(), 10000);
+    benchDatabase(benchDir(), 100000);
+    for (auto _ : state) {
+        long warmUp = 0, small = 0, large = 0, added = 0, addedSmall = 0, addedLarge = 0;
+        CountingSink s0, s1, s2;
+        // A first run sets up what every run shares (drivers, caches), so neither measure pays for it.
+        if (!layoutPeak(10000, warmUp, added, s0) || !layoutPeak(10000, small, addedSmall, s1)
+            || !layoutPeak(100000, large, addedLarge, s2)) {
+            state.SkipWithError("the peak resident memory cannot be measured here (/proc/self/clear_refs)");
+            return;
+        }
+        // 10,000 rows of 4 fields in groups and pages: the items must all be there.
+        if (s2.items < 400000 || s1.items < 40000 || s2.pages <= s1.pages) {
+            state.SkipWithError("the layout did not make the pages expected");
+            return;
+        }
+        state.counters["peak_kb_10k"] = static_cast<double>(small);
+        state.counters["peak_kb_100k"] = static_cast<double>(large);
+        state.counters["added_kb_10k"] = static_cast<double>(addedSmall);
+        state.counters["added_kb_100k"] = static_cast<double>(addedLarge);
+        state.counters["pages_100k"] = s2.pages;
+    }
+}
+BENCHMARK(BM_GroupedLayout_PeakMemory_100k_vs_10k)->Unit(benchmark::kMillisecond)->Iterations(1);
+ORX_COMPARE_COUNTERS(LayoutPeakMemory, "BM_GroupedLayout_PeakMemory_100k_vs_10k/iterations:1", "peak_kb_100k",
+                     "BM_GroupedLayout_PeakMemory_100k_vs_10k/iterations:1", "peak_kb_10k", orx::bench::AtMost, 1.5);
+
+// ---- CSV through the page model beside sqlite3 -csv -------------------------
+
+void BM_CsvThroughPages_vs_sqlite3(benchmark::State& state)
+{
+    const int n = 100000;
+    const QString db = benchDatabase(benchDir(), n);
+    const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (sqlite3.isEmpty()) {
+        state.SkipWithError("sqlite3 (the anchor) is not installed");
+        return;
+    }
+    ReportDefinition def;
+    def.name = QStringLiteral("Csv");
+    def.tables = {{QStringLiteral("T"), db, QStringLiteral("t"), {},
+                   {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("day"), ValueType::String},
+                    {QStringLiteral("a"), ValueType::Number}, {QStringLiteral("b"), ValueType::Number}}}};
+    def.sortFields = {{QStringLiteral("{T.id}"), SortDirection::Ascending}};
+    SectionDef details{SectionKind::Details, 0, {}, 240, {}, false, true, false, false, {}};
+    int x = 0;
+    for (const char* f : {"id", "day", "a", "b"}) {
+        ObjectDef o;
+        o.kind = ObjectKind::Field;
+        o.name = QString::fromLatin1(f);
+        o.source = QStringLiteral("{T.%1}").arg(QString::fromLatin1(f));
+        o.x = x;
+        o.width = 1500;
+        o.height = 240;
+        x += 1600;
+        details.objects.push_back(o);
+    }
+    def.sections = {details};
+    double oursNs = 0, anchorNs = 0;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        auto reportState = run::ReportState::make(std::make_shared<ReportDefinition>(def), QString(), QString());
+        exporting::CsvWriter writer;
+        struct Sink : layout::PageSink {
+            exporting::CsvWriter* w;
+            void page(layout::Page&& p) override { w->addPage(p); }
+            void finished(int) override {}
+        } sink;
+        sink.w = &writer;
+        {
+            data::Connections connections;
+            run::ReportRun r(*reportState, connections);
+            r.layout(sink, 0);
+        }
+        const QByteArray ours = writer.result();
+        oursNs += static_cast<double>(t.nsecsElapsed());
+
+        t.restart();
+        QProcess p;
+        p.start(sqlite3, {QStringLiteral("-csv"), QStringLiteral("-header"), db, QStringLiteral("SELECT id, day, a, b FROM t ORDER BY id")});
+        p.waitForFinished(60000);
+        const QByteArray theirs = p.readAllStandardOutput();
+        anchorNs += static_cast<double>(t.nsecsElapsed());
+        if (writer.rows() != n || theirs.count('\n') != n + 1) {
+            state.SkipWithError("the CSV does not hold every row");
+            break;
+        }
+        benchmark::DoNotOptimize(ours);
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["rows_per_s"] = n / (oursNs / iterations / 1e9);
+    state.counters["sqlite3_rows_per_s"] = n / (anchorNs / iterations / 1e9);
+}
+BENCHMARK(BM_CsvThroughPages_vs_sqlite3)->Unit(benchmark::kMillisecond)->Iterations(3);
+ORX_COMPARE_COUNTERS(CsvThroughput, "BM_CsvThroughPages_vs_sqlite3/iterations:3", "rows_per_s",
+                     "BM_CsvThroughPages_vs_sqlite3/iterations:3", "sqlite3_rows_per_s", orx::bench::AtLeast, 0.5);
+
+}  // namespace

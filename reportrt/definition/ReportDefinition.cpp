@@ -1,0 +1,197 @@
+#include "reportrt/definition/ReportDefinition.h"
+
+#include <array>
+
+namespace orx::reportrt::definition {
+
+namespace {
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+struct TypeName {
+    ValueType type;
+    const char* name;
+};
+constexpr std::array<TypeName, 6> kTypeNames{{
+    {ValueType::Number, "number"},
+    {ValueType::Currency, "currency"},
+    {ValueType::Boolean, "boolean"},
+    {ValueType::Date, "date"},
+    {ValueType::String, "string"},
+    {ValueType::DateTime, "datetime"},
+}};
+
+constexpr std::array<const char*, kGroupConditionCount> kConditionNames{
+    "daily", "weekly", "biweekly", "semimonthly", "monthly", "quarterly", "semiannually", "annually",
+    "to-yes", "to-no", "every-yes", "every-no", "next-is-yes", "next-is-no", "any-value",
+    "by-second", "by-minute", "by-hour", "by-am-pm",
+};
+
+constexpr std::array<const char*, 4> kDirectionNames{"ascending", "descending", "original", "specified"};
+
+}  // namespace
+
+bool ReportDefinition::operator==(const ReportDefinition& other) const
+{
+    if (!(name == other.name && title == other.title && page == other.page && tables == other.tables
+          && links == other.links && sortFields == other.sortFields && selection == other.selection
+          && formulas == other.formulas && parameters == other.parameters && groups == other.groups
+          && sections == other.sections && subreports.size() == other.subreports.size()))
+        return false;
+    for (std::size_t i = 0; i < subreports.size(); ++i) {
+        if (!(*subreports[i] == *other.subreports[i]))
+            return false;
+    }
+    return true;
+}
+
+const TableDef* ReportDefinition::table(const QString& tableName) const
+{
+    for (const auto& t : tables) {
+        if (sameName(t.name, tableName))
+            return &t;
+    }
+    return nullptr;
+}
+
+const FormulaDef* ReportDefinition::formula(const QString& formulaName) const
+{
+    for (const auto& f : formulas) {
+        if (sameName(f.name, formulaName))
+            return &f;
+    }
+    return nullptr;
+}
+
+const ParameterDef* ReportDefinition::parameter(const QString& parameterName) const
+{
+    for (const auto& p : parameters) {
+        if (sameName(p.name, parameterName))
+            return &p;
+    }
+    return nullptr;
+}
+
+std::shared_ptr<ReportDefinition> ReportDefinition::subreport(const QString& subreportName) const
+{
+    for (const auto& s : subreports) {
+        if (sameName(s->name, subreportName))
+            return s;
+    }
+    return nullptr;
+}
+
+std::vector<const SectionDef*> ReportDefinition::sectionsOf(SectionKind kind, int group) const
+{
+    std::vector<const SectionDef*> found;
+    for (const auto& s : sections) {
+        if (s.kind == kind && s.group == group)
+            found.push_back(&s);
+    }
+    return found;
+}
+
+QString valueTypeName(ValueType type)
+{
+    for (const auto& t : kTypeNames) {
+        if (t.type == type)
+            return QString::fromLatin1(t.name);
+    }
+    return QStringLiteral("string");
+}
+
+bool valueTypeFromName(const QString& name, ValueType& type)
+{
+    for (const auto& t : kTypeNames) {
+        if (name == QLatin1String(t.name)) {
+            type = t.type;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool valueTypeFromNumber(int number, ValueType& type)
+{
+    for (const auto& t : kTypeNames) {
+        if (static_cast<int>(t.type) == number) {
+            type = t.type;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString groupConditionName(GroupCondition condition)
+{
+    return QString::fromLatin1(kConditionNames.at(static_cast<std::size_t>(condition)));
+}
+
+bool groupConditionFromName(const QString& name, GroupCondition& condition)
+{
+    for (std::size_t i = 0; i < kConditionNames.size(); ++i) {
+        if (name == QLatin1String(kConditionNames[i])) {
+            condition = static_cast<GroupCondition>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString sortDirectionName(SortDirection direction)
+{
+    return QString::fromLatin1(kDirectionNames.at(static_cast<std::size_t>(direction)));
+}
+
+bool sortDirectionFromName(const QString& name, SortDirection& direction)
+{
+    for (std::size_t i = 0; i < kDirectionNames.size(); ++i) {
+        if (name == QLatin1String(kDirectionNames[i])) {
+            direction = static_cast<SortDirection>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+FieldRef FieldRef::parse(const QString& text)
+{
+    FieldRef ref;
+    const QString t = text.trimmed();
+    if (t.size() < 3 || !t.startsWith(QLatin1Char('{')) || !t.endsWith(QLatin1Char('}')))
+        return ref;
+    const QString inner = t.mid(1, t.size() - 2).trimmed();
+    if (inner.startsWith(QLatin1Char('@'))) {
+        ref.kind = Kind::Formula;
+        ref.name = inner.mid(1).trimmed();
+    } else if (inner.startsWith(QLatin1Char('?'))) {
+        ref.kind = Kind::Parameter;
+        ref.name = inner.mid(1).trimmed();
+    } else {
+        const qsizetype dot = inner.indexOf(QLatin1Char('.'));
+        if (dot <= 0 || dot == inner.size() - 1)
+            return ref;
+        ref.kind = Kind::Database;
+        ref.table = inner.left(dot).trimmed();
+        ref.name = inner.mid(dot + 1).trimmed();
+    }
+    if (ref.name.isEmpty())
+        ref.kind = Kind::Invalid;
+    return ref;
+}
+
+QString FieldRef::text() const
+{
+    switch (kind) {
+    case Kind::Database: return QStringLiteral("{%1.%2}").arg(table, name);
+    case Kind::Formula: return QStringLiteral("{@%1}").arg(name);
+    case Kind::Parameter: return QStringLiteral("{?%1}").arg(name);
+    case Kind::Invalid: break;
+    }
+    return {};
+}
+
+}  // namespace orx::reportrt::definition

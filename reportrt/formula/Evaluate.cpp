@@ -1,0 +1,131 @@
+#include "reportrt/formula/Node.h"
+
+#include <cmath>
+
+namespace orx::reportrt::formula {
+
+namespace {
+
+// In and, or, not and if a null condition counts as false.
+bool truth(const Value& v)
+{
+    return v.type == Type::Boolean && v.number != 0;
+}
+
+Value numeric(Type type, double n, const Node& node)
+{
+    if (!std::isfinite(n))
+        throw EvalError(node.offset, QStringLiteral("the result is too large to be a number"));
+    return {type, n, {}};
+}
+
+Value compareNodes(const Node& node, Env& env)
+{
+    const Value a = evaluateNode(*node.kids[0], env);
+    const Value b = evaluateNode(*node.kids[1], env);
+    if (a.isNull() || b.isNull())
+        return Value::null();
+    const int c = Value::compare(a, b);
+    bool r = false;
+    switch (node.op) {
+    case Op::Equal: r = c == 0; break;
+    case Op::NotEqual: r = c != 0; break;
+    case Op::Less: r = c < 0; break;
+    case Op::LessEqual: r = c <= 0; break;
+    case Op::Greater: r = c > 0; break;
+    case Op::GreaterEqual: r = c >= 0; break;
+    default: break;
+    }
+    return Value::ofBoolean(r);
+}
+
+Value arithmetic(const Node& node, Env& env)
+{
+    const Value a = evaluateNode(*node.kids[0], env);
+    const Value b = evaluateNode(*node.kids[1], env);
+    if (a.isNull() || b.isNull())
+        return Value::null();
+    const double x = a.number, y = b.number;
+    switch (node.op) {
+    case Op::Add: return numeric(node.type, x + y, node);
+    case Op::Subtract: return numeric(node.type, x - y, node);
+    case Op::Multiply: return numeric(node.type, x * y, node);
+    case Op::Divide:
+        if (y == 0)
+            throw EvalError(node.kids[1]->offset, QStringLiteral("division by zero"));
+        return numeric(node.type, x / y, node);
+    case Op::Modulo:
+        if (y == 0)
+            throw EvalError(node.kids[1]->offset, QStringLiteral("division by zero (mod)"));
+        return numeric(node.type, std::fmod(x, y), node);
+    case Op::Power: {
+        const double r = std::pow(x, y);
+        if (std::isnan(r))
+            throw EvalError(node.offset, QStringLiteral("the power has no real value"));
+        return numeric(node.type, r, node);
+    }
+    default: break;
+    }
+    return Value::null();
+}
+
+}  // namespace
+
+Value evaluateNode(const Node& node, Env& env)
+{
+    switch (node.op) {
+    case Op::Constant: return node.constant;
+    case Op::Field: return env.field(node.index);
+    case Op::FormulaRef: return env.formula(node.index);
+    case Op::Parameter: return env.parameter(node.index);
+    case Op::Summary: return env.summary(node.index);
+    case Op::PageNumber: return Value::ofNumber(env.pageNumber());
+    case Op::TotalPageCount: return Value::ofNumber(env.totalPageCount());
+    case Op::RecordNumber: return Value::ofNumber(static_cast<double>(env.recordNumber()));
+    case Op::Negate: {
+        Value v = evaluateNode(*node.kids[0], env);
+        if (!v.isNull())
+            v.number = -v.number;
+        return v;
+    }
+    case Op::Not: return Value::ofBoolean(!truth(evaluateNode(*node.kids[0], env)));
+    case Op::Add:
+    case Op::Subtract:
+    case Op::Multiply:
+    case Op::Divide:
+    case Op::Modulo:
+    case Op::Power: return arithmetic(node, env);
+    case Op::Concat: {
+        const Value a = evaluateNode(*node.kids[0], env);
+        const Value b = evaluateNode(*node.kids[1], env);
+        return Value::ofString((a.type == Type::String ? a.text : a.display())
+                               + (b.type == Type::String ? b.text : b.display()));
+    }
+    case Op::Equal:
+    case Op::NotEqual:
+    case Op::Less:
+    case Op::LessEqual:
+    case Op::Greater:
+    case Op::GreaterEqual: return compareNodes(node, env);
+    case Op::And:
+        return Value::ofBoolean(truth(evaluateNode(*node.kids[0], env)) && truth(evaluateNode(*node.kids[1], env)));
+    case Op::Or:
+        return Value::ofBoolean(truth(evaluateNode(*node.kids[0], env)) || truth(evaluateNode(*node.kids[1], env)));
+    case Op::If: {
+        Value v = evaluateNode(*node.kids[truth(evaluateNode(*node.kids[0], env)) ? 1 : 2], env);
+        if (!v.isNull() && v.type != node.type && node.type != Type::Null)
+            v.type = node.type;  // a number branch of a currency if, a date branch of a date-time if
+        return v;
+    }
+    case Op::Call: {
+        std::vector<Value> args;
+        args.reserve(node.kids.size());
+        for (const auto& k : node.kids)
+            args.push_back(evaluateNode(*k, env));
+        return callFunction(node.index, args, node);
+    }
+    }
+    return Value::null();
+}
+
+}  // namespace orx::reportrt::formula

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "reportrt/definition/ReportDefinition.h"
+#include "reportrt/formula/Value.h"
+
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+// The laid-out report: pages of positioned texts, lines, boxes and pictures,
+// in twips from the top-left corner of the paper. Every output (viewer,
+// printer, exports) works from this model, so what one shows all show. Each
+// text knows the field or formula it shows and the record it came from.
+namespace orx::reportrt::layout {
+
+struct TextStyle {
+    QString family;
+    int size = 10;
+    bool bold = false, italic = false, underline = false;
+    definition::Alignment alignment = definition::Alignment::Left;
+    QRgb color = 0xff000000;
+    bool operator==(const TextStyle&) const = default;
+};
+
+struct PageItem {
+    enum class Kind : unsigned char { Text, Line, Box, Picture };
+    Kind kind = Kind::Text;
+    definition::SectionKind section = definition::SectionKind::Details;
+    QRect rect;           // twips on the page
+    int style = -1;       // Text: index into PageModel::styles()
+    QString text;         // Text: as shown; Picture: the image file
+    QString source;       // what a text shows: {T.F}, {@F}, {?P}, "Sum({T.F})", a special field; empty for plain text
+    QString name;         // the report object's name
+    formula::Value value; // the value shown, for programs that read it (null for plain text)
+    qint64 record = 0;    // the record (1 the first reported) it came from; 0 none
+    int thickness = 0;    // Line, Box
+    QRgb color = 0xff000000;
+    QRgb fill = 0;        // Box: 0 for no fill
+    bool canGrow = false;
+    bool fromSubreport = false;  // printed by a sub-report
+    bool continued = false;      // a further line of the text above it (a wrapped can-grow text)
+    // Page numbers are filled in when the item is placed; the page count when the last page is done.
+    definition::SpecialField special = definition::SpecialField::None;
+};
+
+struct Page {
+    std::vector<PageItem> items;
+};
+
+class PageModel {
+public:
+    QSize paperSize;  // twips, in the page's orientation
+    definition::PageSetup setup;
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    const Page& page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    const std::vector<Page>& pages() const { return pages_; }
+    void addPage(Page page) { pages_.push_back(std::move(page)); }
+    // Fills the page count into the items that show it.
+    void setTotalPages(int total);
+
+    const std::vector<TextStyle>& styles() const { return styles_; }
+    int styleIndex(const TextStyle& style);
+    void setStyles(std::vector<TextStyle> styles) { styles_ = std::move(styles); }
+
+    // Every text of every page in page order, for searches and exports.
+    std::vector<const PageItem*> texts() const;
+
+private:
+    std::vector<Page> pages_;
+    std::vector<TextStyle> styles_;
+};
+
+// Paper size in twips for a paper size number and orientation (1 portrait, 2 landscape).
+QSize paperSizeTwips(int paperSize, int orientation);
+
+}  // namespace orx::reportrt::layout

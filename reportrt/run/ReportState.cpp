@@ -1,0 +1,30 @@
+#include "reportrt/run/ReportState.h"
+
+namespace orx::reportrt::run {
+
+std::shared_ptr<ReportState> ReportState::make(std::shared_ptr<definition::ReportDefinition> def, QString filePath,
+                                               QString baseDir)
+{
+    auto s = std::make_shared<ReportState>();
+    s->filePath = std::move(filePath);
+    s->baseDir = std::move(baseDir);
+    s->bindings.resize(def->tables.size());
+    s->parameterValues.resize(def->parameters.size());
+    s->def = std::move(def);
+    return s;
+}
+
+std::shared_ptr<ReportState> ReportState::subreport(const QString& name)
+{
+    const QString key = name.toUpper();
+    if (const auto it = subreports.find(key); it != subreports.end())
+        return it->second;
+    auto sub = def->subreport(name);
+    if (!sub)
+        return nullptr;
+    auto s = make(sub, filePath, baseDir);
+    subreports.emplace(key, s);
+    return s;
+}
+
+}  // namespace orx::reportrt::run

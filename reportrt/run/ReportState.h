@@ -1,0 +1,33 @@
+#pragma once
+
+#include "reportrt/data/RecordReader.h"
+#include "reportrt/definition/ReportDefinition.h"
+
+#include <QVariant>
+#include <map>
+#include <memory>
+#include <vector>
+
+// A report as a program has set it up for its next run: the definition read
+// from its file (with the program's changes to sort fields, groups and
+// formula texts written into it), where each table reads, the parameter
+// values given, and the sub-reports the program opened.
+namespace orx::reportrt::run {
+
+struct ReportState {
+    QString filePath;
+    QString baseDir;  // the report file's folder, for relative locations
+    std::shared_ptr<definition::ReportDefinition> def;
+    std::vector<data::TableBinding> bindings;             // one per table of def
+    std::vector<std::vector<QVariant>> parameterValues;   // one list per parameter of def; empty: its default
+    QString extraSelection;                               // a program's selection formula, added with and
+    std::map<QString, std::shared_ptr<ReportState>> subreports;  // by upper-case name, once opened
+
+    // A state for a definition as its file has it.
+    static std::shared_ptr<ReportState> make(std::shared_ptr<definition::ReportDefinition> def, QString filePath,
+                                             QString baseDir);
+    // The state of a sub-report: the one a program opened, or a fresh one.
+    std::shared_ptr<ReportState> subreport(const QString& name);
+};
+
+}  // namespace orx::reportrt::run

@@ -1,0 +1,473 @@
+#include "reportrt/run/RuntimeObjects.h"
+
+#include "platform/basic/BasicError.h"
+#include "reportrt/ErrorNumbers.h"
+#include "reportrt/RuntimeError.h"
+#include "reportrt/data/Connections.h"
+#include "reportrt/definition/ReportFile.h"
+#include "reportrt/export/CsvExport.h"
+#include "reportrt/run/CompiledReport.h"
+#include "reportrt/run/ReportRun.h"
+
+#include <QAbstractItemModel>
+#include <QFileInfo>
+
+namespace orx::reportrt::run {
+
+using namespace definition;
+
+namespace {
+
+constexpr int kNoSuchMember = 438;
+constexpr int kExportCsv = 5;
+
+template <class I, class T>
+class List : public Collection<I> {
+public:
+    int Count() override { return static_cast<int>(items.size()); }
+    I& Item(std::int16_t position) override
+    {
+        if (position < 1 || position > static_cast<int>(items.size()))
+            raiseRuntimeError(rterr::BadIndex, rterr::source(),
+                              QStringLiteral("Subscript out of range: %1 is not a position from 1 to %2").arg(position).arg(items.size()));
+        return *items[static_cast<std::size_t>(position - 1)];
+    }
+    std::vector<std::unique_ptr<T>> items;
+};
+
+class RtField : public FieldDefinition {
+public:
+    explicit RtField(QString name)
+        : name_(std::move(name))
+    {
+    }
+    QString Name() override { return name_; }
+
+private:
+    QString name_;
+};
+
+class RtTable : public DatabaseTable {
+public:
+    RtTable(RtReport& report, int index)
+        : report_(report), index_(index)
+    {
+        const auto& t = def();
+        for (const auto& f : t.fields)
+            fields_.items.push_back(std::make_unique<RtField>(QStringLiteral("{%1.%2}").arg(t.name, f.name)));
+    }
+
+    void SetSessionInfo(const QString& user, const QString& password) override
+    {
+        auto& b = binding();
+        b.user = user;
+        // The password arrives after a line feed.
+        b.password = password.startsWith(QLatin1Char('\n')) ? password.mid(1) : password;
+        report_.changed();
+    }
+    void setLocation(const QString& location) override
+    {
+        // An empty location keeps the one the report was designed with.
+        auto& b = binding();
+        b.location = location;
+        if (!location.isEmpty())
+            b.hasModel = false;
+        report_.changed();
+    }
+    void SetTableLocation(const QString& location, const QString& subLocation, const QString& connect) override
+    {
+        Q_UNUSED(connect);
+        auto& b = binding();
+        b.location = location;
+        b.source = subLocation;
+        b.hasModel = false;
+        report_.changed();
+    }
+    void SetDataSource(QObject* recordset) override
+    {
+        auto* model = qobject_cast<QAbstractItemModel*>(recordset);
+        if (!model)
+            raiseRuntimeError(rterr::DataUnavailable, rterr::source(),
+                              QStringLiteral("Table %1: the data source given is not a recordset (a QAbstractItemModel)").arg(def().name));
+        auto& b = binding();
+        b.model = model;
+        b.hasModel = true;
+        report_.changed();
+    }
+    bool TestConnectivity() override
+    {
+        data::Connections connections;
+        data::testTable({&def(), binding()}, report_.state().baseDir, connections);
+        return true;
+    }
+    DatabaseFieldDefinitions& Fields() override { return fields_; }
+
+private:
+    const TableDef& def() { return report_.state().def->tables.at(static_cast<std::size_t>(index_)); }
+    data::TableBinding& binding() { return report_.state().bindings.at(static_cast<std::size_t>(index_)); }
+
+    RtReport& report_;
+    int index_;
+    List<FieldDefinition, RtField> fields_;
+};
+
+class RtDatabase : public Database {
+public:
+    DatabaseTables& Tables() override { return tables; }
+    List<DatabaseTable, RtTable> tables;
+};
+
+class RtObject : public ReportObject {
+public:
+    RtObject(RtReport& report, int section, int object)
+        : report_(report), section_(section), object_(object)
+    {
+    }
+    QVariant member(const QString& name) override
+    {
+        const ObjectDef& o = report_.state().def->sections.at(static_cast<std::size_t>(section_)).objects.at(static_cast<std::size_t>(object_));
+        const QString n = name.toLower();
+        if (n == QLatin1String("kind"))
+            return static_cast<int>(o.kind);
+        if (n == QLatin1String("name"))
+            return o.name;
+        if (n == QLatin1String("left"))
+            return o.x;
+        if (n == QLatin1String("top"))
+            return o.y;
+        if (n == QLatin1String("width"))
+            return o.width;
+        if (n == QLatin1String("height"))
+            return o.height;
+        if (n == QLatin1String("subreportname") && o.kind == ObjectKind::Subreport)
+            return o.subreport;
+        if (n == QLatin1String("text") && o.kind == ObjectKind::Text)
+            return o.text;
+        if (n == QLatin1String("datasource") && o.kind == ObjectKind::Field)
+            return o.source;
+        raiseRuntimeError(kNoSuchMember, rterr::source(),
+                          QStringLiteral("Object doesn't support this property or method: %1").arg(name));
+    }
+
+private:
+    RtReport& report_;
+    int section_, object_;
+};
+
+class RtSection : public Section {
+public:
+    reportrt::ReportObjects& ReportObjects() override { return objects; }
+    List<ReportObject, RtObject> objects;
+};
+
+class RtArea : public Area {
+public:
+    RtArea(RtReport& report, SectionKind kind, int group)
+        : report_(report), kind_(kind), group_(group)
+    {
+        if (group > 0)
+            field_ = std::make_unique<RtField>(groupDef().field);
+    }
+    int Kind() override { return static_cast<int>(kind_); }
+    FieldDefinition* GroupConditionField() override { return field_.get(); }
+    void setSortDirection(int direction) override
+    {
+        if (direction < 0 || direction > 3)
+            raiseRuntimeError(basic::err::InvalidPropertyValue, rterr::source(),
+                              QStringLiteral("%1 is not a sort direction (0 to 3)").arg(direction));
+        if (group_ == 0)
+            raiseRuntimeError(basic::err::InvalidProcedureCall, rterr::source(), QStringLiteral("This area is not a group"));
+        groupDef().direction = static_cast<SortDirection>(direction);
+        report_.changed();
+    }
+    void setGroupCondition(int condition) override
+    {
+        if (condition < 0 || condition >= kGroupConditionCount)
+            raiseRuntimeError(basic::err::InvalidPropertyValue, rterr::source(),
+                              QStringLiteral("%1 is not a group condition (0 to %2)").arg(condition).arg(kGroupConditionCount - 1));
+        if (group_ == 0)
+            raiseRuntimeError(basic::err::InvalidProcedureCall, rterr::source(), QStringLiteral("This area is not a group"));
+        groupDef().condition = static_cast<GroupCondition>(condition);
+        report_.changed();
+    }
+
+private:
+    GroupDef& groupDef() { return report_.state().def->groups.at(static_cast<std::size_t>(group_ - 1)); }
+
+    RtReport& report_;
+    SectionKind kind_;
+    int group_;
+    std::unique_ptr<RtField> field_;
+};
+
+class RtSortFields : public SortFields {
+public:
+    explicit RtSortFields(RtReport& report)
+        : report_(report)
+    {
+    }
+    int Count() override { return static_cast<int>(report_.state().def->sortFields.size()); }
+    void Delete(std::int16_t position) override
+    {
+        auto& s = report_.state().def->sortFields;
+        if (position < 1 || position > static_cast<int>(s.size()))
+            raiseRuntimeError(rterr::BadIndex, rterr::source(),
+                              QStringLiteral("Subscript out of range: %1 is not a sort field position").arg(position));
+        s.erase(s.begin() + (position - 1));
+        report_.changed();
+    }
+    void Add(FieldDefinition& field, int sortDirection) override
+    {
+        if (sortDirection < 0 || sortDirection > 1)
+            raiseRuntimeError(basic::err::InvalidPropertyValue, rterr::source(),
+                              QStringLiteral("%1 is not a record sort direction (0 ascending, 1 descending)").arg(sortDirection));
+        report_.state().def->sortFields.push_back({field.Name(), static_cast<SortDirection>(sortDirection)});
+        report_.changed();
+    }
+
+private:
+    RtReport& report_;
+};
+
+class RtFormula : public FormulaFieldDefinition {
+public:
+    RtFormula(RtReport& report, int index)
+        : report_(report), index_(index)
+    {
+    }
+    QString FormulaFieldName() override { return def().name; }
+    int ValueType() override { return static_cast<int>(def().type); }
+    QString Text() override { return def().text; }
+    void setText(const QString& text) override
+    {
+        def().text = text;
+        report_.changed();
+    }
+    bool Check(QString& errorText) override
+    {
+        errorText = CompiledReport::check(report_.state(), index_, def().text);
+        return errorText.isEmpty();
+    }
+
+private:
+    FormulaDef& def() { return report_.state().def->formulas.at(static_cast<std::size_t>(index_)); }
+    RtReport& report_;
+    int index_;
+};
+
+class RtParameter : public ParameterFieldDefinition {
+public:
+    RtParameter(RtReport& report, int index)
+        : report_(report), index_(index)
+    {
+    }
+    QString ParameterFieldName() override { return def().name; }
+    int ValueType() override { return static_cast<int>(def().type); }
+    void ClearCurrentValueAndRange() override
+    {
+        values().clear();
+        report_.changed();
+    }
+    void AddCurrentValue(const QVariant& value) override
+    {
+        checked(value);
+        values().push_back(value);
+        report_.changed();
+    }
+    void SetCurrentValue(const QVariant& value) override
+    {
+        checked(value);
+        values() = {value};
+        report_.changed();
+    }
+
+private:
+    void checked(const QVariant& value)
+    {
+        formula::Value v;
+        if (!formula::Value::parse(value, formula::typeOf(def().type), v))
+            raiseRuntimeError(rterr::ParameterInvalid, rterr::source(),
+                              QStringLiteral("The value \"%1\" does not suit the parameter %2, which takes %3")
+                                  .arg(value.toString(), def().name, formula::typeName(formula::typeOf(def().type))));
+    }
+    const ParameterDef& def() { return report_.state().def->parameters.at(static_cast<std::size_t>(index_)); }
+    std::vector<QVariant>& values() { return report_.state().parameterValues.at(static_cast<std::size_t>(index_)); }
+    RtReport& report_;
+    int index_;
+};
+
+class RtExportOptions : public ExportOptions {
+public:
+    void Reset() override
+    {
+        fileName.clear();
+        destination = 0;
+        format = 0;
+    }
+    void setDiskFileName(const QString& name) override { fileName = name; }
+    void setDestinationType(int d) override { destination = d; }
+    void setFormatType(int f) override { format = f; }
+    QString fileName;
+    int destination = 0;
+    int format = 0;
+};
+
+}  // namespace
+
+struct RtReport::Parts {
+    RtDatabase database;
+    List<Section, RtSection> sections;
+    List<Area, RtArea> areas;
+    List<FormulaFieldDefinition, RtFormula> formulas;
+    List<ParameterFieldDefinition, RtParameter> parameters;
+    std::unique_ptr<RtSortFields> sortFields;
+    RtExportOptions exportOptions;
+};
+
+RtReport::RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent)
+    : state_(std::move(state)), parent_(std::move(parent)), parts_(std::make_unique<Parts>())
+{
+    auto& d = *state_->def;
+    for (std::size_t t = 0; t < d.tables.size(); ++t)
+        parts_->database.tables.items.push_back(std::make_unique<RtTable>(*this, static_cast<int>(t)));
+    for (std::size_t s = 0; s < d.sections.size(); ++s) {
+        auto section = std::make_unique<RtSection>();
+        for (std::size_t o = 0; o < d.sections[s].objects.size(); ++o)
+            section->objects.items.push_back(std::make_unique<RtObject>(*this, static_cast<int>(s), static_cast<int>(o)));
+        parts_->sections.items.push_back(std::move(section));
+    }
+    // One area per part of the report, groups in print order.
+    const int groups = static_cast<int>(d.groups.size());
+    parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::ReportHeader, 0));
+    parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::PageHeader, 0));
+    for (int g = 1; g <= groups; ++g)
+        parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::GroupHeader, g));
+    parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::Details, 0));
+    for (int g = groups; g >= 1; --g)
+        parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::GroupFooter, g));
+    parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::PageFooter, 0));
+    parts_->areas.items.push_back(std::make_unique<RtArea>(*this, SectionKind::ReportFooter, 0));
+    for (std::size_t f = 0; f < d.formulas.size(); ++f)
+        parts_->formulas.items.push_back(std::make_unique<RtFormula>(*this, static_cast<int>(f)));
+    for (std::size_t p = 0; p < d.parameters.size(); ++p)
+        parts_->parameters.items.push_back(std::make_unique<RtParameter>(*this, static_cast<int>(p)));
+    parts_->sortFields = std::make_unique<RtSortFields>(*this);
+}
+
+RtReport::~RtReport() = default;
+
+std::shared_ptr<RtReport> RtReport::open(const QString& path)
+{
+    auto def = std::make_shared<ReportDefinition>(readReportFile(path));
+    const QFileInfo info(path);
+    return std::make_shared<RtReport>(ReportState::make(def, info.absoluteFilePath(), info.absolutePath()), std::weak_ptr<RtReport>());
+}
+
+void RtReport::changed()
+{
+    pages_.reset();
+    if (auto parent = parent_.lock())
+        parent->changed();
+}
+
+std::shared_ptr<const layout::PageModel> RtReport::pages(RunObserver* observer)
+{
+    if (!pages_) {
+        auto model = std::make_shared<layout::PageModel>();
+        data::Connections connections;
+        ReportRun run(*state_, connections, observer);
+        run.layout(*model);
+        pages_ = std::move(model);
+    }
+    return pages_;
+}
+
+reportrt::Database& RtReport::Database() { return parts_->database; }
+reportrt::Sections& RtReport::Sections() { return parts_->sections; }
+reportrt::Areas& RtReport::Areas() { return parts_->areas; }
+FormulaFieldDefinitions& RtReport::FormulaFields() { return parts_->formulas; }
+ParameterFieldDefinitions& RtReport::ParameterFields() { return parts_->parameters; }
+SortFields& RtReport::RecordSortFields() { return *parts_->sortFields; }
+reportrt::ExportOptions& RtReport::ExportOptions() { return parts_->exportOptions; }
+
+std::shared_ptr<Report> RtReport::OpenSubreport(const QString& name)
+{
+    const QString key = name.toUpper();
+    if (const auto it = subreports_.find(key); it != subreports_.end())
+        return it->second;
+    auto sub = state_->subreport(name);
+    if (!sub)
+        raiseRuntimeError(rterr::NoSuchSubreport, rterr::source(),
+                          QStringLiteral("The report %1 has no sub-report %2").arg(state_->filePath, name));
+    auto report = std::make_shared<RtReport>(sub, weak_from_this());
+    subreports_.emplace(key, report);
+    return report;
+}
+
+std::int16_t RtReport::PaperOrientation() { return static_cast<std::int16_t>(state_->def->page.orientation); }
+void RtReport::setPaperOrientation(std::int16_t value)
+{
+    if (value != 1 && value != 2)
+        raiseRuntimeError(basic::err::InvalidPropertyValue, rterr::source(),
+                          QStringLiteral("%1 is not a paper orientation (1 portrait, 2 landscape)").arg(value));
+    state_->def->page.orientation = value;
+    changed();
+}
+std::int16_t RtReport::PaperSize() { return static_cast<std::int16_t>(state_->def->page.paperSize); }
+void RtReport::setPaperSize(std::int16_t value)
+{
+    state_->def->page.paperSize = value;
+    changed();
+}
+std::int16_t RtReport::PaperSource() { return static_cast<std::int16_t>(state_->def->page.paperSource); }
+void RtReport::setPaperSource(std::int16_t value) { state_->def->page.paperSource = value; }
+
+void RtReport::SelectPrinter(const QString& driverName, const QString& printerName, const QString& portName)
+{
+    driver_ = driverName;
+    printer_ = printerName;
+    port_ = portName;
+}
+
+void RtReport::PrintOut(std::optional<bool>, std::optional<std::int16_t>)
+{
+    raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                      QStringLiteral("Printing is not available in this version of the report runtime (report %1)").arg(state_->filePath));
+}
+
+void RtReport::PrinterSetup(qintptr)
+{
+    raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                      QStringLiteral("The printer set-up is not available in this version of the report runtime"));
+}
+
+void RtReport::Export(std::optional<bool> promptUser)
+{
+    const auto& o = parts_->exportOptions;
+    if (o.format != kExportCsv)
+        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                          QStringLiteral("Export to format %1 is not available in this version of the report runtime "
+                                         "(comma-separated values, format 5, is)").arg(o.format));
+    if (o.destination != ExportToDiskFile)
+        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                          QStringLiteral("Export to destination %1 is not available; only a disk file (1) is").arg(o.destination));
+    if (o.fileName.trimmed().isEmpty())
+        raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(),
+                          promptUser.value_or(true) ? QStringLiteral("Export: no file name is given, and asking for one is not available")
+                                                    : QStringLiteral("Export: no file name is given"));
+    exporting::writeCsvFile(*pages(), o.fileName);
+}
+
+void RtReport::setRecordSelectionFormula(const QString& text)
+{
+    state_->extraSelection = text;
+    changed();
+}
+
+ReportRef RtApplication::OpenReport(const QString& filePath, std::int16_t openMethod)
+{
+    Q_UNUSED(openMethod);
+    return RtReport::open(filePath);
+}
+
+}  // namespace orx::reportrt::run

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "reportrt/RecordSelection.h"
+#include "reportrt/ReportRuntime.h"
+#include "reportrt/layout/PageModel.h"
+#include "reportrt/run/ReportState.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// Our runtime's objects behind the boundary of ReportRuntime.h: a thin skin
+// over a ReportState. What a program writes (locations, data sources, sort
+// fields, group settings, parameter values, formula texts) changes the state
+// and takes effect on the next run; pages() runs the report once and keeps
+// the pages until the next change.
+namespace orx::reportrt::run {
+
+class RunObserver;
+class RtReport;
+
+class RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
+public:
+    RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent);
+    ~RtReport() override;
+
+    // Opens a report file; raises the file's error (not found, malformed).
+    static std::shared_ptr<RtReport> open(const QString& path);
+
+    ReportState& state() { return *state_; }
+    // Something the next run depends on changed.
+    void changed();
+    // The laid-out report (run now when it has changed since the last run).
+    std::shared_ptr<const layout::PageModel> pages(RunObserver* observer = nullptr);
+
+    reportrt::Database& Database() override;
+    reportrt::Sections& Sections() override;
+    reportrt::Areas& Areas() override;
+    FormulaFieldDefinitions& FormulaFields() override;
+    ParameterFieldDefinitions& ParameterFields() override;
+    SortFields& RecordSortFields() override;
+    reportrt::ExportOptions& ExportOptions() override;
+    std::shared_ptr<Report> OpenSubreport(const QString& name) override;
+    void setEnableParameterPrompting(bool on) override { parameterPrompting_ = on; }
+    void setMorePrintEngineErrorMessages(bool on) override { moreErrors_ = on; }
+    void setDiscardSavedData(bool on) override { discardSavedData_ = on; }
+    QString DriverName() override { return driver_; }
+    QString PortName() override { return port_; }
+    std::int16_t PaperOrientation() override;
+    void setPaperOrientation(std::int16_t value) override;
+    std::int16_t PaperSize() override;
+    void setPaperSize(std::int16_t value) override;
+    std::int16_t PaperSource() override;
+    void setPaperSource(std::int16_t value) override;
+    void SelectPrinter(const QString& driverName, const QString& printerName, const QString& portName) override;
+    void PrintOut(std::optional<bool> promptUser, std::optional<std::int16_t> numberOfCopies) override;
+    void PrinterSetup(qintptr windowHandle) override;
+    void Export(std::optional<bool> promptUser) override;
+
+    void setRecordSelectionFormula(const QString& text) override;
+
+    bool enableParameterPrompting() const { return parameterPrompting_; }
+    bool morePrintEngineErrorMessages() const { return moreErrors_; }
+    bool discardSavedData() const { return discardSavedData_; }
+    QString printerName() const { return printer_; }
+
+    struct Parts;
+
+private:
+    std::shared_ptr<ReportState> state_;
+    std::weak_ptr<RtReport> parent_;  // a sub-report may outlive its report
+    std::unique_ptr<Parts> parts_;
+    std::map<QString, std::shared_ptr<RtReport>> subreports_;
+    std::shared_ptr<const layout::PageModel> pages_;
+    bool parameterPrompting_ = true, moreErrors_ = false, discardSavedData_ = false;
+    QString driver_, printer_, port_;
+};
+
+class RtApplication : public Application {
+public:
+    ReportRef OpenReport(const QString& filePath, std::int16_t openMethod) override;
+};
+
+}  // namespace orx::reportrt::run

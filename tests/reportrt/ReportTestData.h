@@ -1,0 +1,50 @@
+#pragma once
+
+// Test data for the report runtime: small SQLite databases made from SQL.
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace orx::test {
+
+// Creates `name` in a fresh folder with the statements run in order; the path.
+inline QString makeDatabase(const QString& name, const QStringList& statements)
+{
+    const QString path = QDir(freshFolder(QStringLiteral("db"))).filePath(name);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-maker"));
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("BEGIN"));
+        for (const QString& s : statements)
+            EXPECT_TRUE(q.exec(s)) << s.toStdString() << ": " << q.lastError().text().toStdString();
+        q.exec(QStringLiteral("COMMIT"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-maker"));
+    return path;
+}
+
+// Customers, orders and order lines: 3 customers, 6 orders over two months, 9 lines.
+inline QStringList shopStatements()
+{
+    return {
+        QStringLiteral("CREATE TABLE customers (id INTEGER PRIMARY KEY, name TEXT, vip INTEGER)"),
+        QStringLiteral("CREATE TABLE orders (id INTEGER PRIMARY KEY, customer_id INTEGER, order_date TEXT, total REAL)"),
+        QStringLiteral("CREATE TABLE lines (order_id INTEGER, product TEXT, quantity INTEGER)"),
+        QStringLiteral("INSERT INTO customers VALUES (1, 'Rossi', 1), (2, 'Bianchi', 0), (3, 'Verdi', 1)"),
+        QStringLiteral("INSERT INTO orders VALUES (1, 1, '2024-01-05', 100), (2, 2, '2024-01-20', 50.5), "
+                       "(3, 1, '2024-02-02', 20), (4, 3, '2024-02-14', 75), (5, 2, '2024-02-28', 10), "
+                       "(6, 1, '2024-01-31', 5)"),
+        QStringLiteral("INSERT INTO lines VALUES (1, 'Pen', 10), (1, 'Ink', 2), (2, 'Paper', 5), (3, 'Pen', 1), "
+                       "(4, 'Desk', 1), (4, 'Lamp', 2), (5, 'Ink', 1), (6, 'Pen', 3), (6, 'Clip', 100)"),
+    };
+}
+
+}  // namespace orx::test
