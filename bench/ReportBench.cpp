@@ -8,7 +8,6 @@
 // Each prints its figures as counters (the ratio and target come after the
 // run, through Compare.h) and fails when the run did
 // not go through the real path (the figures must agree with the anchor's).
-#include "bench/Compare.h"
 #include "reportrt/data/Connections.h"
 #include "reportrt/definition/ReportFile.h"
 #include "reportrt/export/CsvExport.h"
