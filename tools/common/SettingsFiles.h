@@ -30,7 +30,8 @@ ORX_TOOLS_EXPORT QVariant ReadSettingsKey(const QString& baseName, const QString
 ORX_TOOLS_EXPORT bool WriteSettingsKey(const QString& baseName, const QString& section, const QString& key,
                                        const QVariant& value);
 
-// Deletes the settings file; a missing file or a failure is ignored.
+// Deletes the settings file; a missing file is ignored, a failure is only
+// logged (orx.tools).
 ORX_TOOLS_EXPORT void DeleteSettingsFile(const QString& baseName);
 
 // The per-user setting of ORX_Tools_OCXs, or `defaultValue` when not set.
