@@ -1,37 +1,39 @@
 #include "platform/basic/BasicError.h"
 
+#include <QCoreApplication>
+
 namespace orx::basic {
 
 QString standardDescription(int number)
 {
     switch (number) {
-    case err::InvalidProcedureCall: return QStringLiteral("Invalid procedure call or argument");
+    case err::InvalidProcedureCall: return QCoreApplication::translate("BasicError", "Invalid procedure call or argument");
     case err::Overflow: return QStringLiteral("Overflow");
-    case err::OutOfMemory: return QStringLiteral("Out of memory");
-    case err::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
-    case err::DivisionByZero: return QStringLiteral("Division by zero");
-    case err::TypeMismatch: return QStringLiteral("Type mismatch");
-    case err::BadFileNameOrNumber: return QStringLiteral("Bad file name or number");
-    case err::FileNotFound: return QStringLiteral("File not found");
-    case err::FileAlreadyOpen: return QStringLiteral("File already open");
-    case err::DeviceIOError: return QStringLiteral("Device I/O error");
-    case err::DiskFull: return QStringLiteral("Disk full");
-    case err::PermissionDenied: return QStringLiteral("Permission denied");
-    case err::PathFileAccessError: return QStringLiteral("Path/File access error");
-    case err::PathNotFound: return QStringLiteral("Path not found");
-    case err::ObjectNotSet: return QStringLiteral("Object variable or With block variable not set");
-    case err::InvalidUseOfNull: return QStringLiteral("Invalid use of Null");
-    case err::InvalidPropertyValue: return QStringLiteral("Invalid property value");
-    case err::InvalidPropertyArrayIndex: return QStringLiteral("Invalid property array index");
-    case err::SetNotSupportedAtRuntime: return QStringLiteral("Property cannot be set at run time");
-    case err::SetNotSupportedReadOnly: return QStringLiteral("Property is read-only");
-    case err::GetNotSupportedAtRuntime: return QStringLiteral("Property cannot be read at run time");
-    case err::GetNotSupportedWriteOnly: return QStringLiteral("Property is write-only");
-    case err::KeyAlreadyAssociated: return QStringLiteral("This key is already associated with an element of this collection");
-    case err::CannotCreateObject: return QStringLiteral("ActiveX component can't create object");
-    case err::ErrorSavingToFile: return QStringLiteral("Error saving to file");
-    case err::ErrorLoadingFromFile: return QStringLiteral("Error loading from file");
-    case err::InvalidPicture: return QStringLiteral("Invalid picture");
+    case err::OutOfMemory: return QCoreApplication::translate("BasicError", "Out of memory");
+    case err::SubscriptOutOfRange: return QCoreApplication::translate("BasicError", "Subscript out of range");
+    case err::DivisionByZero: return QCoreApplication::translate("BasicError", "Division by zero");
+    case err::TypeMismatch: return QCoreApplication::translate("BasicError", "Type mismatch");
+    case err::BadFileNameOrNumber: return QCoreApplication::translate("BasicError", "Bad file name or number");
+    case err::FileNotFound: return QCoreApplication::translate("BasicError", "File not found");
+    case err::FileAlreadyOpen: return QCoreApplication::translate("BasicError", "File already open");
+    case err::DeviceIOError: return QCoreApplication::translate("BasicError", "Device I/O error");
+    case err::DiskFull: return QCoreApplication::translate("BasicError", "Disk full");
+    case err::PermissionDenied: return QCoreApplication::translate("BasicError", "Permission denied");
+    case err::PathFileAccessError: return QCoreApplication::translate("BasicError", "Path/File access error");
+    case err::PathNotFound: return QCoreApplication::translate("BasicError", "Path not found");
+    case err::ObjectNotSet: return QCoreApplication::translate("BasicError", "Object variable or With block variable not set");
+    case err::InvalidUseOfNull: return QCoreApplication::translate("BasicError", "Invalid use of Null");
+    case err::InvalidPropertyValue: return QCoreApplication::translate("BasicError", "Invalid property value");
+    case err::InvalidPropertyArrayIndex: return QCoreApplication::translate("BasicError", "Invalid property array index");
+    case err::SetNotSupportedAtRuntime: return QCoreApplication::translate("BasicError", "Property cannot be set at run time");
+    case err::SetNotSupportedReadOnly: return QCoreApplication::translate("BasicError", "Property is read-only");
+    case err::GetNotSupportedAtRuntime: return QCoreApplication::translate("BasicError", "Property cannot be read at run time");
+    case err::GetNotSupportedWriteOnly: return QCoreApplication::translate("BasicError", "Property is write-only");
+    case err::KeyAlreadyAssociated: return QCoreApplication::translate("BasicError", "This key is already associated with an element of this collection");
+    case err::CannotCreateObject: return QCoreApplication::translate("BasicError", "ActiveX component can't create object");
+    case err::ErrorSavingToFile: return QCoreApplication::translate("BasicError", "Error saving to file");
+    case err::ErrorLoadingFromFile: return QCoreApplication::translate("BasicError", "Error loading from file");
+    case err::InvalidPicture: return QCoreApplication::translate("BasicError", "Invalid picture");
     default: return {};
     }
 }
@@ -55,7 +57,7 @@ void raiseError(int number, const QString& source, const QString& description)
     if (text.isEmpty())
         text = standardDescription(number);
     if (text.isEmpty())
-        text = QStringLiteral("Application-defined or object-defined error");
+        text = QCoreApplication::translate("BasicError", "Application-defined or object-defined error");
     throw BasicError(number, source, text);
 }
 
