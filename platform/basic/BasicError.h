@@ -64,6 +64,7 @@ private:
 };
 
 // Raises an error. An empty description takes the standard one.
-[[noreturn]] ORX_PLATFORM_EXPORT void raiseError(int number, const QString& source = {}, const QString& description = {});
+[[noreturn]] ORX_PLATFORM_EXPORT void raiseError(int number, const QString& source = {},
+                                                 const QString& description = {});
 
 }  // namespace orx::basic

@@ -60,8 +60,8 @@ ORX_HOST_EXPORT QUuid guid(const char* text);
 
 // A row of a type library's class table: the default interface is named "_"
 // plus the class name, the event interface (when given) "__" plus it.
-ORX_HOST_EXPORT ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind, const QString& kindText,
-                                   bool creatable, const char* eventIid = nullptr);
+ORX_HOST_EXPORT ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind,
+                                   const QString& kindText, bool creatable, const char* eventIid = nullptr);
 
 // The type libraries of the component libraries loaded in this process
 // (each registers its own when it loads).

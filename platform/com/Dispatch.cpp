@@ -18,7 +18,8 @@ constexpr int NoSuchMember = 438;
 [[noreturn]] void noSuchMember(const QObject* object, const QString& member)
 {
     basic::raiseError(NoSuchMember, QString::fromLatin1(object->metaObject()->className()),
-                      QCoreApplication::translate("Dispatch", "Object doesn't support this property or method: %1").arg(member));
+                      QCoreApplication::translate("Dispatch", "Object doesn't support this property or method: %1")
+                          .arg(member));
 }
 
 // The meta-object levels that make up a class's own interface: the class and
@@ -71,7 +72,8 @@ QVariant callMethod(QObject* object, const QMetaMethod& method, const QVariantLi
                                      : (want.id() == QMetaType::QVariant ? basic::missingVariant() : QVariant(want));
         if (want.id() != QMetaType::QVariant && v.metaType() != want && !v.convert(want))
             basic::raiseError(basic::err::TypeMismatch, QString::fromLatin1(object->metaObject()->className()),
-                              QCoreApplication::translate("Dispatch", "argument %1 of %2").arg(i + 1).arg(QString::fromLatin1(method.name())));
+                              QCoreApplication::translate("Dispatch", "argument %1 of %2")
+                                  .arg(i + 1).arg(QString::fromLatin1(method.name())));
         converted << v;
     }
     QGenericArgument a[10];

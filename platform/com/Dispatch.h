@@ -29,7 +29,8 @@ ORX_HOST_EXPORT QString memberOfDispatchId(const ClassInfo& info, int dispid);
 ORX_HOST_EXPORT QVariant invoke(QObject* object, const QString& member, const QVariantList& args = {},
                                 DispatchKind kind = DispatchKind::Method);
 // The same by dispatch identifier.
-ORX_HOST_EXPORT QVariant invoke(QObject* object, int dispid, const QVariantList& args = {}, DispatchKind kind = DispatchKind::Method);
+ORX_HOST_EXPORT QVariant invoke(QObject* object, int dispid, const QVariantList& args = {},
+                                DispatchKind kind = DispatchKind::Method);
 
 // The type libraries as JSON: libraries, their classes with identifiers and
 // the members each class has as built (properties, methods, events), read

@@ -71,7 +71,8 @@ bool updateRegistry(const TypeLibrary& library, const std::optional<QString>& se
     QJsonObject registry = readRegistry(&readable);
     if (!readable) {
         if (error)
-            *error = QCoreApplication::translate("Registration", "%1 is not a readable registry file; it was left as it is").arg(registryFilePath());
+            *error = QCoreApplication::translate("Registration", "%1 is not a readable registry file; it was left as it is")
+                         .arg(registryFilePath());
         return false;
     }
     QJsonObject classes = registry.value(QStringLiteral("classes")).toObject();

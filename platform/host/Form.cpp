@@ -499,7 +499,8 @@ void Form::save(const QString& path)
 
     QString error;
     if (!profile::replaceFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented), &error))
-        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"), QCoreApplication::translate("Form", "form file %1: %2").arg(path, error));
+        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"),
+                          QCoreApplication::translate("Form", "form file %1: %2").arg(path, error));
     setModified(false);
 }
 
@@ -524,7 +525,8 @@ void Form::load(const QString& path)
     if (root.value(QStringLiteral("format")).toString() != FormatName)
         loadError(path, QCoreApplication::translate("Form", "not a form file (format is not \"%1\")").arg(FormatName));
     if (root.value(QStringLiteral("version")).toInt(-1) != FormatVersion)
-        loadError(path, QCoreApplication::translate("Form", "unsupported form file version %1").arg(root.value(QStringLiteral("version")).toVariant().toString()));
+        loadError(path, QCoreApplication::translate("Form", "unsupported form file version %1")
+                            .arg(root.value(QStringLiteral("version")).toVariant().toString()));
 
     // Check everything before anything changes on the form.
     struct Pending {
@@ -544,7 +546,8 @@ void Form::load(const QString& path)
         const QJsonObject entry = controlsJson[i].toObject();
         const QJsonObject extender = entry.value(QStringLiteral("extender")).toObject();
         const QString name = extender.value(QStringLiteral("Name")).toString();
-        const QString what = name.isEmpty() ? QCoreApplication::translate("Form", "control %1").arg(i + 1) : QCoreApplication::translate("Form", "control %1").arg(name);
+        const QString what = QCoreApplication::translate("Form", "control %1")
+                                 .arg(name.isEmpty() ? QString::number(i + 1) : name);
         if (name.isEmpty())
             loadError(path, QCoreApplication::translate("Form", "%1: the extender has no Name").arg(what));
         for (const ExtenderKey& k : ExtenderKeys) {
@@ -564,7 +567,8 @@ void Form::load(const QString& path)
             loadError(path, QCoreApplication::translate("Form", "%1: \"properties\" is not an object").arg(what));
         PropertyBag bag;
         try {
-            bag = PropertyBag::fromJson(props.toObject(), QCoreApplication::translate("Form", "form file %1: %2").arg(path, what));
+            bag = PropertyBag::fromJson(props.toObject(), QCoreApplication::translate("Form", "form file %1: %2")
+                                                              .arg(path, what));
         } catch (const BasicError& e) {
             basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"), e.description());
         }
@@ -641,7 +645,8 @@ void Form::load(const QString& path)
                 auto* control = qobject_cast<UserControl*>(object);
                 if (!control) {
                     delete object;
-                    loadError(path, QCoreApplication::translate("Form", "control %1: \"%2\" is not a control").arg(name, p.progId));
+                    loadError(path, QCoreApplication::translate("Form", "control %1: \"%2\" is not a control")
+                                        .arg(name, p.progId));
                 }
                 QWidget* parent = p.container.isEmpty() ? static_cast<QWidget*>(this) : containerNamed(p.container);
                 control->setParent(parent);
@@ -662,10 +667,12 @@ void Form::load(const QString& path)
                 if (e.description().contains(path))
                     throw;
                 basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                                  QCoreApplication::translate("Form", "form file %1: control %2: %3").arg(path, name, e.description()));
+                                  QCoreApplication::translate("Form", "form file %1: control %2: %3")
+                                      .arg(path, name, e.description()));
             } catch (const std::exception& e) {
                 basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                                  QCoreApplication::translate("Form", "form file %1: control %2: %3").arg(path, name, QString::fromLocal8Bit(e.what())));
+                                  QCoreApplication::translate("Form", "form file %1: control %2: %3")
+                                      .arg(path, name, QString::fromLocal8Bit(e.what())));
             }
         }
     } catch (...) {

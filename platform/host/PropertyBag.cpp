@@ -361,7 +361,8 @@ PropertyBag PropertyBag::fromJson(const QJsonObject& json, const QString& contex
         const QVariant v = valueFromJson(it.value(), &ok);
         if (!ok) {
             basic::raiseError(basic::err::TypeMismatch, QStringLiteral("PropertyBag"),
-                              QCoreApplication::translate("PropertyBag", "%1, key \"%2\": the value cannot be read").arg(context, it.key()));
+                              QCoreApplication::translate("PropertyBag", "%1, key \"%2\": the value cannot be read")
+                                  .arg(context, it.key()));
         }
         bag.setValue(it.key(), v);
     }

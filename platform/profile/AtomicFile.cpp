@@ -22,12 +22,15 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: the folder %2 does not exist").arg(path, folder));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: the folder %2 does not exist")
+                               .arg(path, folder));
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: it is not a regular file").arg(path));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: it is not a regular file")
+                               .arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2")
+                               .arg(path, file.errorString()));
     const auto abandon = [&](const QString& why) {
         file.cancelWriting();
         return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2").arg(path, why));
@@ -43,7 +46,8 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return abandon(QString::fromLocal8Bit(std::strerror(errno)));
     if (!file.commit())
-        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2")
+                               .arg(path, file.errorString()));
     return true;
 }
 

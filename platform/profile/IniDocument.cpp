@@ -124,9 +124,11 @@ QString unstorableReason(const QString& section, const QString& key, const QStri
     if (section.isEmpty())
         return QCoreApplication::translate("IniDocument", "no section name");
     if (hasLineBreak(section) || section.contains(QLatin1Char(']')))
-        return QCoreApplication::translate("IniDocument", "the section name \"%1\" holds a line break or ']'").arg(section);
+        return QCoreApplication::translate("IniDocument", "the section name \"%1\" holds a line break or ']'")
+                   .arg(section);
     if (hasLineBreak(key) || key.contains(QLatin1Char('=')) || trimBlanks(key).startsWith(QLatin1Char('[')))
-        return QCoreApplication::translate("IniDocument", "the key \"%1\" holds a line break or '=', or starts with '['").arg(key);
+        return QCoreApplication::translate("IniDocument", "the key \"%1\" holds a line break or '=', or starts with '['")
+                   .arg(key);
     if (hasLineBreak(value))
         return QCoreApplication::translate("IniDocument", "the value holds a line break");
     return {};

@@ -237,8 +237,10 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
         return fail(loaded.error);
     // A file whose text could only be read in part would lose the rest.
     if (!loaded.document.isExact())
-        return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: its text is not whole UTF-16 after its byte-order mark "
-                                   "(an odd number of bytes)").arg(path));
+        return fail(QCoreApplication::translate("ProfileFile",
+                                                "Cannot write %1: its text is not whole UTF-16 after its byte-order mark "
+                                                "(an odd number of bytes)")
+                        .arg(path));
 
     bool changed = false;
     if (!keyName)
@@ -259,7 +261,8 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     const bool storedValueReads = !keyName || !value || keyName->startsWith(QLatin1Char(';'))
         || readBack.value(sectionName, *keyName) == *value;
     if (!readBack.sameText(loaded.document) || !storedValueReads)
-        return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: the new text would not read back as written").arg(path));
+        return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: the new text would not read back as written")
+                        .arg(path));
     if (!replaceFileAtomically(path, bytes, &reason))
         return fail(reason);
     return true;

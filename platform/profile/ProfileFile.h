@@ -35,7 +35,8 @@ ORX_PLATFORM_EXPORT int getPrivateProfileString(const QString& section, const QS
 
 // A plain value read: std::nullopt when the file, section or key is missing.
 // No length limit.
-ORX_PLATFORM_EXPORT std::optional<QString> readProfileValue(const QString& fileName, const QString& section, const QString& key);
+ORX_PLATFORM_EXPORT std::optional<QString> readProfileValue(const QString& fileName, const QString& section,
+                                                            const QString& key);
 
 // As WritePrivateProfileStringA: a missing key deletes the section (its
 // comment and blank lines stay), a missing value deletes the key; otherwise the

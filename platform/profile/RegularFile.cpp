@@ -65,7 +65,8 @@ FileContent readRegularFile(const QString& path)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: %2").arg(path, systemReason(errno)));
+            return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: %2")
+                              .arg(path, systemReason(errno)));
         if (n == 0)
             break;
         result.bytes.append(chunk, n);

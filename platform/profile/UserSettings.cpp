@@ -51,7 +51,8 @@ QString checkedPath(const QString& appName)
 {
     const QString path = settingsFilePath(appName);
     if (path.isEmpty())
-        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "\"%1\" cannot name a settings folder").arg(appName));
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "\"%1\" cannot name a settings folder")
+                                  .arg(appName));
     return path;
 }
 
@@ -117,7 +118,8 @@ void deleteSetting(const QString& appName, const QString& section, const QString
         ? profileSections(path).contains(sectionName, Qt::CaseInsensitive)
         : readProfileValue(path, sectionName, keyName).has_value();
     if (!exists)
-        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "no setting %1 %2").arg(sectionName, keyName).trimmed());
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "no setting %1 %2")
+                                  .arg(sectionName, keyName).trimmed());
 
     QString error;
     const std::optional<QString> target = keyName.isEmpty() ? std::nullopt : std::optional<QString>(keyName);

@@ -18,7 +18,8 @@ namespace orx::profile {
 ORX_PLATFORM_EXPORT QString settingsFilePath(const QString& appName);
 
 // The stored value, or nullopt when the application, section or key has none.
-ORX_PLATFORM_EXPORT std::optional<QString> querySetting(const QString& appName, const QString& section, const QString& key);
+ORX_PLATFORM_EXPORT std::optional<QString> querySetting(const QString& appName, const QString& section,
+                                                        const QString& key);
 
 // The stored value, or `defaultValue` when the application, section or key
 // has none.
@@ -28,7 +29,8 @@ ORX_PLATFORM_EXPORT QString getSetting(const QString& appName, const QString& se
 // Stores the value, creating the folder and file as needed. Raises
 // orx::basic error 5 for names that cannot be stored and 75 (Path/File
 // access error) when the file cannot be written.
-ORX_PLATFORM_EXPORT void saveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
+ORX_PLATFORM_EXPORT void saveSetting(const QString& appName, const QString& section, const QString& key,
+                                     const QString& value);
 
 // Deletes a key, or with an empty key the whole section. Raises error 5 when
 // the setting does not exist and 75 when the file cannot be written.

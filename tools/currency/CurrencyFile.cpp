@@ -34,7 +34,8 @@ bool fail(QString* error, const QString& why)
 QString nameProblem(const QString& name)
 {
     if (name.contains(CurrencyListSeparator))
-        return QCoreApplication::translate("CurrencyFile", "the currency name \"%1\" holds the list separator '|'").arg(name);
+        return QCoreApplication::translate("CurrencyFile", "the currency name \"%1\" holds the list separator '|'")
+                   .arg(name);
     if (basic::isBlank(name))
         return QCoreApplication::translate("CurrencyFile", "the currency name \"%1\" is made of spaces only").arg(name);
     return {};
@@ -141,9 +142,11 @@ bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries,
     QFile old(path);
     // Only a catalogue file is deleted; a pipe or a folder of that name stays.
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: it is not a regular file").arg(path));
+        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: it is not a regular file")
+                               .arg(path));
     if (old.exists() && !old.remove())
-        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: %2").arg(path, old.errorString()));
+        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: %2")
+                               .arg(path, old.errorString()));
     return true;
 }
 

@@ -27,8 +27,8 @@ ORX_TOOLS_EXPORT QString CurrencyFilePath(const QString& pathIni);
 // NULs removed; `defaultValue` unchanged when the file, section or key is
 // missing or the value is empty. `file` is the file as read once for a
 // whole refresh.
-ORX_TOOLS_EXPORT QVariant ReadCurrencyValue(const profile::ProfileReader& file, const QString& section, const QString& key,
-                                            const QVariant& defaultValue);
+ORX_TOOLS_EXPORT QVariant ReadCurrencyValue(const profile::ProfileReader& file, const QString& section,
+                                            const QString& key, const QVariant& defaultValue);
 
 // "Complete"/"List" read whole, however long, NULs removed; "" when missing.
 // A cut list would make a later Update drop the currencies past the cut.
@@ -53,7 +53,8 @@ struct ORX_TOOLS_EXPORT CurrencyEntry {
 // reason) for a name or a value the file cannot hold so that it reads back
 // the same: a name with "|", "]" or a line break, a name of blanks only, a
 // symbol with a line break, a rate that is infinite or not a number.
-ORX_TOOLS_EXPORT bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries, QByteArray& text, QString* error = nullptr);
+ORX_TOOLS_EXPORT bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries, QByteArray& text,
+                                            QString* error = nullptr);
 
 // Replaces the file with the text of these currencies in one step: the new
 // file is written completely beside the old one and then takes its place,
@@ -61,6 +62,7 @@ ORX_TOOLS_EXPORT bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries,
 // store deletes the file. Returns false with the reason when the text
 // cannot be built or the file cannot be written or deleted; the old file is
 // then left as it was.
-ORX_TOOLS_EXPORT bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries, QString* error = nullptr);
+ORX_TOOLS_EXPORT bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries,
+                                        QString* error = nullptr);
 
 }  // namespace orx::tools

@@ -63,7 +63,7 @@ ORX_TOOLS_EXPORT QString sortKey(int templ, const QString& value, int year);
 
 // CheckRange: whether a value lies below a non-empty minimum or above a
 // non-empty maximum. An empty value is "nothing" and is never out of range.
-ORX_TOOLS_EXPORT bool isOutOfRange(int templ, const QString& value, const QString& minValue, const QString& maxValue, int year,
-                                   const QString& decimalSeparator);
+ORX_TOOLS_EXPORT bool isOutOfRange(int templ, const QString& value, const QString& minValue, const QString& maxValue,
+                                   int year, const QString& decimalSeparator);
 
 }  // namespace orx::tools::textbox

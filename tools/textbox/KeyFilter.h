@@ -43,7 +43,8 @@ struct ORX_TOOLS_EXPORT CharactersChange {
     bool accepted = false;
     QString table;
 };
-ORX_TOOLS_EXPORT CharactersChange charactersChange(int templ, int value, const QString& currentTable, const Separators& seps);
+ORX_TOOLS_EXPORT CharactersChange charactersChange(int templ, int value, const QString& currentTable,
+                                                   const Separators& seps);
 ORX_TOOLS_EXPORT bool acceptsCharacterTable(int templ, const QString& table, const Separators& seps);
 
 }  // namespace orx::tools::textbox

@@ -77,14 +77,15 @@ struct ORX_TOOLS_EXPORT FrameOp {
 // 3D frame's lines with the three closing lines in the edit field's back
 // colour, or a flat outline (black with a single border, else in the edit
 // field's back colour so that an earlier black one disappears).
-ORX_TOOLS_EXPORT QList<FrameOp> inputAreaFrame(int appearance, int borderStyle, int borderEffect, double capWidth, double width,
-                                               double height, host::OleColor editBackColor);
+ORX_TOOLS_EXPORT QList<FrameOp> inputAreaFrame(int appearance, int borderStyle, int borderEffect, double capWidth,
+                                               double width, double height, host::OleColor editBackColor);
 
 // Whether the caption is printed: a caption of spaces, or no room for it.
 ORX_TOOLS_EXPORT bool captionPrinted(const QString& caption, double capWidth);
 
 // Where the caption starts for one of the nine alignments; textWidth and
 // textHeight are the printed size, surfaceHeight the surface's inner height.
-ORX_TOOLS_EXPORT QPointF captionOrigin(int capAlignment, double capWidth, double textWidth, double textHeight, double surfaceHeight);
+ORX_TOOLS_EXPORT QPointF captionOrigin(int capAlignment, double capWidth, double textWidth, double textHeight,
+                                       double surfaceHeight);
 
 }  // namespace orx::tools::textbox
