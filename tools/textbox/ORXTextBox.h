@@ -36,7 +36,7 @@ class ORXList;
 //   TextBoxFeatures.cpp blanking, check box, drop-down and spin properties
 // The rules themselves are plain functions in Templates.h, KeyFilter.h and
 // InputRules.h.
-class ORXTextBox : public host::UserControl {
+class ORX_TOOLS_EXPORT ORXTextBox : public host::UserControl {
     Q_OBJECT
 
 public:
