@@ -5,6 +5,7 @@
 #include "platform/basic/Regional.h"
 #include "platform/host/Form.h"
 #include "platform/host/Services.h"
+#include "platform/testing/RecordingMessageService.h"
 #include "tools/textbox/ORXTextBox.h"
 
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include "platform/host/Extender.h"
 #include "platform/host/Form.h"
 #include "platform/host/Services.h"
+#include "platform/testing/RecordingMessageService.h"
 #include "tools/common/Library.h"
 #include "tools/textbox/ORXTextBox.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QString>
 
 namespace orx::app {
@@ -12,7 +14,7 @@ namespace orx::app {
 //   $ORX_APP_PATH when set, else <XDG data home>/<ProductName>
 // (~/.local/share/ORX_Tools_OCXs for the control library). It is created
 // on first use.
-class Application {
+class ORX_PLATFORM_EXPORT Application {
 public:
     explicit Application(QString productName);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -43,11 +45,11 @@ inline constexpr int ErrorLoadingFromFile = 31037;
 
 // The standard description of a run-time error number, or an empty string
 // for a number the runtime does not describe.
-QString standardDescription(int number);
+ORX_PLATFORM_EXPORT QString standardDescription(int number);
 
 // An error raised to a caller: number, source and description, as a
 // component reports it through its dispatch interface.
-class BasicError : public std::runtime_error {
+class ORX_PLATFORM_EXPORT BasicError : public std::runtime_error {
 public:
     BasicError(int number, QString source, QString description);
 
@@ -62,6 +64,7 @@ private:
 };
 
 // Raises an error. An empty description takes the standard one.
-[[noreturn]] void raiseError(int number, const QString& source = {}, const QString& description = {});
+[[noreturn]] ORX_PLATFORM_EXPORT void raiseError(int number, const QString& source = {},
+                                                 const QString& description = {});
 
 }  // namespace orx::basic

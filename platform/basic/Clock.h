@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QDateTime>
 #include <functional>
 
@@ -7,7 +9,7 @@ namespace orx::basic {
 
 // The current date and time (Now, Date, Time). Values are zone-free wall
 // clock times (Qt::UTC used as a neutral time base, see Variant.h). Tests fix the clock.
-class Clock {
+class ORX_PLATFORM_EXPORT Clock {
 public:
     static QDateTime now();
     static QDate today();
@@ -18,7 +20,7 @@ public:
 };
 
 // Fixes the clock for the lifetime of the object.
-class ScopedClock {
+class ORX_PLATFORM_EXPORT ScopedClock {
 public:
     explicit ScopedClock(const QDateTime& when);
     ~ScopedClock();
@@ -30,6 +32,6 @@ private:
 };
 
 // A zone-free wall clock value for a date and time.
-QDateTime wallClock(const QDate& date, const QTime& time = QTime(0, 0));
+ORX_PLATFORM_EXPORT QDateTime wallClock(const QDate& date, const QTime& time = QTime(0, 0));
 
 }  // namespace orx::basic

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QMetaType>
 #include <QString>
 #include <compare>
@@ -13,7 +15,7 @@ namespace orx::basic {
 // from floating point round to four decimals with halves to even, on the
 // decimal value (15 significant digits), never on the binary one.
 // Arithmetic that leaves the range raises the overflow error (6).
-class Currency {
+class ORX_PLATFORM_EXPORT Currency {
 public:
     static constexpr std::int64_t Scale = 10000;
 
@@ -50,10 +52,10 @@ private:
 // CCur of a string: the regional numeric grammar read as an exact decimal,
 // rounded to four decimals with halves to even. Nullopt when the text is not
 // a number or is beyond the Currency range.
-std::optional<Currency> parseCurrency(const QString& text);
+ORX_PLATFORM_EXPORT std::optional<Currency> parseCurrency(const QString& text);
 // The same, raising type mismatch (13) for text that is not a number and
 // overflow (6) for a number beyond the range.
-Currency ccur(const QString& text);
+ORX_PLATFORM_EXPORT Currency ccur(const QString& text);
 
 }  // namespace orx::basic
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -14,7 +16,7 @@ namespace orx::basic {
 // A finite decimal number as a digit string, so that rounding happens on the
 // decimal value the user sees and never on the binary one:
 // value = (negative ? -1 : 1) * 0.d1 d2 ... dn * 10^exponent.
-struct DecimalDigits {
+struct ORX_PLATFORM_EXPORT DecimalDigits {
     enum class Rounding { HalfAwayFromZero, HalfEven };
 
     bool negative = false;
@@ -48,39 +50,39 @@ struct DecimalDigits {
 
 // Format(value, pattern) for a number. Raises overflow (6) for infinities
 // and NaN, which no runtime Double can hold.
-QString formatNumber(double value, const QString& pattern);
+ORX_PLATFORM_EXPORT QString formatNumber(double value, const QString& pattern);
 // The text of the fourth (Null) section of a pattern, or "" when it has none.
-QString formatNullWithPattern(const QString& pattern);
+ORX_PLATFORM_EXPORT QString formatNullWithPattern(const QString& pattern);
 // CStr of a Double: 15 significant digits, regional decimal separator.
-QString numberToString(double value);
+ORX_PLATFORM_EXPORT QString numberToString(double value);
 // CStr of a Single: 7 significant digits.
-QString singleToString(float value);
+ORX_PLATFORM_EXPORT QString singleToString(float value);
 // Str: always '.', a leading space for values that are not negative, and
 // no zero before the point of a number between -1 and 1 (" .24", "-.5").
-QString strText(double value);
+ORX_PLATFORM_EXPORT QString strText(double value);
 // CStr of a Boolean: always the English words.
-QString booleanToString(bool value);
+ORX_PLATFORM_EXPORT QString booleanToString(bool value);
 
 // ---- Text to number -------------------------------------------------------
 
 // The regional numeric grammar as an exact decimal (no Double range check),
 // or nullopt when the whole text is not a number.
-std::optional<DecimalDigits> scanNumber(const QString& text);
+ORX_PLATFORM_EXPORT std::optional<DecimalDigits> scanNumber(const QString& text);
 // The regional parse as a Double: nullopt when the text is not a number or
 // is beyond the Double range.
-std::optional<double> parseNumber(const QString& text);
+ORX_PLATFORM_EXPORT std::optional<double> parseNumber(const QString& text);
 // IsNumeric of a string.
-bool isNumericText(const QString& text);
+ORX_PLATFORM_EXPORT bool isNumericText(const QString& text);
 // CDbl of a string: type mismatch (13) when it is not a number, overflow (6)
 // when it is beyond the Double range.
-double cdbl(const QString& text);
+ORX_PLATFORM_EXPORT double cdbl(const QString& text);
 // Val: '.' only, never an error for malformed text (overflow 6 only for a
 // value beyond the Double range).
-double val(const QString& text);
+ORX_PLATFORM_EXPORT double val(const QString& text);
 
 // CBool of a string: "True"/"False" in any case, or a number; else error 13.
-std::optional<bool> parseBoolean(const QString& text);
-bool cbool(const QString& text);
+ORX_PLATFORM_EXPORT std::optional<bool> parseBoolean(const QString& text);
+ORX_PLATFORM_EXPORT bool cbool(const QString& text);
 constexpr bool cbool(double value) { return value != 0.0; }
 // Booleans as numbers: True is -1 as Integer and 255 as Byte.
 constexpr std::int16_t booleanToInteger(bool value) { return value ? -1 : 0; }
@@ -90,15 +92,15 @@ constexpr std::uint8_t booleanToByte(bool value) { return value ? 255 : 0; }
 
 // Round: halves to even on the 15-digit decimal value. Negative decimals
 // raise error 5.
-double roundHalfEven(double value, int decimals = 0);
+ORX_PLATFORM_EXPORT double roundHalfEven(double value, int decimals = 0);
 // CInt, CLng, CByte: halves to even; overflow (6) outside the type's range.
-std::int16_t cint(double value);
-std::int32_t clng(double value);
-std::uint8_t cbyte(double value);
+ORX_PLATFORM_EXPORT std::int16_t cint(double value);
+ORX_PLATFORM_EXPORT std::int32_t clng(double value);
+ORX_PLATFORM_EXPORT std::uint8_t cbyte(double value);
 // CSng: overflow (6) when a finite value exceeds the Single range.
-float csng(double value);
+ORX_PLATFORM_EXPORT float csng(double value);
 // Int (floor) and Fix (truncation).
-double intPart(double value);
-double fixPart(double value);
+ORX_PLATFORM_EXPORT double intPart(double value);
+ORX_PLATFORM_EXPORT double fixPart(double value);
 
 }  // namespace orx::basic

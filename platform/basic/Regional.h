@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@ enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 // The user's regional settings as the classic runtime sees them. All
 // conversions in orx::basic read the current set; it is shared by the whole
 // process and starts from the process locale (LC_ALL, LC_NUMERIC, LANG...).
-struct RegionalSettings {
+struct ORX_PLATFORM_EXPORT RegionalSettings {
     QString decimalSeparator = QStringLiteral(".");
     QString thousandsSeparator = QStringLiteral(",");
     QString dateSeparator = QStringLiteral("/");
@@ -47,12 +49,12 @@ struct RegionalSettings {
 };
 
 // The settings in force for the process.
-const RegionalSettings& regional();
+ORX_PLATFORM_EXPORT const RegionalSettings& regional();
 // Replaces the settings for the process.
-void setRegional(const RegionalSettings& settings);
+ORX_PLATFORM_EXPORT void setRegional(const RegionalSettings& settings);
 
 // Replaces the settings for the lifetime of the object (tests, tools).
-class ScopedRegional {
+class ORX_PLATFORM_EXPORT ScopedRegional {
 public:
     explicit ScopedRegional(const RegionalSettings& settings);
     ~ScopedRegional();

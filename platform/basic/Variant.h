@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QMetaType>
 #include <QVariant>
 #include <cstdint>
@@ -14,7 +16,7 @@
 // daylight-saving gap; QDate and QTime are accepted wherever a date is read.
 namespace orx::basic {
 
-struct MissingArgument {
+struct ORX_PLATFORM_EXPORT MissingArgument {
     bool operator==(const MissingArgument&) const { return true; }
 };
 
@@ -26,19 +28,19 @@ constexpr VBool toVBool(bool b) { return b ? VTrue : VFalse; }
 constexpr bool fromVBool(VBool v) { return v != 0; }
 
 inline QVariant emptyVariant() { return QVariant(); }
-QVariant nullVariant();
-QVariant missingVariant();
+ORX_PLATFORM_EXPORT QVariant nullVariant();
+ORX_PLATFORM_EXPORT QVariant missingVariant();
 
-bool isEmpty(const QVariant& v);    // never assigned (invalid QVariant)
-bool isNull(const QVariant& v);     // "no value"
-bool isMissing(const QVariant& v);  // optional argument left out
+ORX_PLATFORM_EXPORT bool isEmpty(const QVariant& v);    // never assigned (invalid QVariant)
+ORX_PLATFORM_EXPORT bool isNull(const QVariant& v);     // "no value"
+ORX_PLATFORM_EXPORT bool isMissing(const QVariant& v);  // optional argument left out
 
 // True for QDateTime, QDate and QTime.
-bool isDateValue(const QVariant& v);
+ORX_PLATFORM_EXPORT bool isDateValue(const QVariant& v);
 // True for the integer, floating and fixed-point currency types (not bool, not strings).
-bool isNumberValue(const QVariant& v);
-bool isStringValue(const QVariant& v);
-bool isBoolValue(const QVariant& v);
+ORX_PLATFORM_EXPORT bool isNumberValue(const QVariant& v);
+ORX_PLATFORM_EXPORT bool isStringValue(const QVariant& v);
+ORX_PLATFORM_EXPORT bool isBoolValue(const QVariant& v);
 
 }  // namespace orx::basic
 

@@ -3,6 +3,8 @@
 #include "platform/basic/BasicError.h"
 #include "platform/com/Registration.h"
 
+#include <QCoreApplication>
+
 namespace orx::com {
 
 namespace {
@@ -91,11 +93,13 @@ QObject* createObject(const QString& key)
     const ClassRef ref = findClass(key);
     if (!ref) {
         basic::raiseError(basic::err::CannotCreateObject, QStringLiteral("CreateObject"),
-                          QStringLiteral("ActiveX component can't create object: %1").arg(key));
+                          QCoreApplication::translate("Component", "ActiveX component can't create object: %1")
+                              .arg(key));
     }
     if (!ref.info->creatable || !ref.info->create) {
         basic::raiseError(basic::err::CannotCreateObject, QStringLiteral("CreateObject"),
-                          QStringLiteral("ActiveX component can't create object: %1 cannot be created by clients")
+                          QCoreApplication::translate("Component",
+                                                      "ActiveX component can't create object: %1 cannot be created by clients")
                               .arg(ref.library->progId(*ref.info)));
     }
     return ref.info->create();

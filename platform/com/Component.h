@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -14,18 +16,18 @@ namespace orx::com {
 
 enum class ClassKind { Control, Class, PropertyPage };
 
-struct InterfaceId {
+struct ORX_HOST_EXPORT InterfaceId {
     QString name;  // "_ORXTextBox", "__ORXTextBox"
     QUuid iid;
 };
 
 // A member whose dispatch identifier is fixed.
-struct DispatchId {
+struct ORX_HOST_EXPORT DispatchId {
     int dispid;
     QString member;
 };
 
-struct ClassInfo {
+struct ORX_HOST_EXPORT ClassInfo {
     QString name;  // "ORXTextBox"
     QUuid clsid;
     ClassKind kind = ClassKind::Class;
@@ -40,7 +42,7 @@ struct ClassInfo {
     QList<DispatchId> dispatchIds;
 };
 
-struct TypeLibrary {
+struct ORX_HOST_EXPORT TypeLibrary {
     QString name;  // "ORX_Tools_OCXs"
     QUuid guid;
     int majorVersion = 1;
@@ -54,20 +56,20 @@ struct TypeLibrary {
 };
 
 // A class identifier or interface identifier from its text.
-QUuid guid(const char* text);
+ORX_HOST_EXPORT QUuid guid(const char* text);
 
 // A row of a type library's class table: the default interface is named "_"
 // plus the class name, the event interface (when given) "__" plus it.
-ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind, const QString& kindText,
-                   bool creatable, const char* eventIid = nullptr);
+ORX_HOST_EXPORT ClassInfo classRow(const char* name, const char* clsid, const char* iid, ClassKind kind,
+                                   const QString& kindText, bool creatable, const char* eventIid = nullptr);
 
 // The type libraries of the component libraries loaded in this process
 // (each registers its own when it loads).
-void registerTypeLibrary(const TypeLibrary* library);
-void unregisterTypeLibrary(const TypeLibrary* library);
-QList<const TypeLibrary*> loadedTypeLibraries();
+ORX_HOST_EXPORT void registerTypeLibrary(const TypeLibrary* library);
+ORX_HOST_EXPORT void unregisterTypeLibrary(const TypeLibrary* library);
+ORX_HOST_EXPORT QList<const TypeLibrary*> loadedTypeLibraries();
 
-struct ClassRef {
+struct ORX_HOST_EXPORT ClassRef {
     const TypeLibrary* library = nullptr;
     const ClassInfo* info = nullptr;
     explicit operator bool() const { return info != nullptr; }
@@ -76,11 +78,11 @@ struct ClassRef {
 // Finds a class by programmatic name ("ORX_Tools_OCXs.ORXTextBox") or class
 // identifier ("{90FE4057-...}") among the loaded libraries, then in the
 // registration file (loading the library that serves it).
-ClassRef findClass(const QString& progIdOrClsid);
+ORX_HOST_EXPORT ClassRef findClass(const QString& progIdOrClsid);
 
 // Creates an object by programmatic name or class identifier. Raises error
 // 429 ("ActiveX component can't create object") when no registered class
 // answers, and 429 with the class's name when the class is not creatable.
-QObject* createObject(const QString& progIdOrClsid);
+ORX_HOST_EXPORT QObject* createObject(const QString& progIdOrClsid);
 
 }  // namespace orx::com

@@ -3,6 +3,7 @@
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Variant.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMetaMethod>
@@ -17,7 +18,8 @@ constexpr int NoSuchMember = 438;
 [[noreturn]] void noSuchMember(const QObject* object, const QString& member)
 {
     basic::raiseError(NoSuchMember, QString::fromLatin1(object->metaObject()->className()),
-                      QStringLiteral("Object doesn't support this property or method: %1").arg(member));
+                      QCoreApplication::translate("Dispatch", "Object doesn't support this property or method: %1")
+                          .arg(member));
 }
 
 // The meta-object levels that make up a class's own interface: the class and
@@ -70,7 +72,8 @@ QVariant callMethod(QObject* object, const QMetaMethod& method, const QVariantLi
                                      : (want.id() == QMetaType::QVariant ? basic::missingVariant() : QVariant(want));
         if (want.id() != QMetaType::QVariant && v.metaType() != want && !v.convert(want))
             basic::raiseError(basic::err::TypeMismatch, QString::fromLatin1(object->metaObject()->className()),
-                              QStringLiteral("argument %1 of %2").arg(i + 1).arg(QString::fromLatin1(method.name())));
+                              QCoreApplication::translate("Dispatch", "argument %1 of %2")
+                                  .arg(i + 1).arg(QString::fromLatin1(method.name())));
         converted << v;
     }
     QGenericArgument a[10];
@@ -143,7 +146,7 @@ QVariant invoke(QObject* object, const QString& member, const QVariantList& args
         if (kind == DispatchKind::PropertyPut) {
             if (args.size() != 1 || !prop.isWritable())
                 basic::raiseError(basic::err::SetNotSupportedReadOnly, QString::fromLatin1(mo->className()),
-                                  QStringLiteral("%1 is read-only").arg(member));
+                                  QCoreApplication::translate("Dispatch", "%1 is read-only").arg(member));
             QVariant v = args.first();
             if (prop.metaType().id() != QMetaType::QVariant && v.metaType() != prop.metaType() && !v.convert(prop.metaType()))
                 basic::raiseError(basic::err::TypeMismatch, QString::fromLatin1(mo->className()), member);
@@ -183,7 +186,7 @@ QVariant invoke(QObject* object, int dispid, const QVariantList& args, DispatchK
     const ClassRef ref = classOf(object);
     const QString member = ref ? memberOfDispatchId(*ref.info, dispid) : QString();
     if (member.isEmpty())
-        noSuchMember(object, QStringLiteral("dispatch identifier %1").arg(dispid));
+        noSuchMember(object, QCoreApplication::translate("Dispatch", "dispatch identifier %1").arg(dispid));
     return invoke(object, member, args, kind);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/com/Component.h"
+#include "platform/host/HostExport.h"
 
 #include <QJsonDocument>
 #include <QVariant>
@@ -14,25 +15,26 @@ namespace orx::com {
 enum class DispatchKind { Method, PropertyGet, PropertyPut };
 
 // The class of an object among the loaded type libraries (by meta-object).
-ClassRef classOf(const QObject* object);
+ORX_HOST_EXPORT ClassRef classOf(const QObject* object);
 
 // The fixed dispatch identifier of a member, or nullopt.
-std::optional<int> dispatchIdOf(const ClassInfo& info, const QString& member);
+ORX_HOST_EXPORT std::optional<int> dispatchIdOf(const ClassInfo& info, const QString& member);
 // The member a dispatch identifier stands for, or an empty string.
-QString memberOfDispatchId(const ClassInfo& info, int dispid);
+ORX_HOST_EXPORT QString memberOfDispatchId(const ClassInfo& info, int dispid);
 
 // Property get or method call by name: a property of that name is read (or
 // written with one argument and DispatchKind::PropertyPut); otherwise the
 // invokable method of that name is called with the arguments converted to its
 // parameter types. Returns the property value or the method's result.
-QVariant invoke(QObject* object, const QString& member, const QVariantList& args = {},
-                DispatchKind kind = DispatchKind::Method);
+ORX_HOST_EXPORT QVariant invoke(QObject* object, const QString& member, const QVariantList& args = {},
+                                DispatchKind kind = DispatchKind::Method);
 // The same by dispatch identifier.
-QVariant invoke(QObject* object, int dispid, const QVariantList& args = {}, DispatchKind kind = DispatchKind::Method);
+ORX_HOST_EXPORT QVariant invoke(QObject* object, int dispid, const QVariantList& args = {},
+                                DispatchKind kind = DispatchKind::Method);
 
 // The type libraries as JSON: libraries, their classes with identifiers and
 // the members each class has as built (properties, methods, events), read
 // from the classes' meta-objects and dispatch tables.
-QJsonDocument typeLibrariesJson(const QList<const TypeLibrary*>& libraries);
+ORX_HOST_EXPORT QJsonDocument typeLibrariesJson(const QList<const TypeLibrary*>& libraries);
 
 }  // namespace orx::com

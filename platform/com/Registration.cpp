@@ -5,6 +5,7 @@
 #include "platform/profile/AtomicFile.h"
 #include "platform/profile/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -70,7 +71,8 @@ bool updateRegistry(const TypeLibrary& library, const std::optional<QString>& se
     QJsonObject registry = readRegistry(&readable);
     if (!readable) {
         if (error)
-            *error = QStringLiteral("%1 is not a readable registry file; it was left as it is").arg(registryFilePath());
+            *error = QCoreApplication::translate("Registration", "%1 is not a readable registry file; it was left as it is")
+                         .arg(registryFilePath());
         return false;
     }
     QJsonObject classes = registry.value(QStringLiteral("classes")).toObject();

@@ -1,15 +1,11 @@
 #include "platform/com/Server.h"
 
+#include "platform/basic/Logging.h"
 #include "platform/com/Registration.h"
 
-#include <QLoggingCategory>
 #include <dlfcn.h>
 
 namespace orx::com {
-
-namespace {
-Q_LOGGING_CATEGORY(lcServer, "orx.com.server")
-}
 
 QUuid classFactoryIid()
 {
@@ -71,7 +67,7 @@ HResult Server::registerServer(const void* symbolInLibrary)
     QString error;
     const QString path = libraryPathOf(symbolInLibrary);
     if (path.isEmpty() || !com::registerServer(*library_, path, &error)) {
-        qCWarning(lcServer) << "registration of" << library_->name << "failed:" << error;
+        qCWarning(lcHost) << "registration of" << library_->name << "failed:" << error;
         return SelfReg_E_Class;
     }
     return S_Ok;
@@ -81,7 +77,7 @@ HResult Server::unregisterServer()
 {
     QString error;
     if (!com::unregisterServer(*library_, &error)) {
-        qCWarning(lcServer) << "unregistration of" << library_->name << "failed:" << error;
+        qCWarning(lcHost) << "unregistration of" << library_->name << "failed:" << error;
         return SelfReg_E_Class;
     }
     return S_Ok;

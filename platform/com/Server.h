@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/com/Component.h"
+#include "platform/host/HostExport.h"
 
 #include <QString>
 #include <atomic>
@@ -24,10 +25,10 @@ inline constexpr HResult Class_E_ClassNotAvailable = int(0x80040111u);
 inline constexpr HResult SelfReg_E_Class = int(0x80040201u);
 
 // "{00000001-0000-0000-C000-000000000046}", the class-factory interface.
-QUuid classFactoryIid();
+ORX_HOST_EXPORT QUuid classFactoryIid();
 
 // Creates instances of one class and counts them while they live.
-class ClassFactory {
+class ORX_HOST_EXPORT ClassFactory {
 public:
     ClassFactory(const TypeLibrary* library, const ClassInfo* info);
     // A new instance, or null when the class cannot be created.
@@ -40,7 +41,7 @@ private:
 };
 
 // The server of one library: answers the entry points for its table.
-class Server {
+class ORX_HOST_EXPORT Server {
 public:
     explicit Server(const TypeLibrary* library);
     ~Server();
@@ -80,7 +81,7 @@ void setBuilt(ClassInfo& row, QList<DispatchId> dispatchIds, Server& (*server)()
 }
 
 // The shared library file that holds `symbol` (for registration).
-QString libraryPathOf(const void* symbol);
+ORX_HOST_EXPORT QString libraryPathOf(const void* symbol);
 
 using TypeLibraryFunction = const TypeLibrary* (*)();
 inline constexpr const char* TypeLibrarySymbol = "orx_TypeLibrary";

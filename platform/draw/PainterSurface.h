@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/draw/Surface.h"
+#include "platform/host/HostExport.h"
 
 #include <memory>
 
@@ -23,7 +24,7 @@ namespace orx::draw {
 // line paints every pixel from its start up to, not including, its end
 // point; a wider line is drawn with round ends and covers both. Box outlines
 // and filled boxes cover both corners.
-class PainterSurface : public Surface {
+class ORX_HOST_EXPORT PainterSurface : public Surface {
 public:
     // Paints on the device for the lifetime of the surface.
     explicit PainterSurface(QPaintDevice* device, const QPalette& palette = QGuiApplication::palette());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
 #include "platform/host/Twips.h"
@@ -66,13 +67,13 @@ inline constexpr int HidePrefix = 0x100000;
 // The operations a surface performs; what a RecordingSurface records.
 enum class Op { Line, LineTo, Rectangle, FillRectangle, Circle, Text, DrawText, FocusRect, Cls };
 
-QString operationName(Op op);
+ORX_HOST_EXPORT QString operationName(Op op);
 
 // One drawing operation with everything that decides its pixels: the
 // coordinates in twips, the OLE colour as given (unresolved, so tests see
 // the system colour they asked for) and the pen, fill and font state at the
 // time of the call.
-struct DrawCall {
+struct ORX_HOST_EXPORT DrawCall {
     Op op = Op::Line;
     // Line, LineTo: from (x1, y1) to (x2, y2). Rectangle, FillRectangle: the
     // two corners as given. Circle: the centre in (x1, y1). Text: the top-left
@@ -99,7 +100,7 @@ struct DrawCall {
     bool operator==(const DrawCall&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const DrawCall& call);
+ORX_HOST_EXPORT std::ostream& operator<<(std::ostream& out, const DrawCall& call);
 
 // Anything that offers a width, a height and a line primitive (start point,
 // end point, colour): what the frame routines draw on.
@@ -113,7 +114,7 @@ concept LineSurface = requires(S& surface, const S& constSurface, double v, host
 // Text measurement on one device: the font and the device's pixel size in
 // twips. Results are whole device pixels converted to twips, as the classic
 // surface measured in pixels.
-class TextMeasure {
+class ORX_HOST_EXPORT TextMeasure {
 public:
     TextMeasure(const QFont& font, QPaintDevice* device, double twipsPerPixelX, double twipsPerPixelY);
 
@@ -136,7 +137,7 @@ private:
 // defaults taken from ForeColor, validation) and hand each operation, fully
 // described, to `replay`, which a concrete surface implements. A surface is
 // not copyable: it stands for one device.
-class Surface {
+class ORX_HOST_EXPORT Surface {
 public:
     explicit Surface(const QPalette& palette = QGuiApplication::palette());
     virtual ~Surface();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -12,7 +14,7 @@ class UserControl;
 // size in twips, tab stop, tool tip, tag, default and cancel flags,
 // visibility and data binding. The host keeps one per placed control; the
 // control reads it back (a control's width and height are the extender's).
-class Extender : public QObject {
+class ORX_HOST_EXPORT Extender : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ name WRITE setName)
     Q_PROPERTY(double Left READ left WRITE setLeft)

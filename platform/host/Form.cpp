@@ -9,6 +9,7 @@
 #include "platform/host/UserControl.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -102,7 +103,7 @@ UserControl* Form::addControl(const QString& progIdOrClsid, const QString& name,
     if (!control) {
         delete object;
         basic::raiseError(err::CannotCreateObject, QStringLiteral("Form.Add"),
-                          QStringLiteral("%1 is not a control").arg(progIdOrClsid));
+                          QCoreApplication::translate("Form", "%1 is not a control").arg(progIdOrClsid));
     }
     const com::ClassRef ref = com::findClass(progIdOrClsid);
     return placeControl(control, ref.library->progId(*ref.info), name, rect, containerName);
@@ -117,7 +118,7 @@ UserControl* Form::placeControl(UserControl* control, const QString& progId, con
         if (!parent) {
             delete control;
             basic::raiseError(err::InvalidPropertyValue, QStringLiteral("Form.Add"),
-                              QStringLiteral("no container named %1").arg(containerName));
+                              QCoreApplication::translate("Form", "no container named %1").arg(containerName));
         }
     }
     control->setParent(parent);
@@ -402,7 +403,7 @@ constexpr int FormatVersion = 1;
 [[noreturn]] void loadError(const QString& file, const QString& what)
 {
     basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                      QStringLiteral("form file %1: %2").arg(file, what));
+                      QCoreApplication::translate("Form", "form file %1: %2").arg(file, what));
 }
 
 QJsonObject twipRectJson(const TwipRect& r)
@@ -445,7 +446,7 @@ TwipRect readRect(const QJsonObject& o, const QString& file, const QString& what
     for (int i = 0; i < 4; ++i) {
         const QJsonValue v = o.value(QLatin1String(names[i]));
         if (!v.isDouble())
-            loadError(file, QStringLiteral("%1, key \"%2\": a number was expected, the file holds %3")
+            loadError(file, QCoreApplication::translate("Form", "%1, key \"%2\": a number was expected, the file holds %3")
                                 .arg(what, QLatin1String(names[i]), QLatin1String(jsonTypeName(v.type()))));
         *fields[i] = v.toDouble();
     }
@@ -459,7 +460,7 @@ void Form::save(const QString& path)
     QJsonArray controlsJson;
     for (UserControl* c : controls()) {
         const Extender* ext = c->extender();
-        PropertyBag bag(QStringLiteral("form file %1: control %2").arg(path, ext->name()));
+        PropertyBag bag(QCoreApplication::translate("Form", "form file %1: control %2").arg(path, ext->name()));
         c->WriteProperties(bag);
         QJsonObject extender;
         for (const ExtenderKey& k : ExtenderKeys) {
@@ -498,7 +499,8 @@ void Form::save(const QString& path)
 
     QString error;
     if (!profile::replaceFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented), &error))
-        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"), QStringLiteral("form file %1: %2").arg(path, error));
+        basic::raiseError(err::ErrorSavingToFile, QStringLiteral("Form.Save"),
+                          QCoreApplication::translate("Form", "form file %1: %2").arg(path, error));
     setModified(false);
 }
 
@@ -508,22 +510,23 @@ void Form::load(const QString& path)
     const profile::FileContent content = profile::readRegularFile(path);
     if (content.status == profile::FileContent::Status::Missing)
         basic::raiseError(err::FileNotFound, QStringLiteral("Form.Load"),
-                          QStringLiteral("form file %1: no such file").arg(path));
+                          QCoreApplication::translate("Form", "form file %1: no such file").arg(path));
     if (content.status == profile::FileContent::Status::Failed)
         basic::raiseError(err::PathFileAccessError, QStringLiteral("Form.Load"),
-                          QStringLiteral("form file %1").arg(content.error));
+                          QCoreApplication::translate("Form", "form file %1").arg(content.error));
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(content.bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        loadError(path, QStringLiteral("not a valid form file (%1 at offset %2)")
+        loadError(path, QCoreApplication::translate("Form", "not a valid form file (%1 at offset %2)")
                             .arg(parseError.errorString()).arg(parseError.offset));
     if (!doc.isObject())
-        loadError(path, QStringLiteral("not a valid form file (no top-level object)"));
+        loadError(path, QCoreApplication::translate("Form", "not a valid form file (no top-level object)"));
     const QJsonObject root = doc.object();
     if (root.value(QStringLiteral("format")).toString() != FormatName)
-        loadError(path, QStringLiteral("not a form file (format is not \"%1\")").arg(FormatName));
+        loadError(path, QCoreApplication::translate("Form", "not a form file (format is not \"%1\")").arg(FormatName));
     if (root.value(QStringLiteral("version")).toInt(-1) != FormatVersion)
-        loadError(path, QStringLiteral("unsupported form file version %1").arg(root.value(QStringLiteral("version")).toVariant().toString()));
+        loadError(path, QCoreApplication::translate("Form", "unsupported form file version %1")
+                            .arg(root.value(QStringLiteral("version")).toVariant().toString()));
 
     // Check everything before anything changes on the form.
     struct Pending {
@@ -535,21 +538,22 @@ void Form::load(const QString& path)
     QList<Pending> pending;
     const QJsonValue controlsValue = root.value(QStringLiteral("controls"));
     if (!controlsValue.isArray())
-        loadError(path, QStringLiteral("\"controls\" is missing or not a list"));
+        loadError(path, QCoreApplication::translate("Form", "\"controls\" is missing or not a list"));
     const QJsonArray controlsJson = controlsValue.toArray();
     for (qsizetype i = 0; i < controlsJson.size(); ++i) {
         if (!controlsJson[i].isObject())
-            loadError(path, QStringLiteral("control %1 is not an object").arg(i + 1));
+            loadError(path, QCoreApplication::translate("Form", "control %1 is not an object").arg(i + 1));
         const QJsonObject entry = controlsJson[i].toObject();
         const QJsonObject extender = entry.value(QStringLiteral("extender")).toObject();
         const QString name = extender.value(QStringLiteral("Name")).toString();
-        const QString what = name.isEmpty() ? QStringLiteral("control %1").arg(i + 1) : QStringLiteral("control %1").arg(name);
+        const QString what = QCoreApplication::translate("Form", "control %1")
+                                 .arg(name.isEmpty() ? QString::number(i + 1) : name);
         if (name.isEmpty())
-            loadError(path, QStringLiteral("%1: the extender has no Name").arg(what));
+            loadError(path, QCoreApplication::translate("Form", "%1: the extender has no Name").arg(what));
         for (const ExtenderKey& k : ExtenderKeys) {
             const QJsonValue v = extender.value(QLatin1String(k.name));
             if (!v.isUndefined() && v.type() != k.type)
-                loadError(path, QStringLiteral("%1, extender key \"%2\": %3 was expected, the file holds %4")
+                loadError(path, QCoreApplication::translate("Form", "%1, extender key \"%2\": %3 was expected, the file holds %4")
                                     .arg(what, QLatin1String(k.name), QLatin1String(jsonTypeName(k.type)),
                                          QLatin1String(jsonTypeName(v.type()))));
         }
@@ -557,13 +561,14 @@ void Form::load(const QString& path)
         const QString progId = entry.value(QStringLiteral("progid")).toString();
         const com::ClassRef ref = com::findClass(progId);
         if (!ref || ref.info->kind != com::ClassKind::Control || !ref.info->create)
-            loadError(path, QStringLiteral("%1: unknown control class \"%2\"").arg(what, progId));
+            loadError(path, QCoreApplication::translate("Form", "%1: unknown control class \"%2\"").arg(what, progId));
         const QJsonValue props = entry.value(QStringLiteral("properties"));
         if (!props.isUndefined() && !props.isObject())
-            loadError(path, QStringLiteral("%1: \"properties\" is not an object").arg(what));
+            loadError(path, QCoreApplication::translate("Form", "%1: \"properties\" is not an object").arg(what));
         PropertyBag bag;
         try {
-            bag = PropertyBag::fromJson(props.toObject(), QStringLiteral("form file %1: %2").arg(path, what));
+            bag = PropertyBag::fromJson(props.toObject(), QCoreApplication::translate("Form", "form file %1: %2")
+                                                              .arg(path, what));
         } catch (const BasicError& e) {
             basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"), e.description());
         }
@@ -574,13 +579,13 @@ void Form::load(const QString& path)
         const QJsonObject o = v.toObject();
         const QString name = o.value(QStringLiteral("Name")).toString();
         boxes.append({o.value(QStringLiteral("Kind")).toString(), name,
-                      readRect(o, path, QStringLiteral("container %1").arg(name))});
+                      readRect(o, path, QCoreApplication::translate("Form", "container %1").arg(name))});
     }
     for (const Pending& p : pending) {
         if (!p.container.isEmpty() && std::none_of(boxes.begin(), boxes.end(), [&](const auto& b) {
                 return std::get<1>(b).compare(p.container, Qt::CaseInsensitive) == 0;
             }))
-            loadError(path, QStringLiteral("control %1: no container named %2")
+            loadError(path, QCoreApplication::translate("Form", "control %1: no container named %2")
                                 .arg(p.extender.value(QStringLiteral("Name")).toString(), p.container));
     }
 
@@ -640,7 +645,8 @@ void Form::load(const QString& path)
                 auto* control = qobject_cast<UserControl*>(object);
                 if (!control) {
                     delete object;
-                    loadError(path, QStringLiteral("control %1: \"%2\" is not a control").arg(name, p.progId));
+                    loadError(path, QCoreApplication::translate("Form", "control %1: \"%2\" is not a control")
+                                        .arg(name, p.progId));
                 }
                 QWidget* parent = p.container.isEmpty() ? static_cast<QWidget*>(this) : containerNamed(p.container);
                 control->setParent(parent);
@@ -661,10 +667,12 @@ void Form::load(const QString& path)
                 if (e.description().contains(path))
                     throw;
                 basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                                  QStringLiteral("form file %1: control %2: %3").arg(path, name, e.description()));
+                                  QCoreApplication::translate("Form", "form file %1: control %2: %3")
+                                      .arg(path, name, e.description()));
             } catch (const std::exception& e) {
                 basic::raiseError(err::ErrorLoadingFromFile, QStringLiteral("Form.Load"),
-                                  QStringLiteral("form file %1: control %2: %3").arg(path, name, QString::fromLocal8Bit(e.what())));
+                                  QCoreApplication::translate("Form", "form file %1: control %2: %3")
+                                      .arg(path, name, QString::fromLocal8Bit(e.what())));
             }
         }
     } catch (...) {

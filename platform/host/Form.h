@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
 #include "platform/host/Twips.h"
@@ -16,7 +17,7 @@ class UserControl;
 
 // A container inside a form that controls can be placed in. Its kind tells
 // controls what they sit on ("PictureBox", "Frame").
-class ContainerBox : public QFrame {
+class ORX_HOST_EXPORT ContainerBox : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString ContainerKind READ kind)
 
@@ -33,7 +34,7 @@ private:
 // tells the controls when they change, receives their change notices (and so
 // knows it is modified), answers "may this property change", keeps the
 // design-time selection, and is saved to and loaded from a form file.
-class Form : public QWidget {
+class ORX_HOST_EXPORT Form : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString ContainerKind READ containerKind)
 

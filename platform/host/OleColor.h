@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QColor>
 #include <QMetaType>
 #include <QPalette>
@@ -9,7 +11,7 @@ namespace orx::host {
 
 // An OLE colour: 0x00BBGGRR for an explicit colour, or a system colour
 // index with the high bit set (0x80000005 window background ...).
-struct OleColor {
+struct ORX_HOST_EXPORT OleColor {
     std::uint32_t value = 0;
 
     constexpr bool isSystem() const { return (value & 0x80000000u) != 0; }
@@ -46,11 +48,11 @@ inline constexpr std::uint32_t InfoBackground = 0x80000018u;
 
 // The colour an OLE colour stands for: explicit colours by their bytes,
 // system colours through the palette (the application palette by default).
-QColor resolveColor(OleColor color, const QPalette& palette);
-QColor resolveColor(OleColor color);
+ORX_HOST_EXPORT QColor resolveColor(OleColor color, const QPalette& palette);
+ORX_HOST_EXPORT QColor resolveColor(OleColor color);
 
 // The OLE colour of an explicit colour.
-OleColor toOleColor(const QColor& color);
+ORX_HOST_EXPORT OleColor toOleColor(const QColor& color);
 
 }  // namespace orx::host
 

@@ -6,11 +6,12 @@
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
 
+#include <cmath>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
 #include <QJsonArray>
-#include <cmath>
 
 namespace orx::host {
 
@@ -187,7 +188,7 @@ QVariant PropertyBag::ReadProperty(const QString& key, const QVariant& defaultVa
         return *converted;
     const QString where = context_.isEmpty() ? QString() : context_ + QStringLiteral(", ");
     basic::raiseError(basic::err::TypeMismatch, QStringLiteral("PropertyBag.ReadProperty"),
-                      QStringLiteral("%1key \"%2\": %3 was expected, the bag holds %4")
+                      QCoreApplication::translate("PropertyBag", "%1key \"%2\": %3 was expected, the bag holds %4")
                           .arg(where, key, QString::fromLatin1(kindName(kindOf(defaultValue))),
                                QString::fromLatin1(kindName(kindOf(stored)))));
 }
@@ -360,7 +361,8 @@ PropertyBag PropertyBag::fromJson(const QJsonObject& json, const QString& contex
         const QVariant v = valueFromJson(it.value(), &ok);
         if (!ok) {
             basic::raiseError(basic::err::TypeMismatch, QStringLiteral("PropertyBag"),
-                              QStringLiteral("%1, key \"%2\": the value cannot be read").arg(context, it.key()));
+                              QCoreApplication::translate("PropertyBag", "%1, key \"%2\": the value cannot be read")
+                                  .arg(context, it.key()));
         }
         bag.setValue(it.key(), v);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -17,7 +19,7 @@ namespace orx::host {
 // a stored value that cannot be converted raises "Type mismatch" (13) whose
 // description names the bag's context (file and control) and the key.
 // Keys compare without regard to case; the bag keeps the order of writing.
-class PropertyBag {
+class ORX_HOST_EXPORT PropertyBag {
 public:
     explicit PropertyBag(QString context = QString());
 
@@ -53,6 +55,6 @@ private:
 // True when two property values are the same for the bag's default rule:
 // numbers (and booleans and colours) by value, strings exactly, fonts by
 // every attribute, pictures by pixels, Null with Null, Empty with Empty.
-bool samePropertyValue(const QVariant& a, const QVariant& b);
+ORX_HOST_EXPORT bool samePropertyValue(const QVariant& a, const QVariant& b);
 
 }  // namespace orx::host

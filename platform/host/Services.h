@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QList>
+#include "platform/host/HostExport.h"
+
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class QWidget;
 
@@ -23,7 +23,7 @@ inline constexpr int ApplicationModal = 0, SystemModal = 4096;
 inline constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
 }  // namespace mb
 
-class MessageService {
+class ORX_HOST_EXPORT MessageService {
 public:
     virtual ~MessageService() = default;
     // Shows a modal message box; returns the button pressed (mb::OK ...).
@@ -32,67 +32,36 @@ public:
 };
 
 // Message boxes with QMessageBox, the beep with QApplication::beep.
-class WidgetMessageService : public MessageService {
+class ORX_HOST_EXPORT WidgetMessageService : public MessageService {
 public:
     int messageBox(const QString& text, int style, const QString& title) override;
     void beep() override;
-};
-
-// Records every message box and beep; answers message boxes from a queue of
-// prepared answers, else with the first button of the style.
-class RecordingMessageService : public MessageService {
-public:
-    struct Message {
-        QString text;
-        int style = 0;
-        QString title;
-    };
-
-    int messageBox(const QString& text, int style, const QString& title) override;
-    void beep() override;
-
-    void answerNext(int button) { answers_.append(button); }
-    // Called for each message box before it answers (tests may inspect state).
-    std::function<void(const Message&)> onMessage;
-
-    QList<Message> messages;
-    int beeps = 0;
-
-    void clear()
-    {
-        messages.clear();
-        beeps = 0;
-        answers_.clear();
-    }
-
-private:
-    QList<int> answers_;
 };
 
 // The service in force (a WidgetMessageService unless replaced).
-MessageService& messages();
+ORX_HOST_EXPORT MessageService& messages();
 // Replaces the service; null restores the default. The caller keeps ownership.
-void setMessageService(MessageService* service);
+ORX_HOST_EXPORT void setMessageService(MessageService* service);
 
 // MsgBox and Beep through the service in force.
-int MsgBox(const QString& text, int style = mb::OKOnly, const QString& title = QString());
-void Beep();
+ORX_HOST_EXPORT int MsgBox(const QString& text, int style = mb::OKOnly, const QString& title = QString());
+ORX_HOST_EXPORT void Beep();
 
 // Lets the host process pending events (DoEvents).
-void yieldToHost();
+ORX_HOST_EXPORT void yieldToHost();
 
 // The focus rule: a widget that is not visible is left alone; otherwise
 // pending events are processed first, then a widget that is not enabled is
 // left alone, else it takes the focus. Failures are ignored. Returns whether
 // the focus was asked for.
-bool giveFocus(QWidget* widget);
+ORX_HOST_EXPORT bool giveFocus(QWidget* widget);
 
 // Cursor position in screen pixels, and the top-level-or-child widget under a
 // screen point (null when none of ours).
-QPoint cursorPosition();
-QWidget* widgetAt(const QPoint& screenPoint);
+ORX_HOST_EXPORT QPoint cursorPosition();
+ORX_HOST_EXPORT QWidget* widgetAt(const QPoint& screenPoint);
 
 // Keeps a top-level window above the others, or releases it.
-void setTopmost(QWidget* window, bool topmost);
+ORX_HOST_EXPORT void setTopmost(QWidget* window, bool topmost);
 
 }  // namespace orx::host

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QFont>
 #include <QMetaType>
 #include <QString>
@@ -9,7 +11,7 @@ namespace orx::host {
 // A font as the controls see it: name, size in points, the style flags,
 // weight (400 normal, 700 bold) and character set. Bold and Weight are tied:
 // setting Bold gives weight 700 or 400, a weight of 550 or more reads as bold.
-struct StdFont {
+struct ORX_HOST_EXPORT StdFont {
     Q_GADGET
     Q_PROPERTY(QString Name MEMBER name)
     Q_PROPERTY(double Size MEMBER size)

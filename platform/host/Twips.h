@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
+
 #include <QRect>
 
 class QWidget;
@@ -8,28 +10,28 @@ class QWidget;
 // from the screen: 15 at 96 dots per inch.
 namespace orx::host {
 
-double twipsPerPixelX();
-double twipsPerPixelY();
+ORX_HOST_EXPORT double twipsPerPixelX();
+ORX_HOST_EXPORT double twipsPerPixelY();
 
-int pixelsFromTwipsX(double twips);
-int pixelsFromTwipsY(double twips);
-double twipsFromPixelsX(int pixels);
-double twipsFromPixelsY(int pixels);
+ORX_HOST_EXPORT int pixelsFromTwipsX(double twips);
+ORX_HOST_EXPORT int pixelsFromTwipsY(double twips);
+ORX_HOST_EXPORT double twipsFromPixelsX(int pixels);
+ORX_HOST_EXPORT double twipsFromPixelsY(int pixels);
 
 // A twip rectangle (left, top, width, height in twips, as singles).
-struct TwipRect {
+struct ORX_HOST_EXPORT TwipRect {
     double left = 0, top = 0, width = 0, height = 0;
     bool operator==(const TwipRect&) const = default;
 };
 
-QRect toPixels(const TwipRect& r);
-TwipRect toTwips(const QRect& pixels);
+ORX_HOST_EXPORT QRect toPixels(const TwipRect& r);
+ORX_HOST_EXPORT TwipRect toTwips(const QRect& pixels);
 
 // Places a constituent widget by its twip rectangle. The widget keeps that
 // rectangle, and `twipGeometry` reads it back as given, so a control never
 // sees its own numbers drift through pixel rounding; a widget moved by other
 // means reports its pixel geometry converted to twips.
-void setTwipGeometry(QWidget* widget, const TwipRect& r);
-TwipRect twipGeometry(const QWidget* widget);
+ORX_HOST_EXPORT void setTwipGeometry(QWidget* widget, const TwipRect& r);
+ORX_HOST_EXPORT TwipRect twipGeometry(const QWidget* widget);
 
 }  // namespace orx::host

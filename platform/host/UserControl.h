@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/host/HostExport.h"
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
 
@@ -24,7 +25,7 @@ class PropertyBag;
 // WriteProperties when the form is saved. The control tells the host about
 // property changes with PropertyChanged and asks CanPropertyChange before a
 // bound property changes.
-class UserControl : public QWidget {
+class ORX_HOST_EXPORT UserControl : public QWidget {
     Q_OBJECT
 
 public:

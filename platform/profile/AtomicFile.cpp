@@ -1,9 +1,10 @@
 #include "platform/profile/AtomicFile.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <unistd.h>
 
 namespace orx::profile {
@@ -21,15 +22,18 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return fail(error, QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: the folder %2 does not exist")
+                               .arg(path, folder));
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return fail(error, QStringLiteral("Cannot write %1: it is not a regular file").arg(path));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: it is not a regular file")
+                               .arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2")
+                               .arg(path, file.errorString()));
     const auto abandon = [&](const QString& why) {
         file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, why));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2").arg(path, why));
     };
     // QSaveFile::commit() does not notice a write that fails while it closes
     // the temporary file, nor a failed sync (where a full disk often shows
@@ -38,11 +42,12 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     if (file.write(bytes) != bytes.size() || !file.flush())
         return abandon(file.errorString());
     if (file.size() != bytes.size())
-        return abandon(QStringLiteral("the new text was written only in part"));
+        return abandon(QCoreApplication::translate("AtomicFile", "the new text was written only in part"));
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return abandon(QString::fromLocal8Bit(std::strerror(errno)));
     if (!file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: %2")
+                               .arg(path, file.errorString()));
     return true;
 }
 

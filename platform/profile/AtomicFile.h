@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,6 +13,6 @@ namespace orx::profile {
 // failure leaves the old file as it was (or no file, when there was none).
 // Returns false with a readable reason; the folder must exist and an
 // existing path must be a regular file.
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+ORX_PLATFORM_EXPORT bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 }  // namespace orx::profile

@@ -1,9 +1,10 @@
 #include "platform/profile/IniDocument.h"
 
+#include <array>
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <utility>
-#include <array>
 
 namespace orx::profile {
 
@@ -121,13 +122,15 @@ QString unstorableReason(const QString& section, const QString& key, const QStri
         return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
     };
     if (section.isEmpty())
-        return QStringLiteral("no section name");
+        return QCoreApplication::translate("IniDocument", "no section name");
     if (hasLineBreak(section) || section.contains(QLatin1Char(']')))
-        return QStringLiteral("the section name \"%1\" holds a line break or ']'").arg(section);
+        return QCoreApplication::translate("IniDocument", "the section name \"%1\" holds a line break or ']'")
+                   .arg(section);
     if (hasLineBreak(key) || key.contains(QLatin1Char('=')) || trimBlanks(key).startsWith(QLatin1Char('[')))
-        return QStringLiteral("the key \"%1\" holds a line break or '=', or starts with '['").arg(key);
+        return QCoreApplication::translate("IniDocument", "the key \"%1\" holds a line break or '=', or starts with '['")
+                   .arg(key);
     if (hasLineBreak(value))
-        return QStringLiteral("the value holds a line break");
+        return QCoreApplication::translate("IniDocument", "the value holds a line break");
     return {};
 }
 

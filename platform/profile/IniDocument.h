@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -15,31 +17,31 @@ enum class TextEncoding { Utf8, Windows1252, Utf16LE };
 // What one line of a profile file means to lookups.
 enum class LineKind { Blank, Comment, Section, Key, Other };
 
-struct LineInfo {
+struct ORX_PLATFORM_EXPORT LineInfo {
     LineKind kind = LineKind::Other;
     QStringView name;   // section or key name, blanks trimmed
     QStringView value;  // key value, blanks trimmed and outer quotes removed
 };
 
 // Classifies one line (without its line end). The views point into `line`.
-LineInfo classifyLine(QStringView line);
+ORX_PLATFORM_EXPORT LineInfo classifyLine(QStringView line);
 
 // Blanks as profile files know them: space, tab and vertical tab.
-QStringView trimBlanks(QStringView text);
+ORX_PLATFORM_EXPORT QStringView trimBlanks(QStringView text);
 
 // The text a value is written as so that reading it back gives the value
 // itself: verbatim unless blanks at its ends or an outer quote pair would be
 // lost on the way back, in which case it goes inside double quotes.
-QString encodeValue(const QString& value);
+ORX_PLATFORM_EXPORT QString encodeValue(const QString& value);
 
 // Why a section, key and value cannot be stored as one line that reads back
 // the same (a line break anywhere, '=' in or '[' before the key, ']' in or no
 // section name), or an empty string when they can.
-QString unstorableReason(const QString& section, const QString& key, const QString& value);
+ORX_PLATFORM_EXPORT QString unstorableReason(const QString& section, const QString& key, const QString& value);
 
 // A profile file held line by line. Lines the caller does not touch are
 // written back exactly as they were read, line ends and encoding included.
-class IniDocument {
+class ORX_PLATFORM_EXPORT IniDocument {
 public:
     IniDocument() = default;
 

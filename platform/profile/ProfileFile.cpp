@@ -6,9 +6,10 @@
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/RegularFile.h"
 
-#include <QDir>
 #include <algorithm>
 #include <mutex>
+#include <QCoreApplication>
+#include <QDir>
 #include <utility>
 
 namespace orx::profile {
@@ -217,7 +218,7 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     if (error)
         error->clear();
     if (fileName.isEmpty())
-        return fail(QStringLiteral("no file name"));
+        return fail(QCoreApplication::translate("ProfileFile", "no file name"));
 
     const QString sectionName = basic::trimSpaces(section);
     const std::optional<QString> keyName = key ? std::optional<QString>(basic::trimSpaces(*key)) : std::nullopt;
@@ -226,7 +227,7 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     if (keyName && value) {
         reason = unstorableReason(sectionName, *keyName, *value);
         if (!reason.isEmpty())
-            return fail(QStringLiteral("Cannot write %1: %2").arg(fileName, reason));
+            return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: %2").arg(fileName, reason));
     }
 
     const QString path = resolveProfilePath(fileName);
@@ -236,8 +237,10 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
         return fail(loaded.error);
     // A file whose text could only be read in part would lose the rest.
     if (!loaded.document.isExact())
-        return fail(QStringLiteral("Cannot write %1: its text is not whole UTF-16 after its byte-order mark "
-                                   "(an odd number of bytes)").arg(path));
+        return fail(QCoreApplication::translate("ProfileFile",
+                                                "Cannot write %1: its text is not whole UTF-16 after its byte-order mark "
+                                                "(an odd number of bytes)")
+                        .arg(path));
 
     bool changed = false;
     if (!keyName)
@@ -258,7 +261,8 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     const bool storedValueReads = !keyName || !value || keyName->startsWith(QLatin1Char(';'))
         || readBack.value(sectionName, *keyName) == *value;
     if (!readBack.sameText(loaded.document) || !storedValueReads)
-        return fail(QStringLiteral("Cannot write %1: the new text would not read back as written").arg(path));
+        return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: the new text would not read back as written")
+                        .arg(path));
     if (!replaceFileAtomically(path, bytes, &reason))
         return fail(reason);
     return true;

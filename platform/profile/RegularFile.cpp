@@ -1,9 +1,10 @@
 #include "platform/profile/RegularFile.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <QCoreApplication>
+#include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,7 +41,7 @@ FileContent readRegularFile(const QString& path)
         const int code = errno;
         if (code == ENOENT || code == ENOTDIR)
             return {};
-        return failed(QStringLiteral("Cannot read %1: %2").arg(path, systemReason(code)));
+        return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: %2").arg(path, systemReason(code)));
     }
     struct Closer {
         int fd;
@@ -49,11 +50,11 @@ FileContent readRegularFile(const QString& path)
 
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        return failed(QStringLiteral("Cannot read %1: %2").arg(path, systemReason(errno)));
+        return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: %2").arg(path, systemReason(errno)));
     if (S_ISDIR(info.st_mode))
-        return failed(QStringLiteral("%1 is a folder, not a file").arg(path));
+        return failed(QCoreApplication::translate("RegularFile", "%1 is a folder, not a file").arg(path));
     if (!S_ISREG(info.st_mode))
-        return failed(QStringLiteral("%1 is not a regular file").arg(path));
+        return failed(QCoreApplication::translate("RegularFile", "%1 is not a regular file").arg(path));
 
     FileContent result;
     result.status = FileContent::Status::Read;
@@ -64,7 +65,8 @@ FileContent readRegularFile(const QString& path)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failed(QStringLiteral("Cannot read %1: %2").arg(path, systemReason(errno)));
+            return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: %2")
+                              .arg(path, systemReason(errno)));
         if (n == 0)
             break;
         result.bytes.append(chunk, n);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/basic/PlatformExport.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace orx::profile {
 // folder, a pipe, a socket or a device fails without being waited on (a pipe
 // with no writer would block a plain open or read for ever, a device might
 // never end).
-struct FileContent {
+struct ORX_PLATFORM_EXPORT FileContent {
     enum class Status { Read, Missing, Failed };
     Status status = Status::Missing;
     QByteArray bytes;
@@ -18,6 +20,6 @@ struct FileContent {
 };
 
 // Missing when the file or one of its folders does not exist.
-FileContent readRegularFile(const QString& path);
+ORX_PLATFORM_EXPORT FileContent readRegularFile(const QString& path);
 
 }  // namespace orx::profile

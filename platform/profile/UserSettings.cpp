@@ -4,6 +4,7 @@
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -50,7 +51,8 @@ QString checkedPath(const QString& appName)
 {
     const QString path = settingsFilePath(appName);
     if (path.isEmpty())
-        raiseInvalid(appName, QStringLiteral("\"%1\" cannot name a settings folder").arg(appName));
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "\"%1\" cannot name a settings folder")
+                                  .arg(appName));
     return path;
 }
 
@@ -90,14 +92,14 @@ void saveSetting(const QString& appName, const QString& section, const QString& 
     const QString keyName = cleanName(key);
     // A key starting with ';' would be written as a comment and never read back.
     if (keyName.isEmpty() || keyName.startsWith(QLatin1Char(';')))
-        raiseInvalid(appName, QStringLiteral("\"%1\" cannot name a setting").arg(key));
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "\"%1\" cannot name a setting").arg(key));
     const QString reason = unstorableReason(sectionName, keyName, value);
     if (!reason.isEmpty())
         raiseInvalid(appName, reason);
 
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        raiseAccess(appName, QStringLiteral("cannot create the folder %1").arg(folder));
+        raiseAccess(appName, QCoreApplication::translate("UserSettings", "cannot create the folder %1").arg(folder));
     QString error;
     if (!writePrivateProfileString(sectionName, keyName, value, path, &error))
         raiseAccess(appName, error);
@@ -109,14 +111,15 @@ void deleteSetting(const QString& appName, const QString& section, const QString
     const QString sectionName = cleanName(section);
     const QString keyName = cleanName(key);
     if (sectionName.isEmpty())
-        raiseInvalid(appName, QStringLiteral("no section name"));
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "no section name"));
 
     // Deleting what does not exist is an error to the caller, as it always was.
     const bool exists = keyName.isEmpty()
         ? profileSections(path).contains(sectionName, Qt::CaseInsensitive)
         : readProfileValue(path, sectionName, keyName).has_value();
     if (!exists)
-        raiseInvalid(appName, QStringLiteral("no setting %1 %2").arg(sectionName, keyName).trimmed());
+        raiseInvalid(appName, QCoreApplication::translate("UserSettings", "no setting %1 %2")
+                                  .arg(sectionName, keyName).trimmed());
 
     QString error;
     const std::optional<QString> target = keyName.isEmpty() ? std::nullopt : std::optional<QString>(keyName);

@@ -3,7 +3,7 @@
 #include "platform/basic/Clock.h"
 #include "platform/basic/Regional.h"
 #include "platform/host/Form.h"
-#include "platform/host/Services.h"
+#include "platform/testing/RecordingMessageService.h"
 #include "platform/host/UserControl.h"
 
 #include <QTest>

@@ -2,6 +2,7 @@
 
 #include "platform/draw/Surface.h"
 #include "platform/host/OleColor.h"
+#include "tools/common/ToolsExport.h"
 
 #include <QObject>
 #include <QStringList>
@@ -20,7 +21,7 @@ namespace orx::tools {
 // sees the member names; being unscoped, they convert to the 32-bit
 // integers the controls store.
 namespace ORXCK {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(ORX_TOOLS_EXPORT)
 enum ORXCK_Appearance_Constants { ORXCK_Flat = 0, ORXCK_3D = 1 };
 Q_ENUM_NS(ORXCK_Appearance_Constants)
 enum ORXCK_BorderStyle_Constants { ORXCK_No_Border = 0, ORXCK_Fixed_Single = 1 };
@@ -36,7 +37,7 @@ Q_ENUM_NS(ORXCK_BorderEffect_Constants)
 }  // namespace ORXCK
 
 namespace ORXOB {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(ORX_TOOLS_EXPORT)
 enum ORXOB_Appearance_Constants { ORXOB_Flat = 0, ORXOB_3D = 1 };
 Q_ENUM_NS(ORXOB_Appearance_Constants)
 enum ORXOB_BorderStyle_Constants { ORXOB_No_Border = 0, ORXOB_Fixed_Single = 1 };
@@ -52,7 +53,7 @@ Q_ENUM_NS(ORXOB_BorderEffect_Constants)
 }  // namespace ORXOB
 
 namespace ORXTX {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(ORX_TOOLS_EXPORT)
 enum ORXTX_Appearance_Constants { ORXTX_Flat = 0, ORXTX_3D = 1 };
 Q_ENUM_NS(ORXTX_Appearance_Constants)
 enum ORXTX_BorderStyle_Constants { ORXTX_No_Border = 0, ORXTX_Fixed_Single = 1 };
@@ -91,7 +92,7 @@ inline constexpr host::OleColor Black{0x00000000};
 }  // namespace framecolor
 
 // One line of a frame, in twips on the control surface.
-struct FrameLine {
+struct ORX_TOOLS_EXPORT FrameLine {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     host::OleColor color;
     bool operator==(const FrameLine&) const = default;
@@ -103,7 +104,7 @@ constexpr bool isFrameEffect(std::int32_t effect) { return effect >= border::Pop
 // Line `index` (0..7, in drawing order) of a drawn effect on a surface of
 // `width` by `height` twips. The offsets are literal twips (15, 30, 45),
 // not scaled by the screen's twips per pixel.
-FrameLine frameLine(std::int32_t effect, int index, double width, double height);
+ORX_TOOLS_EXPORT FrameLine frameLine(std::int32_t effect, int index, double width, double height);
 
 // Draws the eight lines of an effect; any other value draws nothing. The
 // surface's width and height are read anew for every line.
@@ -159,7 +160,7 @@ void paintBorderPreview(S& picture, int index)
 // What setting one of the three properties did: the properties whose
 // change is to be notified, in order (empty when the call was ignored), and
 // whether the control is to be refreshed.
-struct BorderChange {
+struct ORX_TOOLS_EXPORT BorderChange {
     QStringList notify;
     bool refresh = false;
     bool operator==(const BorderChange&) const = default;
@@ -169,7 +170,7 @@ struct BorderChange {
 // that tie them together when one of them is set. A 3D control always shows
 // one of the four effects and a flat control never shows one; No_Effect is
 // reached only by making the control flat.
-class BorderProperties {
+class ORX_TOOLS_EXPORT BorderProperties {
 public:
     constexpr BorderProperties() = default;
     constexpr BorderProperties(std::int32_t appearance, std::int32_t borderStyle, std::int32_t borderEffect)
@@ -205,7 +206,7 @@ private:
 // painting flag. The control calls PaintBorder from its paint handler; its
 // focus-rectangle routines set and clear the same flag (setPainting) while
 // they draw, so a paint request that arrives meanwhile draws nothing.
-class BorderPainter {
+class ORX_TOOLS_EXPORT BorderPainter {
 public:
     bool painting() const { return painting_; }
     void setPainting(bool on) { painting_ = on; }
@@ -225,6 +226,6 @@ private:
 
 // The flat outline as one connected path: (0, 0) to (0, H-15), then on to
 // (W-15, H-15), (W-15, 0) and back to (0, 0).
-void drawFlatOutline(draw::Surface& surface, host::OleColor color);
+ORX_TOOLS_EXPORT void drawFlatOutline(draw::Surface& surface, host::OleColor color);
 
 }  // namespace orx::tools

@@ -1,18 +1,17 @@
 #include "tools/common/SettingsFiles.h"
 
 #include "platform/basic/Convert.h"
+#include "platform/basic/Logging.h"
 #include "platform/basic/Strings.h"
 #include "platform/profile/ProfileFile.h"
 #include "platform/profile/UserSettings.h"
 #include "tools/common/Library.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 
 namespace orx::tools {
 
 namespace {
-Q_LOGGING_CATEGORY(lcSettings, "orx.tools.settings")
 
 // The profile service fills a buffer of this many characters.
 constexpr int BufferLength = 255;
@@ -41,15 +40,15 @@ bool WriteSettingsKey(const QString& baseName, const QString& section, const QSt
     const QString file = SettingsFilePath(baseName);
     if (profile::writePrivateProfileString(section, key, basic::cstr(value), file, &error))
         return true;
-    qCWarning(lcSettings) << "cannot write" << key << "of" << section << "to" << file << ":" << error;
+    qCWarning(lcTools) << "cannot write" << key << "of" << section << "to" << file << ":" << error;
     return false;
 }
 
 void DeleteSettingsFile(const QString& baseName)
 {
     const QString file = SettingsFilePath(baseName);
-    if (QFile::exists(file))
-        QFile::remove(file);
+    if (QFile::exists(file) && !QFile::remove(file))
+        qCWarning(lcTools) << "cannot delete" << file;
 }
 
 QVariant GetUserSetting(const QString& section, const QString& key, const QVariant& defaultValue)

@@ -2,6 +2,7 @@
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Currency.h"
+#include "tools/common/ToolsExport.h"
 #include "tools/currency/ORXCurrencies.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace orx::tools {
 // The errors a conversion raises, under the text box's names
 // ORXTX_Err_NotExistsCurrency and ORXTX_Err_InvalidChangeValue, with the
 // source "ORX_TxtBox.ConvertCurrency".
-struct CurrencyConversionErrors {
+struct ORX_TOOLS_EXPORT CurrencyConversionErrors {
     static constexpr int NotExistsCurrency = basic::objectError(1);
     static constexpr int InvalidChangeValue = basic::objectError(2);
 };
@@ -24,7 +25,7 @@ struct CurrencyConversionErrors {
 using ChangeValueFetchHandler =
     std::function<void(const QString& FromCurrency, const QString& ToCurrency, double& Value)>;
 
-struct CurrencyConversionResult {
+struct ORX_TOOLS_EXPORT CurrencyConversionResult {
     basic::Currency value;
     // The target currency's Layout when the conversion reached it, which
     // then becomes the text box's pattern; nullopt when the amount came back
@@ -44,8 +45,8 @@ struct CurrencyConversionResult {
 // NotExistsCurrency when `reportMissing`. A result beyond the fixed-point
 // range raises overflow (6). An amount converted to its own currency comes
 // back unchanged.
-CurrencyConversionResult ConvertCurrency(const ORXCurrencies& currencies, const QString& FromCurrency,
-                                         const QString& ToCurrency, basic::Currency Value, bool ReportMissing,
-                                         const ChangeValueFetchHandler& fetch = {});
+ORX_TOOLS_EXPORT CurrencyConversionResult ConvertCurrency(const ORXCurrencies& currencies, const QString& FromCurrency,
+                                                          const QString& ToCurrency, basic::Currency Value, bool ReportMissing,
+                                                          const ChangeValueFetchHandler& fetch = {});
 
 }  // namespace orx::tools

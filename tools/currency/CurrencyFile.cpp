@@ -6,8 +6,9 @@
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/ProfileFile.h"
 
-#include <QFileInfo>
 #include <cmath>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <string>
 
 namespace orx::tools {
@@ -33,9 +34,10 @@ bool fail(QString* error, const QString& why)
 QString nameProblem(const QString& name)
 {
     if (name.contains(CurrencyListSeparator))
-        return QStringLiteral("the currency name \"%1\" holds the list separator '|'").arg(name);
+        return QCoreApplication::translate("CurrencyFile", "the currency name \"%1\" holds the list separator '|'")
+                   .arg(name);
     if (basic::isBlank(name))
-        return QStringLiteral("the currency name \"%1\" is made of spaces only").arg(name);
+        return QCoreApplication::translate("CurrencyFile", "the currency name \"%1\" is made of spaces only").arg(name);
     return {};
 }
 
@@ -101,7 +103,7 @@ bool BuildCurrencyFileText(const QList<CurrencyEntry>& entries, QByteArray& text
         // A rate without a number's text would come back as a type
         // mismatch on the next Refresh.
         if (!std::isfinite(entry.euroChange))
-            return fail(error, QStringLiteral("currency \"%1\": the rate %2 is not a finite number")
+            return fail(error, QCoreApplication::translate("CurrencyFile", "currency \"%1\": the rate %2 is not a finite number")
                                    .arg(entry.name, QString::number(entry.euroChange)));
         // The profile service trims names; so does reading them back.
         const QString section = basic::trimSpaces(entry.name);
@@ -140,9 +142,11 @@ bool WriteCurrencyFile(const QString& file, const QList<CurrencyEntry>& entries,
     QFile old(path);
     // Only a catalogue file is deleted; a pipe or a folder of that name stays.
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return fail(error, QStringLiteral("Cannot delete %1: it is not a regular file").arg(path));
+        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: it is not a regular file")
+                               .arg(path));
     if (old.exists() && !old.remove())
-        return fail(error, QStringLiteral("Cannot delete %1: %2").arg(path, old.errorString()));
+        return fail(error, QCoreApplication::translate("CurrencyFile", "Cannot delete %1: %2")
+                               .arg(path, old.errorString()));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/common/ToolsExport.h"
 #include "tools/currency/ORXCurrency.h"
 
 #include "platform/profile/ProfileFile.h"
@@ -18,7 +19,7 @@ namespace orx::tools {
 // The collection owns its records. A record taken out of it (RemoveCurrency,
 // Clear, Refresh) is deleted once control returns to the event loop, so a
 // pointer obtained earlier must not be kept past that.
-class ORXCurrencies : public QObject {
+class ORX_TOOLS_EXPORT ORXCurrencies : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
     Q_PROPERTY(QString EuroCurrencyName READ EuroCurrencyName CONSTANT)

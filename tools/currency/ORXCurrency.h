@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/basic/BasicError.h"
+#include "tools/common/ToolsExport.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +19,7 @@ enum ORXCurrency_Errors : int {
 // fixed decimals; the same again after ";" with a minus sign for negative
 // amounts. An empty symbol gives the plain number; decimals below 1 give
 // no decimal part.
-QString BuildLayout(const QString& symbol, int decimals);
+ORX_TOOLS_EXPORT QString BuildLayout(const QString& symbol, int decimals);
 
 // One currency of the catalogue: name, symbol, decimals, its rate against
 // the Euro (units of the currency per Euro, 0 when unknown) and its two
@@ -28,7 +29,7 @@ QString BuildLayout(const QString& symbol, int decimals);
 // A record that belongs to a collection guards the name of the collection's
 // system currency: it refuses the exact name "System" (ORXCurr_ReservedName),
 // so no stored currency can pose as the one taken from the regional settings.
-class ORXCurrency : public QObject {
+class ORX_TOOLS_EXPORT ORXCurrency : public QObject {
     Q_OBJECT
     Q_PROPERTY(short Decimals READ Decimals WRITE setDecimals)
     Q_PROPERTY(double EuroChange READ EuroChange WRITE setEuroChange)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/common/ToolsExport.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -19,7 +21,7 @@ namespace orx::tools {
 // their own text, which must then be unique within the sequence (without
 // regard to case, as for a keyed collection); loading a duplicate raises
 // error 457 at the second one and keeps what was loaded before it.
-class ORXList : public QObject {
+class ORX_TOOLS_EXPORT ORXList : public QObject {
     Q_OBJECT
     Q_PROPERTY(int ListCount READ ListCount)
     Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)

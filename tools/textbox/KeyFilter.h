@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/common/ToolsExport.h"
 #include "tools/textbox/Templates.h"
 
 #include <QString>
@@ -16,33 +17,34 @@ inline constexpr int Space = 32;
 inline constexpr int Point = 46;
 }  // namespace key
 
-struct FilterResult {
+struct ORX_TOOLS_EXPORT FilterResult {
     int keyAscii = 0;  // 0: the key is refused
     bool rejected = false;
 };
 
 // FilterKey: the `Characters` flags and the `CharacterTable` applied to one
 // typed character code.
-FilterResult filterKey(int keyAscii, int characters, const QString& characterTable);
+ORX_TOOLS_EXPORT FilterResult filterKey(int keyAscii, int characters, const QString& characterTable);
 
 // The template's own change of a typed key, before the filter: on a system
 // whose decimal separator is not ".", Numeric drops "." and Currency turns it
 // into the decimal separator. Where "." is the decimal separator it stays,
 // so decimals can be typed.
-int templateKey(int templ, int keyAscii, const Separators& seps);
+ORX_TOOLS_EXPORT int templateKey(int templ, int keyAscii, const Separators& seps);
 
 // Capitals at the start of the text and of each word after " ([{"; a
 // one-letter word stays small; existing capitals stay.
-QString properCase(const QString& text);
+ORX_TOOLS_EXPORT QString properCase(const QString& text);
 
 // The rules of the Characters and CharacterTable setters. `accepted` is
 // false when the setter ignores the value; `table` is the character table
 // after an accepted Characters value.
-struct CharactersChange {
+struct ORX_TOOLS_EXPORT CharactersChange {
     bool accepted = false;
     QString table;
 };
-CharactersChange charactersChange(int templ, int value, const QString& currentTable, const Separators& seps);
-bool acceptsCharacterTable(int templ, const QString& table, const Separators& seps);
+ORX_TOOLS_EXPORT CharactersChange charactersChange(int templ, int value, const QString& currentTable,
+                                                   const Separators& seps);
+ORX_TOOLS_EXPORT bool acceptsCharacterTable(int templ, const QString& table, const Separators& seps);
 
 }  // namespace orx::tools::textbox

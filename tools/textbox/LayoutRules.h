@@ -3,6 +3,7 @@
 #include "platform/draw/Surface.h"
 #include "platform/host/OleColor.h"
 #include "platform/host/Twips.h"
+#include "tools/common/ToolsExport.h"
 
 #include <QList>
 #include <QPointF>
@@ -25,7 +26,7 @@ inline constexpr double kCheckBoxWidth = 225;
 
 // What the layout reads. W and H are the control's size as its container
 // reports it.
-struct LayoutInput {
+struct ORX_TOOLS_EXPORT LayoutInput {
     double width = 0, height = 0;
     double capWidth = 0;
     bool runMode = true;
@@ -46,7 +47,7 @@ struct LayoutInput {
 // The size the control takes after LockSize and the minimum, then each
 // widget's rectangle. A widget the layout does not move is left out; a height
 // of -1 means "keep the widget's own height" (the list is showing).
-struct LayoutResult {
+struct ORX_TOOLS_EXPORT LayoutResult {
     double width = 0, height = 0;
     std::optional<host::TwipRect> spin, rightButton, leftButton, checkBox;
     host::TwipRect edit, label, focus;
@@ -55,17 +56,17 @@ struct LayoutResult {
 
 // The control's size after the LockSize rule (run time only) and the
 // minimum: a side of 90 twips or less becomes 120.
-void applySizeRules(const LayoutInput& in, double& width, double& height);
+ORX_TOOLS_EXPORT void applySizeRules(const LayoutInput& in, double& width, double& height);
 
 // The whole layout for a control already sized by applySizeRules.
-LayoutResult layoutWidgets(const LayoutInput& in);
+ORX_TOOLS_EXPORT LayoutResult layoutWidgets(const LayoutInput& in);
 
 // CapWidth accepts only a width below the control's.
 constexpr bool acceptsCapWidth(double capWidth, double controlWidth) { return capWidth < controlWidth; }
 
 // One drawing operation of the frame: a line, a connected segment from the
 // end of the previous one (LineTo), or a box outline (Rectangle).
-struct FrameOp {
+struct ORX_TOOLS_EXPORT FrameOp {
     draw::Op op = draw::Op::Line;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     host::OleColor color;
@@ -76,14 +77,15 @@ struct FrameOp {
 // 3D frame's lines with the three closing lines in the edit field's back
 // colour, or a flat outline (black with a single border, else in the edit
 // field's back colour so that an earlier black one disappears).
-QList<FrameOp> inputAreaFrame(int appearance, int borderStyle, int borderEffect, double capWidth, double width,
-                              double height, host::OleColor editBackColor);
+ORX_TOOLS_EXPORT QList<FrameOp> inputAreaFrame(int appearance, int borderStyle, int borderEffect, double capWidth,
+                                               double width, double height, host::OleColor editBackColor);
 
 // Whether the caption is printed: a caption of spaces, or no room for it.
-bool captionPrinted(const QString& caption, double capWidth);
+ORX_TOOLS_EXPORT bool captionPrinted(const QString& caption, double capWidth);
 
 // Where the caption starts for one of the nine alignments; textWidth and
 // textHeight are the printed size, surfaceHeight the surface's inner height.
-QPointF captionOrigin(int capAlignment, double capWidth, double textWidth, double textHeight, double surfaceHeight);
+ORX_TOOLS_EXPORT QPointF captionOrigin(int capAlignment, double capWidth, double textWidth, double textHeight,
+                                       double surfaceHeight);
 
 }  // namespace orx::tools::textbox

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/common/ToolsExport.h"
 #include "tools/textbox/Templates.h"
 
 #include <QEventLoop>
@@ -11,14 +12,14 @@
 // read when a control is created or loaded and on SystemSettingRefresh.
 namespace orx::tools::textbox {
 
-const Separators& sharedSeparators();
+ORX_TOOLS_EXPORT const Separators& sharedSeparators();
 // Reads the separators anew from the regional settings in force.
-void ReadSeparators();
+ORX_TOOLS_EXPORT void ReadSeparators();
 
 // The drop-down state: one list of one text box is open at a time. Owner is
 // the text box whose list is open, so that a list closed by another one's
 // opening never takes that one's pick; Wait is the loop the owner waits in.
-struct DropDownState {
+struct ORX_TOOLS_EXPORT DropDownState {
     bool ListOpen = false;
     QVariant ListChoice;
     double SavedHeight = 0;
@@ -31,6 +32,6 @@ struct DropDownState {
     // which must then not open the list again.
     QPointer<QWidget> ClosedByFocus;
 };
-DropDownState& dropDownState();
+ORX_TOOLS_EXPORT DropDownState& dropDownState();
 
 }  // namespace orx::tools::textbox

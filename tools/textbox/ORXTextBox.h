@@ -45,7 +45,7 @@ class PropertyTable;
 //   TextBoxLayout.cpp, TextBoxPaint.cpp, TextBoxSpin.cpp, TextBoxList.cpp
 // The rules themselves are plain functions in Templates.h, KeyFilter.h,
 // InputRules.h, LayoutRules.h and SpinRules.h.
-class ORXTextBox : public host::UserControl {
+class ORX_TOOLS_EXPORT ORXTextBox : public host::UserControl {
     Q_OBJECT
 
 public:

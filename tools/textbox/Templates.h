@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/common/ToolsExport.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
@@ -57,7 +59,7 @@ inline constexpr int Center = 2;
 // The regional separators every text box works with. They are found the way
 // a user sees them: by formatting known values (0.1, 1000, a date with a
 // two-digit day, noon) under the regional settings in force.
-struct Separators {
+struct ORX_TOOLS_EXPORT Separators {
     QString decimal = QStringLiteral(".");
     QString thousands = QStringLiteral(",");
     QString date = QStringLiteral("/");
@@ -68,7 +70,7 @@ struct Separators {
 };
 
 // What a template sets when it is applied.
-struct TemplateDefaults {
+struct ORX_TOOLS_EXPORT TemplateDefaults {
     QString layout;
     std::optional<int> fixedEditLength;  // Currency: 15; others follow the layout
     int characters = 1;
@@ -79,57 +81,57 @@ struct TemplateDefaults {
     QString nullText;
 };
 
-TemplateDefaults templateDefaults(int templ, const Separators& seps);
+ORX_TOOLS_EXPORT TemplateDefaults templateDefaults(int templ, const Separators& seps);
 
 // The Layout a template sets (and that RebuildLayouts rebuilds for dates and times).
-QString templateLayout(int templ, const Separators& seps);
+ORX_TOOLS_EXPORT QString templateLayout(int templ, const Separators& seps);
 // The standard character table of Numeric and Currency: decimal, "-", ".".
-QString numericCharacterTable(const Separators& seps);
-QString percentCharacterTable(const Separators& seps);
+ORX_TOOLS_EXPORT QString numericCharacterTable(const Separators& seps);
+ORX_TOOLS_EXPORT QString percentCharacterTable(const Separators& seps);
 
 // The value a template starts with (String takes the control's name, so it
 // is not here) and the value Clear() assigns.
-QString sampleText(int templ, const QDateTime& now);
-QString clearValue(int templ, const QDateTime& now);
+ORX_TOOLS_EXPORT QString sampleText(int templ, const QDateTime& now);
+ORX_TOOLS_EXPORT QString clearValue(int templ, const QDateTime& now);
 
 // The edit length a layout allows: the longer of its two sections, each
 // counted without ","; `start` when the layout is empty.
-int maxLengthFromLayout(const QString& layout, int start);
+ORX_TOOLS_EXPORT int maxLengthFromLayout(const QString& layout, int start);
 
 // A Percent layout: trimmed, and in each section every "%" removed and one
 // appended at the end.
-QString percentLayout(const QString& pattern);
+ORX_TOOLS_EXPORT QString percentLayout(const QString& pattern);
 
 // The percentage a Percent text stands for ("12,5%" -> 12.5), read with the
 // regional settings; nullopt when it is not a number.
-std::optional<double> percentNumber(const QString& text);
+ORX_TOOLS_EXPORT std::optional<double> percentNumber(const QString& text);
 
 // The text shown for a value: the value rewritten for formatting, formatted
 // with `layout`, and the trailing separators cleaned up. `text` is the
 // value in the template's internal form (not null).
-QString displayText(int templ, const QString& text, const QString& layout, const Separators& seps);
+ORX_TOOLS_EXPORT QString displayText(int templ, const QString& text, const QString& layout, const Separators& seps);
 
 // RawText from a value V and a character table C.
-QVariant rawTextOf(int templ, const QString& value, const QString& characterTable);
+ORX_TOOLS_EXPORT QVariant rawTextOf(int templ, const QString& value, const QString& characterTable);
 // The value in the template's internal form for a raw value, for the
 // templates that have one (dates and times); nullopt otherwise.
-std::optional<QString> textFromRaw(int templ, double raw);
-bool hasRawConversion(int templ);
+ORX_TOOLS_EXPORT std::optional<QString> textFromRaw(int templ, double raw);
+ORX_TOOLS_EXPORT bool hasRawConversion(int templ);
 
 // BoundText from a value: the value itself, or for Percent the fraction it
 // stands for ("50%" -> "0,5" under Italian settings).
-QString boundTextOf(int templ, const QString& value);
+ORX_TOOLS_EXPORT QString boundTextOf(int templ, const QString& value);
 
 // Day number from 1 January 100.
-qint64 dayNumber(const QDate& date);
-QDate dateOfDayNumber(qint64 days);
+ORX_TOOLS_EXPORT qint64 dayNumber(const QDate& date);
+ORX_TOOLS_EXPORT QDate dateOfDayNumber(qint64 days);
 
 // A date of a full-date template read from its fixed positions (order 4, 5
 // or 6); an invalid QDate when the text is not such a date.
-QDate dateInOrder(const QString& text, int order);
+ORX_TOOLS_EXPORT QDate dateInOrder(const QString& text, int order);
 // The date written in the internal form of a date template.
-QString internalDate(const QDate& date, int templ);
+ORX_TOOLS_EXPORT QString internalDate(const QDate& date, int templ);
 // hh:nn or hh:nn:ss.
-QString internalTime(const QTime& time, int templ);
+ORX_TOOLS_EXPORT QString internalTime(const QTime& time, int templ);
 
 }  // namespace orx::tools::textbox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewreport/engine/ViewReportExport.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -9,22 +11,22 @@ namespace orx::viewreport {
 
 // Kind 1 (a database field): the text after the first ":" of the field's
 // name, or the whole name when it has none.
-QString DatabaseFieldName(const QString& name);
+ORX_VIEWREPORT_EXPORT QString DatabaseFieldName(const QString& name);
 
 // Kinds 5 and 100 (formula fields): the text that starts two characters after
 // the first ":" (the ":" and the character after it are skipped); a name
 // without ":" loses its first character.
-QString FormulaFieldName(const QString& name);
+ORX_VIEWREPORT_EXPORT QString FormulaFieldName(const QString& name);
 
 // A formula field's value as the events send it: its text, cleaned by
 // CleanFormulaText. A field without a value (Null or Empty) gives "".
-QString FormulaValueText(const QVariant& value);
+ORX_VIEWREPORT_EXPORT QString FormulaValueText(const QVariant& value);
 
 // Whether a field name begins with the key prefix, both upper-cased; an
 // empty prefix matches every name.
-bool IsKeyField(const QString& fieldName, const QString& keyFormulaPrefix);
+ORX_VIEWREPORT_EXPORT bool IsKeyField(const QString& fieldName, const QString& keyFormulaPrefix);
 
 // The control's Mode always has the viewer bit: 1 is added when it is clear.
-int ModeWithViewer(int mode);
+ORX_VIEWREPORT_EXPORT int ModeWithViewer(int mode);
 
 }  // namespace orx::viewreport

@@ -3,6 +3,7 @@
 #include "platform/host/UserControl.h"
 #include "reportrt/Viewer.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 #include <QPointer>
 
@@ -16,7 +17,7 @@ class Surface;
 // turns clicks on report fields into DBFieldSelected and RowSelected.
 namespace orx::viewreport {
 
-class ORXOCXViewReport : public host::UserControl {
+class ORX_VIEWREPORT_EXPORT ORXOCXViewReport : public host::UserControl {
     Q_OBJECT
     Q_PROPERTY(bool BorderFrameDrop READ BorderFrameDrop WRITE setBorderFrameDrop)
     Q_PROPERTY(bool BorderViewerPop READ BorderViewerPop WRITE setBorderViewerPop)

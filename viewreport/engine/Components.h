@@ -2,6 +2,7 @@
 
 #include "platform/com/Component.h"
 #include "platform/com/Server.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 namespace orx::viewreport {
 
@@ -9,7 +10,7 @@ namespace orx::viewreport {
 // the viewer control and the ten request classes, with their fixed
 // identifiers. A class whose implementation is built adds its meta-object,
 // factory and dispatch identifiers in Components.cpp.
-const com::TypeLibrary& ViewReportTypeLibrary();
-com::Server& ViewReportServer();
+ORX_VIEWREPORT_EXPORT const com::TypeLibrary& ViewReportTypeLibrary();
+ORX_VIEWREPORT_EXPORT com::Server& ViewReportServer();
 
 }  // namespace orx::viewreport

@@ -2,6 +2,7 @@
 
 #include "viewreport/engine/RequestCollections.h"
 #include "viewreport/engine/RequestItems.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,7 +13,7 @@
 // export options, and what to do with the result (Mode). Show runs it.
 namespace orx::viewreport {
 
-class ORXDLLViewReport : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXDLLViewReport : public QObject {
     Q_OBJECT
     Q_PROPERTY(orx::viewreport::ORXRPTExportOptions* ExportOptions READ ExportOptions)
     Q_PROPERTY(orx::viewreport::ORXRPTFormulas* Formulas READ Formulas)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportrt/Viewer.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -12,7 +13,7 @@
 // once closed.
 namespace orx::viewreport {
 
-class ORXDLLViewReportFRM : public QWidget {
+class ORX_VIEWREPORT_EXPORT ORXDLLViewReportFRM : public QWidget {
     Q_OBJECT
 
 public:
@@ -59,6 +60,6 @@ private:
 
 // Puts a window in the topmost z-order band, or takes it out, keeping its
 // position and size.
-void SetTopMost(QWidget* window, bool on);
+ORX_VIEWREPORT_EXPORT void SetTopMost(QWidget* window, bool on);
 
 }  // namespace orx::viewreport

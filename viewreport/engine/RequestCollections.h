@@ -2,6 +2,7 @@
 
 #include "viewreport/engine/ElementList.h"
 #include "viewreport/engine/RequestItems.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 #include <QObject>
 #include <QVariant>
@@ -11,7 +12,7 @@
 // or name), Exists (by name), Add (appends), Clear (last to first), Remove.
 namespace orx::viewreport {
 
-class ORXRPTFormulas : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTFormulas : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
 
@@ -31,7 +32,7 @@ private:
     ElementList<ORXRPTFormula> list_;
 };
 
-class ORXRPTParameters : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTParameters : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
 
@@ -51,7 +52,7 @@ private:
     ElementList<ORXRPTParameter> list_;
 };
 
-class ORXRPTSubReports : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTSubReports : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
 
@@ -74,7 +75,7 @@ private:
     ElementList<ORXRPTSubReport> list_;
 };
 
-class ORXRPTOrderByFields : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTOrderByFields : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
 

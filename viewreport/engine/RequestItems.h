@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewreport/engine/ViewReportExport.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -10,7 +12,7 @@
 // given, except PrintOptions.Copies (its absolute value).
 namespace orx::viewreport {
 
-class ORXRPTFormula : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTFormula : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE setName)
     Q_PROPERTY(QString Text READ Text WRITE setText)
@@ -30,7 +32,7 @@ private:
     QString text_;
 };
 
-class ORXRPTParameter : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTParameter : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE setName)
     Q_PROPERTY(QVariant Value READ Value WRITE setValue)
@@ -51,7 +53,7 @@ private:
     QVariant value_;
 };
 
-class ORXRPTSubReport : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTSubReport : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE setName)
     Q_PROPERTY(QObject* Recordset READ Recordset WRITE setRecordset)
@@ -73,7 +75,7 @@ private:
     QPointer<QObject> recordset_;
 };
 
-class ORXRPTOrderByField : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTOrderByField : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE setName)
     Q_PROPERTY(int Order READ Order WRITE setOrder)
@@ -98,7 +100,7 @@ private:
     int groupCondition_ = -1;
 };
 
-class ORXRPTExportOptions : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTExportOptions : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
     Q_PROPERTY(int FormatType READ FormatType WRITE setFormatType)
@@ -123,7 +125,7 @@ private:
     bool silent_ = true;
 };
 
-class ORXRPTPrintOptions : public QObject {
+class ORX_VIEWREPORT_EXPORT ORXRPTPrintOptions : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Copies READ Copies WRITE setCopies)
     Q_PROPERTY(QString PrinterName READ PrinterName WRITE setPrinterName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportrt/ReportRuntime.h"
+#include "viewreport/engine/ViewReportExport.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,7 +14,7 @@ namespace orx::viewreport {
 
 class ORXDLLViewReport;
 
-class RunState {
+class ORX_VIEWREPORT_EXPORT RunState {
 public:
     // This thread's run state.
     static RunState& current();

@@ -2,7 +2,7 @@
 // the current position and the validation of state and arguments.
 #include "platform/basic/BasicError.h"
 #include "platform/draw/PainterSurface.h"
-#include "platform/draw/RecordingSurface.h"
+#include "platform/testing/RecordingSurface.h"
 
 #include <QImage>
 #include <functional>

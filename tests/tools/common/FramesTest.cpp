@@ -2,7 +2,7 @@
 // painter with its painting flag and the coupling of Appearance,
 // BorderStyle and BorderEffect.
 #include "platform/draw/PainterSurface.h"
-#include "platform/draw/RecordingSurface.h"
+#include "platform/testing/RecordingSurface.h"
 #include "tools/common/Frames.h"
 
 #include <QImage>

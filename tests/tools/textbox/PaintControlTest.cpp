@@ -1,7 +1,7 @@
 // The paint notice recorded: the frame's exact lines, then the caption.
 #include "tests/tools/textbox/TextBoxTestSupport.h"
 
-#include "platform/draw/RecordingSurface.h"
+#include "platform/testing/RecordingSurface.h"
 #include "platform/host/Extender.h"
 
 using namespace orx;

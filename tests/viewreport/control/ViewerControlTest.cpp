@@ -3,7 +3,7 @@
 // click events, design-time painting and late binding.
 
 #include "platform/com/Dispatch.h"
-#include "platform/draw/RecordingSurface.h"
+#include "platform/testing/RecordingSurface.h"
 #include "platform/host/Extender.h"
 #include "platform/host/PropertyBag.h"
 #include "platform/host/Twips.h"

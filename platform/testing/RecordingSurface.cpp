@@ -1,4 +1,4 @@
-#include "platform/draw/RecordingSurface.h"
+#include "platform/testing/RecordingSurface.h"
 
 namespace orx::draw {
 
