@@ -1,5 +1,6 @@
 #include "tools/common/Components.h"
 
+#include "tools/checkgroup/ORXCheckBox.h"
 #include "tools/currency/ORXCurrencies.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/ORXTextBox.h"
@@ -42,6 +43,17 @@ com::TypeLibrary build()
     for (int i = 0; i < 17; ++i)
         textBoxIds.append({i + 1, QString::fromLatin1(textBoxEvents[i])});
     com::setBuilt<ORXTextBox>(textBox, textBoxIds, &ToolsServer);
+    // The groups: Value is the default member; the events are numbered in
+    // their order, 1 to 12 and 1 to 11.
+    ClassInfo checkBox = control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}",
+                                 "{67C42A17-B13A-42C4-B858-ED8F219F09B5}", "{41EB2855-8B38-455F-ACE7-8359B370CF5E}");
+    QList<com::DispatchId> checkBoxIds = {{0, QStringLiteral("Value")}};
+    const char* const checkBoxEvents[] = {"MouseDown", "MouseMove", "MouseUp", "Change", "Click", "DblClick",
+                                          "KeyDown", "KeyPress", "KeyUp", "KeyEnterPressed", "CheckGotFocus",
+                                          "CheckLostFocus"};
+    for (int i = 0; i < 12; ++i)
+        checkBoxIds.append({i + 1, QString::fromLatin1(checkBoxEvents[i])});
+    com::setBuilt<ORXCheckBox>(checkBox, checkBoxIds, &ToolsServer);
     ClassInfo currency = dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}",
                                    "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
                                    "class obtained from a text box or a currency collection");
@@ -54,8 +66,7 @@ com::TypeLibrary build()
     com::setBuilt<ORXList>(list, {}, &ToolsServer);
     lib.classes = {
         textBox,
-        control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}", "{67C42A17-B13A-42C4-B858-ED8F219F09B5}",
-                "{41EB2855-8B38-455F-ACE7-8359B370CF5E}"),
+        checkBox,
         control("ORXOptionButton", "{9EF0DC6D-60CF-4D4A-9A3D-10F587AB6BAF}", "{F1B03D03-D569-4CFB-AA15-287D680E377C}",
                 "{17B875E5-850D-4237-ADEF-F01354231E4D}"),
         control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}", "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}",

@@ -1,0 +1,108 @@
+#pragma once
+
+// The rules of the two group controls that need no widget: where each item
+// goes, how a "|" list is fitted to the item count, the group values of the
+// check box group and the focus rectangle around a caption. The option
+// button group uses them with its own count and list values.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace orx::tools::groups {
+
+inline constexpr int Vertical = 1;
+inline constexpr int Horizontal = 2;
+inline constexpr int Grid = 3;
+inline constexpr int CaptionLeft = 1;
+inline constexpr int CaptionRight = 2;
+
+// The smallest item height, and the width every item's box has of its own.
+inline constexpr double MinItemHeight = 195;
+inline constexpr double BoxWidth = 255;
+
+// A length rounded to a whole number of twips, halves to the even
+// neighbour. Computed in 32 bits, so a group wider than the 16-bit range
+// (about 33,000 twips) lays out like a narrower one.
+std::int32_t roundTwips(double value);
+
+// What the layout reads: the control's size, the orientation, the caption
+// position, the spacings, the item count and grid columns, and each item's
+// box size.
+struct LayoutInput {
+    double width = 0, height = 0;
+    int orientation = Vertical;
+    int captionPosition = CaptionRight;
+    double horizSpacing = 60, vertSpacing = 60;
+    int count = 1;
+    int columns = 1;
+    double boxWidth = BoxWidth;
+    double boxHeight = MinItemHeight;
+    // The option button group widens the minimum cell only when the box and
+    // the spacing exceed it; the check box group also when they equal it.
+    bool widenOnEqual = true;
+};
+
+// Where one item goes. A left edge is absent when the caption position is
+// neither left nor right (the edges are then left as they are), and no
+// position at all is given for an unknown orientation.
+struct ItemPlace {
+    std::optional<double> boxLeft, labelLeft;
+    std::optional<double> top;
+    double captionWidth = 0;  // the most the label may take
+    bool operator==(const ItemPlace&) const = default;
+};
+
+// The cell width w of every item.
+std::int32_t cellWidth(const LayoutInput& in);
+// Every item's place, in index order.
+QList<ItemPlace> layoutItems(const LayoutInput& in);
+
+// A "|" list fitted to `count` pieces: split at every "|" (an empty text
+// between two separators is a piece), then pieces appended with `filler` of
+// the current number of pieces, or the last ones dropped. An empty text
+// first becomes filler(0).
+QStringList fitPieces(const QString& text, int count, const std::function<QString(int)>& filler);
+// A piece that would split into two: a caption or list value holding "|".
+bool splitsList(const QString& piece);
+
+// The check box group's values from the item states and back.
+QString listValueOf(const QList<bool>& states);
+std::int32_t numericValueOf(const QList<bool>& states);
+QList<bool> statesFromListValue(const QString& listValue, int count);
+QList<bool> statesFromNumericValue(std::int32_t value, int count);
+// NumericValue accepts values below 2^count, compared in floating point, so
+// negative values pass.
+bool numericValueFits(double value, int count);
+
+// The focus rectangle of a caption at (left, top) of width x height twips:
+// the twip box its erasing outline covers, and the pixel rectangle of the
+// dotted rectangle with the screen's twips per pixel.
+struct FocusBox {
+    double x1, y1, x2, y2;
+    bool operator==(const FocusBox&) const = default;
+};
+FocusBox focusOutline(double left, double top, double width, double height);
+// Pixels: left and top inclusive, right and bottom exclusive.
+struct PixelBox {
+    int left, top, right, bottom;
+    bool operator==(const PixelBox&) const = default;
+};
+PixelBox focusPixels(double left, double top, double width, double height, double tx, double ty);
+
+}  // namespace orx::tools::groups
+
+namespace orx::tools::groups {
+
+// DataName and DataIndex from the data source's name: "Orders(12)" gives
+// Orders and 12, a name without "(" itself and an empty index.
+struct DataNames {
+    QString name, index;
+    bool operator==(const DataNames&) const = default;
+};
+DataNames dataNamesOf(const QString& dataSource);
+
+}  // namespace orx::tools::groups
