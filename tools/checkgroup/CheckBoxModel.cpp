@@ -522,6 +522,9 @@ void ORXCheckBox::ReadProperties(host::PropertyBag& bag)
     readBag(bag);
     d->focusIndex = 0;
     d->clickHandling = true;
+    // The container resizes a loaded control as it shows it; this host
+    // placed it before loading, so LockSize and the design size apply here.
+    Resize();
 }
 
 void ORXCheckBox::WriteProperties(host::PropertyBag& bag)

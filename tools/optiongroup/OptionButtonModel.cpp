@@ -507,6 +507,10 @@ void ORXOptionButton::ReadProperties(host::PropertyBag& bag)
     d->painter.setPainting(true);
     readBag(bag);
     d->painter.setPainting(false);
+    // The container resizes a loaded control as it shows it; this host
+    // placed it before loading, so the first layout, which makes the
+    // selection, runs here.
+    Resize();
     update();
 }
 

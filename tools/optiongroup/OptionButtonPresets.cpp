@@ -25,6 +25,8 @@ void ORXOptionButton::InitProperties()
     LoadOrientationSection();
     d->items->setItemHeight(groups::MinItemHeight);
     Resize();
+    // Missing list values default to the options' indexes.
+    ApplyListValues();
 }
 
 void ORXOptionButton::readNewControlPresets()
