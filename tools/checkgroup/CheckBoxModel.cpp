@@ -22,6 +22,7 @@ ORXCheckBox::ORXCheckBox(QWidget* parent)
     d->items.emplace(
         this, QStringLiteral("CK_Check"), [](QWidget* owner) -> QAbstractButton* { return new QCheckBox(owner); },
         [this](int k) { itemMade(k); });
+    itemMade(0);
     // Every property starts at its default; the host then initialises or
     // loads the control.
     properties().applyAllDefaults(*this);

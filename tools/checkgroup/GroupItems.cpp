@@ -85,7 +85,7 @@ void GroupItems::make(int k)
     style(k);
     box->show();
     label->show();
-    if (made_)
+    if (k > 0 && made_)
         made_(k);
 }
 

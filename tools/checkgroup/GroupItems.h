@@ -25,8 +25,8 @@ public:
     using MakeBox = std::function<QAbstractButton*(QWidget* parent)>;
 
     // `boxName` and "SF_Caption" name the widgets, with the index:
-    // CK_Check(0), SF_Caption(0). `made` runs for every new item (item 0
-    // included), to wire its events.
+    // CK_Check(0), SF_Caption(0). `made` runs for every item made later, to
+    // wire its events; the owner wires item 0 itself once this is built.
     GroupItems(QWidget* owner, const QString& boxName, MakeBox makeBox, std::function<void(int)> made);
 
     int count() const { return int(boxes_.size()); }

@@ -23,6 +23,7 @@ ORXOptionButton::ORXOptionButton(QWidget* parent)
     d->items.emplace(
         this, QStringLiteral("OB_Option"), [](QWidget* owner) -> QAbstractButton* { return new QRadioButton(owner); },
         [this](int k) { itemMade(k); });
+    itemMade(0);
     // Every property starts at its default; the host then initialises or
     // loads the control.
     properties().applyAllDefaults(*this);
