@@ -211,7 +211,8 @@ void ORXCheckBox::setDesignWidth(float twips)
 
 bool ORXCheckBox::Enabled() const
 {
-    return isEnabled();
+    // Its own state, not its form's.
+    return !testAttribute(Qt::WA_ForceDisabled);
 }
 
 void ORXCheckBox::setEnabledState(bool on)
@@ -460,7 +461,7 @@ QString ORXCheckBox::CheckCaption(int Index) const
 bool ORXCheckBox::CheckEnabled(int Index) const
 {
     const QCheckBox* box = checkBox(Index);
-    return box && box->isEnabled();
+    return box && box->isEnabledTo(this);
 }
 
 void ORXCheckBox::CheckEnabled(int Index, bool Value)

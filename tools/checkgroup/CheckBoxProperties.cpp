@@ -94,7 +94,7 @@ const PropertyTable<ORXCheckBox>& ORXCheckBox::properties()
         {.key = "DesignWidth", .kind = K::Double, .defaultValue = 0.0,
          .get = [](const T& t) { return QVariant(double(t.d->designWidth_)); },
          .set = [](T& t, const QVariant& v) { t.d->designWidth_ = float(v.toDouble()); }},
-        {.key = "Enabled", .kind = K::Bool, .defaultValue = true, .get = [](const T& t) { return QVariant(t.isEnabled()); },
+        {.key = "Enabled", .kind = K::Bool, .defaultValue = true, .get = [](const T& t) { return QVariant(t.Enabled()); },
          .set = [](T& t, const QVariant& v) { t.setEnabled(v.toBool()); }},
         {.key = "Font", .kind = K::Other, .defaultValue = QVariant(),
          .get = [](const T& t) { return QVariant::fromValue(t.d->items->font()); },

@@ -74,8 +74,8 @@ void GroupItems::make(int k)
         // A copy of item 0: its size, state of use and tool tip.
         host::setTwipGeometry(box, host::twipGeometry(boxes_[0]));
         host::setTwipGeometry(label, host::twipGeometry(labels_[0]));
-        box->setEnabled(boxes_[0]->isEnabled());
-        label->setEnabled(labels_[0]->isEnabled());
+        box->setEnabled(boxes_[0]->isEnabledTo(owner_));
+        label->setEnabled(labels_[0]->isEnabledTo(owner_));
         box->setToolTip(boxes_[0]->toolTip());
         label->setToolTip(labels_[0]->toolTip());
     } else {

@@ -211,7 +211,8 @@ void ORXOptionButton::setDesignWidth(float twips)
 
 bool ORXOptionButton::Enabled() const
 {
-    return isEnabled();
+    // Its own state, not its form's.
+    return !testAttribute(Qt::WA_ForceDisabled);
 }
 
 void ORXOptionButton::setEnabledState(bool on)
@@ -447,7 +448,7 @@ QString ORXOptionButton::OptionCaption(int Index) const
 bool ORXOptionButton::OptionEnabled(int Index) const
 {
     const QRadioButton* option = optionButton(Index);
-    return option && option->isEnabled();
+    return option && option->isEnabledTo(this);
 }
 
 void ORXOptionButton::OptionEnabled(int Index, bool Value)

@@ -117,7 +117,7 @@ void ORXOptionButton::optionClicked(int index)
 void ORXOptionButton::SelectOption(int index)
 {
     QRadioButton* option = optionButton(index);
-    if (!option || !option->isEnabled())
+    if (!option || !option->isEnabledTo(this))
         return;
     option->setChecked(true);
     if (d->items->contains(index))
@@ -159,7 +159,7 @@ void ORXOptionButton::optionFocusIn(int index)
 {
     // An option that receives the focus becomes selected.
     QRadioButton* option = optionButton(index);
-    if (!option->isChecked() && option->isEnabled())
+    if (!option->isChecked() && option->isEnabledTo(this))
         option->setChecked(true);
     DrawFocus(index);
     int i = index;

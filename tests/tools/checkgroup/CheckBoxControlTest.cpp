@@ -412,3 +412,39 @@ TEST_F(CheckBoxGroup, LayoutPlacesItemsOnTheForm)
 
 }  // namespace
 }  // namespace orx::test
+
+namespace orx::test {
+namespace {
+
+// Group-wide looks are given to item 0 and copied to every item, also to
+// items made later; the item states of use are the items' own.
+TEST_F(CheckBoxGroup, LooksReachItemsMadeLaterAndStatesStayTheItemsOwn)
+{
+    CK* c = group(1);
+    c->setToolTipText(QStringLiteral("Pick any"));
+    c->setCaptionAlignment(CK::ORXCK_Center_CaptAlign);
+    c->setForeColor(host::OleColor{0x000000FF});
+    c->setCheckBoxesHeight(240);
+    c->setCheckBoxesHeight(100);  // below the least: ignored
+    c->setNumChecks(3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(c->captionLabel(i)->toolTip(), QStringLiteral("Pick any")) << i;
+        EXPECT_TRUE(c->captionLabel(i)->alignment() & Qt::AlignHCenter) << i;
+        EXPECT_EQ(c->captionLabel(i)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << i;
+        EXPECT_EQ(host::twipGeometry(c->checkBox(i)).height, 240) << i;
+        EXPECT_EQ(host::twipGeometry(c->checkBox(i)).top, 300.0 * i + 60) << i;
+    }
+    // Locking disables the surface; the items keep their own state.
+    c->setLocked(true);
+    EXPECT_FALSE(c->Enabled());
+    EXPECT_TRUE(c->CheckEnabled(1));
+    c->setLocked(false);
+    c->CheckEnabled(1, false);
+    EXPECT_FALSE(c->captionLabel(1)->isEnabled());
+    c->CheckVisible(2, false);
+    EXPECT_FALSE(c->CheckVisible(2));
+    EXPECT_TRUE(c->captionLabel(2)->isHidden());
+}
+
+}  // namespace
+}  // namespace orx::test
