@@ -8,6 +8,7 @@
 #include "platform/host/PropertyBag.h"
 #include "platform/host/Services.h"
 #include "tools/common/Library.h"
+#include "tools/checkgroup/GroupRules.h"
 #include "tools/common/PropertyTable.h"
 
 #include <QCheckBox>
@@ -503,11 +504,11 @@ void ORXCheckBox::CheckVisible(int Index, bool Value)
 
 void ORXCheckBox::ResetDesignSize()
 {
-    // A design size of 0 was never recorded: that side keeps its size.
-    if (d->designHeight_ > 0)
-        extender()->setHeight(d->designHeight_);
-    if (d->designWidth_ > 0)
-        extender()->setWidth(d->designWidth_);
+    const groups::LockedSize size = groups::lockedSize(3, d->designWidth_, d->designHeight_);
+    if (size.height)
+        extender()->setHeight(*size.height);
+    if (size.width)
+        extender()->setWidth(*size.width);
 }
 
 void ORXCheckBox::ShowAboutBox()

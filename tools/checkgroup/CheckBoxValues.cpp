@@ -216,14 +216,6 @@ bool ORXCheckBox::eventFilter(QObject* watched, QEvent* event)
     if (index < 0)
         return UserControl::eventFilter(watched, event);
     const bool isBox = watched == checkBox(index);
-    auto mouse = [&](void (ORXCheckBox::*signal)(int&, int&, float&, float&), QMouseEvent* e, bool move) {
-        int button = groups::mouseButtonsOf(move ? e->buttons() : Qt::MouseButtons(e->button()));
-        int shift = groups::shiftOf(e->modifiers());
-        const QPointF at = e->position();
-        float x = float(host::twipsFromPixelsX(int(at.x())));
-        float y = float(host::twipsFromPixelsY(int(at.y())));
-        Q_EMIT(this->*signal)(button, shift, x, y);
-    };
     switch (event->type()) {
     case QEvent::FocusIn:
         if (isBox)
@@ -234,7 +226,7 @@ bool ORXCheckBox::eventFilter(QObject* watched, QEvent* event)
             boxFocusOut(index);
         break;
     case QEvent::MouseButtonPress:
-        mouse(&ORXCheckBox::MouseDown, static_cast<QMouseEvent*>(event), false);
+        groups::raiseMouse(this, &ORXCheckBox::MouseDown, static_cast<QMouseEvent*>(event));
         if (!isBox) {
             ToggleItem(index);
             return true;
@@ -247,31 +239,15 @@ bool ORXCheckBox::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    case QEvent::MouseMove: mouse(&ORXCheckBox::MouseMove, static_cast<QMouseEvent*>(event), true); break;
-    case QEvent::MouseButtonRelease: mouse(&ORXCheckBox::MouseUp, static_cast<QMouseEvent*>(event), false); break;
+    case QEvent::MouseMove: groups::raiseMouse(this, &ORXCheckBox::MouseMove, static_cast<QMouseEvent*>(event)); break;
+    case QEvent::MouseButtonRelease: groups::raiseMouse(this, &ORXCheckBox::MouseUp, static_cast<QMouseEvent*>(event)); break;
     case QEvent::KeyPress:
-        if (isBox) {
-            auto* e = static_cast<QKeyEvent*>(event);
-            int code = groups::keyCodeOf(e);
-            int shift = groups::shiftOf(e->modifiers());
-            Q_EMIT KeyDown(code, shift);
-            int ascii = groups::keyAsciiOf(e);
-            if (ascii == 13) {
-                Q_EMIT KeyEnterPressed();
-            } else if (ascii >= 0) {
-                Q_EMIT KeyPress(ascii);
-                if (ascii == 0)
-                    return true;  // the handler took the character
-            }
-        }
+        if (isBox && groups::raiseKeyPress(this, static_cast<QKeyEvent*>(event)))
+            return true;
         break;
     case QEvent::KeyRelease:
-        if (isBox) {
-            auto* e = static_cast<QKeyEvent*>(event);
-            int code = groups::keyCodeOf(e);
-            int shift = groups::shiftOf(e->modifiers());
-            Q_EMIT KeyUp(code, shift);
-        }
+        if (isBox)
+            groups::raiseKeyUp(this, static_cast<QKeyEvent*>(event));
         break;
     default: break;
     }

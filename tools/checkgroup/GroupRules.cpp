@@ -160,3 +160,17 @@ DataNames dataNamesOf(const QString& source)
 }
 
 }  // namespace orx::tools::groups
+
+namespace orx::tools::groups {
+
+LockedSize lockedSize(int lockSize, double designWidth, double designHeight)
+{
+    LockedSize s;
+    if ((lockSize == 2 || lockSize == 3) && designWidth > 0)
+        s.width = designWidth;
+    if ((lockSize == 1 || lockSize == 3) && designHeight > 0)
+        s.height = designHeight;
+    return s;
+}
+
+}  // namespace orx::tools::groups

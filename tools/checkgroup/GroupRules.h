@@ -106,3 +106,16 @@ struct DataNames {
 DataNames dataNamesOf(const QString& dataSource);
 
 }  // namespace orx::tools::groups
+
+namespace orx::tools::groups {
+
+// The size the resize handler restores at run time under LockSize (1
+// height, 2 width, 3 both; ResetDesignSize restores both). A design size of
+// 0 was never recorded: that side is not restored.
+struct LockedSize {
+    std::optional<double> width, height;
+    bool operator==(const LockedSize&) const = default;
+};
+LockedSize lockedSize(int lockSize, double designWidth, double designHeight);
+
+}  // namespace orx::tools::groups

@@ -75,13 +75,11 @@ void ORXOptionButton::Resize()
         return;
     d->resizing = true;
     if (runMode()) {
-        // A design size of 0 was never recorded: that side is left alone.
-        const bool height = d->lockSize_ == ORXOB_Height_Locked || d->lockSize_ == ORXOB_Both_Locked;
-        const bool width = d->lockSize_ == ORXOB_Width_Locked || d->lockSize_ == ORXOB_Both_Locked;
-        if (width && d->designWidth_ > 0)
-            extender()->setWidth(d->designWidth_);
-        if (height && d->designHeight_ > 0)
-            extender()->setHeight(d->designHeight_);
+        const groups::LockedSize size = groups::lockedSize(d->lockSize_, d->designWidth_, d->designHeight_);
+        if (size.width)
+            extender()->setWidth(*size.width);
+        if (size.height)
+            extender()->setHeight(*size.height);
     }
     LayoutItems();
     ApplyCaptions();

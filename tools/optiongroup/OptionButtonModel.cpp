@@ -488,11 +488,11 @@ void ORXOptionButton::OptionVisible(int Index, bool Value)
 
 void ORXOptionButton::ResetDesignSize()
 {
-    // A design size of 0 was never recorded: that side keeps its size.
-    if (d->designHeight_ > 0)
-        extender()->setHeight(d->designHeight_);
-    if (d->designWidth_ > 0)
-        extender()->setWidth(d->designWidth_);
+    const groups::LockedSize size = groups::lockedSize(3, d->designWidth_, d->designHeight_);
+    if (size.height)
+        extender()->setHeight(*size.height);
+    if (size.width)
+        extender()->setWidth(*size.width);
 }
 
 void ORXOptionButton::ShowAboutBox()

@@ -195,14 +195,6 @@ bool ORXOptionButton::eventFilter(QObject* watched, QEvent* event)
     if (index < 0)
         return UserControl::eventFilter(watched, event);
     const bool isOption = watched == optionButton(index);
-    auto mouse = [&](void (ORXOptionButton::*signal)(int&, int&, float&, float&), QMouseEvent* e, bool move) {
-        int button = groups::mouseButtonsOf(move ? e->buttons() : Qt::MouseButtons(e->button()));
-        int shift = groups::shiftOf(e->modifiers());
-        const QPointF at = e->position();
-        float x = float(host::twipsFromPixelsX(int(at.x())));
-        float y = float(host::twipsFromPixelsY(int(at.y())));
-        Q_EMIT(this->*signal)(button, shift, x, y);
-    };
     switch (event->type()) {
     case QEvent::FocusIn:
         if (isOption)
@@ -213,7 +205,7 @@ bool ORXOptionButton::eventFilter(QObject* watched, QEvent* event)
             optionFocusOut(index);
         break;
     case QEvent::MouseButtonPress:
-        mouse(&ORXOptionButton::MouseDown, static_cast<QMouseEvent*>(event), false);
+        groups::raiseMouse(this, &ORXOptionButton::MouseDown, static_cast<QMouseEvent*>(event));
         if (!isOption) {
             SelectOption(index);
             return true;
@@ -229,31 +221,15 @@ bool ORXOptionButton::eventFilter(QObject* watched, QEvent* event)
         }
         Q_EMIT DblClick();
         break;
-    case QEvent::MouseMove: mouse(&ORXOptionButton::MouseMove, static_cast<QMouseEvent*>(event), true); break;
-    case QEvent::MouseButtonRelease: mouse(&ORXOptionButton::MouseUp, static_cast<QMouseEvent*>(event), false); break;
+    case QEvent::MouseMove: groups::raiseMouse(this, &ORXOptionButton::MouseMove, static_cast<QMouseEvent*>(event)); break;
+    case QEvent::MouseButtonRelease: groups::raiseMouse(this, &ORXOptionButton::MouseUp, static_cast<QMouseEvent*>(event)); break;
     case QEvent::KeyPress:
-        if (isOption) {
-            auto* e = static_cast<QKeyEvent*>(event);
-            int code = groups::keyCodeOf(e);
-            int shift = groups::shiftOf(e->modifiers());
-            Q_EMIT KeyDown(code, shift);
-            int ascii = groups::keyAsciiOf(e);
-            if (ascii == 13) {
-                Q_EMIT KeyEnterPressed();
-            } else if (ascii >= 0) {
-                Q_EMIT KeyPress(ascii);
-                if (ascii == 0)
-                    return true;  // the handler took the character
-            }
-        }
+        if (isOption && groups::raiseKeyPress(this, static_cast<QKeyEvent*>(event)))
+            return true;
         break;
     case QEvent::KeyRelease:
-        if (isOption) {
-            auto* e = static_cast<QKeyEvent*>(event);
-            int code = groups::keyCodeOf(e);
-            int shift = groups::shiftOf(e->modifiers());
-            Q_EMIT KeyUp(code, shift);
-        }
+        if (isOption)
+            groups::raiseKeyUp(this, static_cast<QKeyEvent*>(event));
         break;
     default: break;
     }

@@ -141,5 +141,25 @@ TEST(GroupDataNames, SplitTheDataSourceName)
     EXPECT_EQ(dataNamesOf(QStringLiteral("Orders")), (DataNames{"Orders", ""}));
 }
 
+TEST(GroupLockedSize, RestoresOnlyRecordedSides)
+{
+    struct Case {
+        int lockSize;
+        double width, height;
+        LockedSize restored;
+    };
+    const Case cases[] = {
+        {0, 2000, 900, {}},
+        {1, 2000, 900, {std::nullopt, 900}},
+        {2, 2000, 900, {2000, std::nullopt}},
+        {3, 2000, 900, {2000, 900}},
+        {3, 0, 900, {std::nullopt, 900}},  // never recorded: not 0
+        {3, 0, 0, {}},
+        {4, 2000, 900, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lockedSize(c.lockSize, c.width, c.height), c.restored) << c.lockSize << " " << c.width;
+}
+
 }  // namespace
 }  // namespace orx::tools::groups
