@@ -217,8 +217,11 @@ bool ORXOptionButton::Enabled() const
 
 void ORXOptionButton::setEnabledState(bool on)
 {
-    // The surface carries every box and label with it.
+    // The surface carries every box and label with it; the labels also
+    // take the state themselves, as the boxes do not.
     setEnabled(on);
+    for (int i = 0; i < d->items->count(); ++i)
+        d->items->label(i)->setEnabled(on);
     PropertyChanged(QStringLiteral("Enabled"));
 }
 
