@@ -5,6 +5,7 @@
 // folder too, so a run leaves the user's own folders alone.
 #include "apps/demo/DemoWindow.h"
 #include "apps/demo/FramesDemo.h"
+#include "apps/demo/GroupsDemo.h"
 #include "apps/demo/ServicesReport.h"
 #include "apps/demo/TextBoxDemo.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     windows |= showOrRender(*frames, QStringLiteral("frames"));
     const std::unique_ptr<QWidget> textBoxes = makeTextBoxForm();
     windows |= runTextBoxDemo(*textBoxes);
+    const std::unique_ptr<QWidget> groups = makeGroupsForm();
+    windows |= runGroupsDemo(*groups);
 
     return windows ? app.exec() : 0;
 }

@@ -155,7 +155,10 @@ QVariant invoke(QObject* object, const QString& member, const QVariantList& args
         }
         return prop.read(object);
     }
-    if (kind == DispatchKind::Method || kind == DispatchKind::PropertyGet) {
+    // An indexed property is a pair of invokables of its name: the get takes
+    // the index, the put the index and then the value.
+    const bool indexedPut = kind == DispatchKind::PropertyPut && args.size() >= 2;
+    if (kind == DispatchKind::Method || kind == DispatchKind::PropertyGet || indexedPut) {
         // Left-out optional arguments: variant parameters receive Missing, so
         // the full method is preferred when every omitted parameter is a
         // variant; otherwise the overload (or moc's copy for default

@@ -25,7 +25,9 @@ ORX_HOST_EXPORT QString memberOfDispatchId(const ClassInfo& info, int dispid);
 // Property get or method call by name: a property of that name is read (or
 // written with one argument and DispatchKind::PropertyPut); otherwise the
 // invokable method of that name is called with the arguments converted to its
-// parameter types. Returns the property value or the method's result.
+// parameter types. Returns the property value or the method's result. A put
+// with an index and a value reaches the invokable of that name taking both
+// (an indexed property).
 ORX_HOST_EXPORT QVariant invoke(QObject* object, const QString& member, const QVariantList& args = {},
                                 DispatchKind kind = DispatchKind::Method);
 // The same by dispatch identifier.

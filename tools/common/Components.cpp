@@ -1,6 +1,8 @@
 #include "tools/common/Components.h"
 
+#include "tools/checkgroup/ORXCheckBox.h"
 #include "tools/currency/ORXCurrencies.h"
+#include "tools/optiongroup/ORXOptionButton.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/ORXTextBox.h"
 
@@ -42,6 +44,26 @@ com::TypeLibrary build()
     for (int i = 0; i < 17; ++i)
         textBoxIds.append({i + 1, QString::fromLatin1(textBoxEvents[i])});
     com::setBuilt<ORXTextBox>(textBox, textBoxIds, &ToolsServer);
+    // The groups: Value is the default member; the events are numbered in
+    // their order, 1 to 12 and 1 to 11.
+    ClassInfo checkBox = control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}",
+                                 "{67C42A17-B13A-42C4-B858-ED8F219F09B5}", "{41EB2855-8B38-455F-ACE7-8359B370CF5E}");
+    QList<com::DispatchId> checkBoxIds = {{0, QStringLiteral("Value")}};
+    const char* const checkBoxEvents[] = {"MouseDown", "MouseMove", "MouseUp", "Change", "Click", "DblClick",
+                                          "KeyDown", "KeyPress", "KeyUp", "KeyEnterPressed", "CheckGotFocus",
+                                          "CheckLostFocus"};
+    for (int i = 0; i < 12; ++i)
+        checkBoxIds.append({i + 1, QString::fromLatin1(checkBoxEvents[i])});
+    com::setBuilt<ORXCheckBox>(checkBox, checkBoxIds, &ToolsServer);
+    ClassInfo optionButton = control("ORXOptionButton", "{9EF0DC6D-60CF-4D4A-9A3D-10F587AB6BAF}",
+                                     "{F1B03D03-D569-4CFB-AA15-287D680E377C}", "{17B875E5-850D-4237-ADEF-F01354231E4D}");
+    QList<com::DispatchId> optionButtonIds = {{0, QStringLiteral("Value")}};
+    const char* const optionButtonEvents[] = {"MouseDown", "MouseMove", "MouseUp", "Click", "DblClick", "KeyDown",
+                                              "KeyPress", "KeyUp", "KeyEnterPressed", "OptionGotFocus",
+                                              "OptionLostFocus"};
+    for (int i = 0; i < 11; ++i)
+        optionButtonIds.append({i + 1, QString::fromLatin1(optionButtonEvents[i])});
+    com::setBuilt<ORXOptionButton>(optionButton, optionButtonIds, &ToolsServer);
     ClassInfo currency = dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}",
                                    "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
                                    "class obtained from a text box or a currency collection");
@@ -54,10 +76,8 @@ com::TypeLibrary build()
     com::setBuilt<ORXList>(list, {}, &ToolsServer);
     lib.classes = {
         textBox,
-        control("ORXCheckBox", "{E93E465B-7B00-43B8-859F-2BEECF139577}", "{67C42A17-B13A-42C4-B858-ED8F219F09B5}",
-                "{41EB2855-8B38-455F-ACE7-8359B370CF5E}"),
-        control("ORXOptionButton", "{9EF0DC6D-60CF-4D4A-9A3D-10F587AB6BAF}", "{F1B03D03-D569-4CFB-AA15-287D680E377C}",
-                "{17B875E5-850D-4237-ADEF-F01354231E4D}"),
+        checkBox,
+        optionButton,
         control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}", "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}",
                 "{9E734EAC-4D63-4544-8542-CC02CEDE4807}"),
         currency,

@@ -52,6 +52,10 @@ struct PropertySpec {
     QVariant (*presetGet)(const Owner&) = nullptr;
     // Whether the bag holds it; false for keys only presets carry.
     bool inBag = true;
+    // The setter's range rule, where the control has one: a value it refuses
+    // (a hand-edited preset, a damaged bag) is never stored by the table; the
+    // key's default stands for it.
+    bool (*accepts)(const Owner&, const QVariant&) = nullptr;
 };
 
 // A step of a sequence: a key of the table, or a hook to run at that point.
@@ -148,11 +152,19 @@ public:
         }
     }
 
-    // One key's value in the bag, or its default.
+    // One key's value in the bag, or its default (also when the key's range
+    // rule refuses the stored value).
     QVariant readValue(const Owner& owner, const host::PropertyBag& bag, const char* key) const
     {
         const Spec& s = spec(key);
-        return bag.ReadProperty(QLatin1String(s.key), defaultOf(owner, s));
+        const QVariant v = bag.ReadProperty(QLatin1String(s.key), defaultOf(owner, s));
+        return acceptable(owner, s, v) ? v : defaultOf(owner, s);
+    }
+
+    // Whether the key's range rule (if any) takes the value.
+    static bool acceptable(const Owner& owner, const Spec& s, const QVariant& value)
+    {
+        return !s.accepts || s.accepts(owner, value);
     }
 
     // Each key of the sequence written to the bag (a value equal to its
@@ -201,6 +213,17 @@ public:
         } catch (const basic::BasicError&) {
         }
         return std::nullopt;
+    }
+
+    // A preset's text converted for the key and passed through its range
+    // rule: nullopt when the file lacks it, it does not convert, or the rule
+    // refuses it.
+    static std::optional<QVariant> fromPreset(const Owner& owner, const Spec& s, const QVariant& stored)
+    {
+        std::optional<QVariant> v = fromPreset(s, stored);
+        if (v && !acceptable(owner, s, *v))
+            return std::nullopt;
+        return v;
     }
 
     static void set(Owner& owner, const Spec& s, const QVariant& value) { s.set(owner, value); }

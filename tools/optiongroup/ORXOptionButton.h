@@ -1,0 +1,259 @@
+#pragma once
+
+#include "tools/common/ToolsExport.h"
+
+#include "platform/host/OleColor.h"
+#include "platform/host/StdFont.h"
+#include "platform/host/UserControl.h"
+#include "tools/common/Frames.h"
+
+#include <QImage>
+#include <memory>
+
+class QLabel;
+class QRadioButton;
+
+namespace orx::draw {
+class Surface;
+}
+
+namespace orx::tools {
+
+template <class Owner>
+class PropertyTable;
+
+// The option button group: mutually exclusive options of an option button
+// and a caption label each, laid out like the check box group (whose rules
+// and item widgets it shares, tools/checkgroup/Group*.h). Exactly one option
+// is selected; the host reads it as ListIndex or as the list value the
+// designer attached to it (Value). Split by concern:
+//   OptionButtonModel.cpp       widgets, plain and indexed properties, methods, lifecycle
+//   OptionButtonProperties.cpp  the property table and the bag orders
+//   OptionButtonPresets.cpp     ORX_OptBtn.INI and the design-time commands
+//   OptionButtonValues.cpp      selection, list values, focus, keys and mouse
+//   OptionButtonLayout.cpp      LayoutItems, captions, resize and paint
+class ORX_TOOLS_EXPORT ORXOptionButton : public host::UserControl {
+    Q_OBJECT
+
+public:
+    enum ORXOB_CaptAlign_Constants { ORXOB_Left_CaptAlign = 0, ORXOB_Right_CaptAlign = 1, ORXOB_Center_CaptAlign = 2 };
+    Q_ENUM(ORXOB_CaptAlign_Constants)
+    enum ORXOB_CaptPosiz_Constants { ORXOB_Left_CaptPos = 1, ORXOB_Right_CaptPos = 2 };
+    Q_ENUM(ORXOB_CaptPosiz_Constants)
+    enum ORXOB_LockSize_Constants { ORXOB_No_Locked = 0, ORXOB_Height_Locked = 1, ORXOB_Width_Locked = 2, ORXOB_Both_Locked = 3 };
+    Q_ENUM(ORXOB_LockSize_Constants)
+    enum ORXOB_Orientation_Constants { ORXOB_Vert_Orient = 1, ORXOB_Horiz_Orient = 2, ORXOB_Grid_Orient = 3 };
+    Q_ENUM(ORXOB_Orientation_Constants)
+
+    // Properties in interface order; the indexed ones (OptionCaption,
+    // OptionEnabled, OptionListValue, OptionValue, OptionVisible) are
+    // invokables below.
+    Q_PROPERTY(orx::tools::ORXOB::ORXOB_Appearance_Constants Appearance READ Appearance WRITE setAppearance)
+    Q_PROPERTY(orx::host::OleColor BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(orx::tools::ORXOB::ORXOB_BorderEffect_Constants BorderEffect READ BorderEffect WRITE setBorderEffect)
+    Q_PROPERTY(orx::tools::ORXOB::ORXOB_BorderStyle_Constants BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(ORXOB_CaptAlign_Constants CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment)
+    Q_PROPERTY(ORXOB_CaptPosiz_Constants CaptionPosition READ CaptionPosition WRITE setCaptionPosition)
+    Q_PROPERTY(QString Captions READ Captions WRITE setCaptions)
+    Q_PROPERTY(QString DataIndex READ DataIndex WRITE setDataIndex DESIGNABLE false)
+    Q_PROPERTY(QString DataName READ DataName WRITE setDataName DESIGNABLE false)
+    Q_PROPERTY(float DesignHeight READ DesignHeight WRITE setDesignHeight DESIGNABLE false)
+    Q_PROPERTY(float DesignWidth READ DesignWidth WRITE setDesignWidth DESIGNABLE false)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledState)
+    Q_PROPERTY(orx::host::StdFont Font READ Font WRITE setFontValue)
+    Q_PROPERTY(orx::host::OleColor ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(bool HasFocus READ HasFocus WRITE setHasFocus DESIGNABLE false)
+    Q_PROPERTY(float HorizSpacing READ HorizSpacing WRITE setHorizSpacing)
+    Q_PROPERTY(bool LoadOrientationSettings READ LoadOrientationSettings WRITE setLoadOrientationSettings)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
+    Q_PROPERTY(QString ListValues READ ListValues WRITE setListValues)
+    Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
+    Q_PROPERTY(ORXOB_LockSize_Constants LockSize READ LockSize WRITE setLockSize)
+    Q_PROPERTY(QImage MouseIcon READ MouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(int NumColsGrid READ NumColsGrid WRITE setNumColsGrid)
+    Q_PROPERTY(int NumOptions READ NumOptions WRITE setNumOptions)
+    Q_PROPERTY(int OptionButtonsHeight READ OptionButtonsHeight WRITE setOptionButtonsHeight)
+    Q_PROPERTY(ORXOB_Orientation_Constants Orientation READ Orientation WRITE setOrientation)
+    Q_PROPERTY(bool ResetSettings READ ResetSettings WRITE setResetSettings)
+    Q_PROPERTY(bool SaveSettings READ SaveSettings WRITE setSaveSettings)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
+    Q_PROPERTY(QString Tag READ Tag WRITE setTag)
+    Q_PROPERTY(QString TagMore READ TagMore WRITE setTagMore)
+    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
+    Q_PROPERTY(bool Unique READ Unique WRITE setUnique)
+    Q_PROPERTY(QString Value READ Value WRITE setValue USER true)
+    Q_PROPERTY(QString VersionName READ VersionName)
+    Q_PROPERTY(QString VersionNumber READ VersionNumber)
+    Q_PROPERTY(int VertSpacing READ VertSpacing WRITE setVertSpacing)
+
+public:
+    explicit ORXOptionButton(QWidget* parent = nullptr);
+    ~ORXOptionButton() override;
+
+    // ---- Properties (OptionButtonModel.cpp unless noted) ----
+    ORXOB::ORXOB_Appearance_Constants Appearance() const;
+    void setAppearance(ORXOB::ORXOB_Appearance_Constants value);
+    host::OleColor BackColor() const;
+    void setBackColor(host::OleColor color);
+    ORXOB::ORXOB_BorderEffect_Constants BorderEffect() const;
+    void setBorderEffect(ORXOB::ORXOB_BorderEffect_Constants value);
+    ORXOB::ORXOB_BorderStyle_Constants BorderStyle() const;
+    void setBorderStyle(ORXOB::ORXOB_BorderStyle_Constants value);
+    ORXOB_CaptAlign_Constants CaptionAlignment() const;
+    void setCaptionAlignment(ORXOB_CaptAlign_Constants value);
+    ORXOB_CaptPosiz_Constants CaptionPosition() const;
+    void setCaptionPosition(ORXOB_CaptPosiz_Constants value);
+    QString Captions() const;
+    void setCaptions(const QString& text);  // OptionButtonLayout.cpp
+    QString DataIndex() const;
+    void setDataIndex(const QString& text);
+    QString DataName() const;
+    void setDataName(const QString& text);
+    float DesignHeight() const;
+    void setDesignHeight(float twips);
+    float DesignWidth() const;
+    void setDesignWidth(float twips);
+    bool Enabled() const;
+    void setEnabledState(bool on);
+    host::StdFont Font() const;
+    void setFontValue(const host::StdFont& font);
+    host::OleColor ForeColor() const;
+    void setForeColor(host::OleColor color);
+    bool HasFocus() const;
+    void setHasFocus(bool on);
+    float HorizSpacing() const;
+    void setHorizSpacing(float twips);
+    bool LoadOrientationSettings() const;  // OptionButtonPresets.cpp
+    void setLoadOrientationSettings(bool on);
+    int ListIndex() const;
+    void setListIndex(int index);  // OptionButtonValues.cpp
+    QString ListValues() const;
+    void setListValues(const QString& values);  // OptionButtonValues.cpp
+    bool Locked() const;
+    void setLocked(bool on);
+    ORXOB_LockSize_Constants LockSize() const;
+    void setLockSize(ORXOB_LockSize_Constants value);
+    QImage MouseIcon() const;
+    void setMouseIcon(const QImage& picture);
+    int MousePointer() const;
+    void setMousePointer(int pointer);
+    int NumColsGrid() const;
+    void setNumColsGrid(int columns);
+    int NumOptions() const;
+    void setNumOptions(int count);  // OptionButtonValues.cpp
+    int OptionButtonsHeight() const;
+    void setOptionButtonsHeight(int twips);
+    ORXOB_Orientation_Constants Orientation() const;
+    void setOrientation(ORXOB_Orientation_Constants value);
+    bool ResetSettings() const;  // OptionButtonPresets.cpp
+    void setResetSettings(bool on);
+    bool SaveSettings() const;  // OptionButtonPresets.cpp
+    void setSaveSettings(bool on);
+    bool TabStop() const;
+    void setTabStop(bool on);
+    QString Tag() const;
+    void setTag(const QString& tag);
+    QString TagMore() const;
+    void setTagMore(const QString& text);
+    QString ToolTipText() const;
+    void setToolTipText(const QString& text);
+    bool Unique() const;
+    void setUnique(bool on);
+    QString Value() const;
+    void setValue(const QString& value);  // OptionButtonValues.cpp
+    QString VersionName() const;
+    QString VersionNumber() const;
+    int VertSpacing() const;
+    void setVertSpacing(int twips);
+
+    // Indexed properties: the get takes the index, the put the index and
+    // the value. An index outside the options reads "" or false and a put
+    // to it does nothing.
+    Q_INVOKABLE QString OptionCaption(int Index) const;
+    Q_INVOKABLE void OptionCaption(int Index, const QString& Value);  // OptionButtonLayout.cpp
+    Q_INVOKABLE bool OptionEnabled(int Index) const;
+    Q_INVOKABLE void OptionEnabled(int Index, bool Value);
+    Q_INVOKABLE QString OptionListValue(int Index) const;
+    Q_INVOKABLE void OptionListValue(int Index, const QString& Value);  // OptionButtonValues.cpp
+    Q_INVOKABLE bool OptionValue(int Index) const;
+    Q_INVOKABLE bool OptionVisible(int Index) const;
+    Q_INVOKABLE void OptionVisible(int Index, bool Value);
+
+    // ---- Methods ----
+    Q_INVOKABLE void ResetDesignSize();
+    Q_INVOKABLE void ShowAboutBox();
+
+    // ---- Host lifecycle ----
+    void InitProperties() override;  // OptionButtonPresets.cpp
+    void ReadProperties(host::PropertyBag& bag) override;
+    void WriteProperties(host::PropertyBag& bag) override;
+    void Resize() override;      // OptionButtonLayout.cpp
+    void EnterFocus() override;  // OptionButtonValues.cpp
+    void ExitFocus() override;   // OptionButtonValues.cpp
+    void tabStopChanged(bool on) override;  // OptionButtonValues.cpp
+
+    // Constituent widgets: OB_Option(i) and SF_Caption(i); null outside the options.
+    QRadioButton* optionButton(int index) const;
+    QLabel* captionLabel(int index) const;
+
+    // OptionButtonLayout.cpp: the paint notice on any surface of the
+    // control's size: the frame, then the focus rectangle.
+    void PaintControl(draw::Surface& surface);
+
+Q_SIGNALS:
+    // Events 1 to 11, in their order; every argument by reference.
+    void MouseDown(int& Button, int& Shift, float& X, float& Y);
+    void MouseMove(int& Button, int& Shift, float& X, float& Y);
+    void MouseUp(int& Button, int& Shift, float& X, float& Y);
+    void Click();
+    void DblClick();
+    void KeyDown(int& KeyCode, int& Shift);
+    void KeyPress(int& KeyAscii);
+    void KeyUp(int& KeyCode, int& Shift);
+    void KeyEnterPressed();
+    void OptionGotFocus(int& Index);
+    void OptionLostFocus(int& Index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;  // OptionButtonValues.cpp
+    void paintEvent(QPaintEvent* event) override;                 // OptionButtonLayout.cpp
+
+private:
+    // OptionButtonModel.cpp
+    bool runMode() const;
+    void refuseAtRunTime(const char* member) const;
+    void notifyBorder(const QStringList& names);
+    void itemMade(int index);
+
+    // OptionButtonLayout.cpp
+    void LayoutItems();
+    void ApplyCaptions();
+    void RebuildCaptions();
+
+    // OptionButtonValues.cpp
+    void ApplyListValues();
+    void RebuildListValues();
+    void SelectOption(int index);
+    void optionClicked(int index);
+    void optionFocusIn(int index);
+    void optionFocusOut(int index);
+    void DrawFocus(int index);
+    void EraseFocus(int index);
+    void updateTabPolicy();
+
+    // OptionButtonProperties.cpp
+    static const PropertyTable<ORXOptionButton>& properties();
+    void applyNewControlDefaults();
+    void readBag(const host::PropertyBag& bag);
+    void writeBag(host::PropertyBag& bag);
+
+    // OptionButtonPresets.cpp
+    void readNewControlPresets();
+    void LoadOrientationSection();
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+}  // namespace orx::tools
