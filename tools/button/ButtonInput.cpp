@@ -155,6 +155,9 @@ void ORXCommandButton::keyReleaseEvent(QKeyEvent* event)
         return;
     int code = keyCodeOf(event);
     int shift = shiftOf(event->modifiers());
+    // Enter and Escape went to the form's notice as they were pressed.
+    if (code == 13 || code == 27)
+        return;
     if (code == 32) {
         d->spaceKeyUp(shift);
         return;
