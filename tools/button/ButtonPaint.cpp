@@ -174,8 +174,10 @@ void ORXCommandButton::Private::paintRequest(bool forced)
         if (look.draw.present)
             drawFace(surface, look.draw.face, look.draw.inBackColor);
         showPictureForState();
-        if (!forced)
-            lastPainted_ = visualState_;
+        // A forced paint shows the current state too: were it not
+        // remembered, a later change back to the state last painted
+        // unforced would find nothing to do and leave the forced face up.
+        lastPainted_ = visualState_;
         syncFocusRect(surface);
     });
 }
