@@ -91,14 +91,12 @@ host::OleColor ORXCommandButton::Private::containerBackColor() const
 
 void ORXCommandButton::Private::applySurfaceBackColor()
 {
-    const host::OleColor colour = shape_ == ORXCM_Rounded ? containerBackColor() : backColor_;
-    if (colour == surfaceBackColor_)
-        return;
     // A surface that takes a colour is cleared to it, as the classic
-    // surface was: the corners of a rounded face show it at once.
-    surfaceBackColor_ = colour;
+    // surface was, even to the colour it had: the corners of a rounded face
+    // must not keep the square face drawn before.
+    surfaceBackColor_ = shape_ == ORXCM_Rounded ? containerBackColor() : backColor_;
     if (!canvas_.isNull()) {
-        canvas_.fill(host::resolveColor(colour));
+        canvas_.fill(host::resolveColor(surfaceBackColor_));
         focusRectShown_ = false;
     }
 }
