@@ -11,6 +11,7 @@
 #include "tools/common/Library.h"
 #include "tools/common/PropertyTable.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
@@ -587,6 +588,13 @@ void ORXCommandButton::setValue(bool on)
     d->value_ = on;
     d->visualState_ = 1;
     d->redraw();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        changed.pressed = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     PropertyChanged(QStringLiteral("Value"));
 }
 

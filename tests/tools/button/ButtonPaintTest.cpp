@@ -204,6 +204,37 @@ TEST_F(ButtonPaint, PixelsOfEachLook)
     EXPECT_GT(textPixels, 10);
 }
 
+TEST_F(ButtonPaint, RoundedFaceLeavesNoSquareFrameBehind)
+{
+    // The form and the button share the button-face colour: the surface is
+    // still cleared when the shape changes, so the corners lose the square
+    // face's lines.
+    CB* b = button();
+    ASSERT_EQ(pixel(b, 0, 10), system(host::syscolor::ButtonHighlight));
+    b->setShape(CB::ORXCM_Rounded);
+    EXPECT_EQ(pixel(b, 0, 10), system(host::syscolor::ButtonFace));
+    EXPECT_EQ(pixel(b, 99, 1), system(host::syscolor::ButtonFace));
+}
+
+TEST_F(ButtonPaint, LooksWithoutAFrameHaveABorderWhileDesigning)
+{
+    setUserMode(false);
+    CB* b = button();
+    struct Case {
+        int appearance;
+        bool border;
+    } cases[] = {{CB::ORXCM_Flat, true}, {CB::ORXCM_3D, false}, {CB::ORXCM_Switch_Flat, true},
+                 {CB::ORXCM_Switch_3D, false}, {CB::ORXCM_HotSpot, true}};
+    for (const Case& c : cases) {
+        b->setAppearance(CB::ORXCM_Appearance_Constants(c.appearance));
+        EXPECT_EQ(b->surfaceBorder(), c.border) << c.appearance;
+    }
+    // The border is the control's outline on the grabbed picture.
+    const QImage shown = b->grab().toImage();
+    EXPECT_EQ(shown.pixel(0, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(shown.width() - 1, 5), qRgb(0, 0, 0));
+}
+
 TEST_F(ButtonPaint, AccessibleAsAPushButtonNamedByItsCaption)
 {
     CB* b = button();
