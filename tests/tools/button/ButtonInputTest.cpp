@@ -75,6 +75,20 @@ TEST_F(ButtonInput, FlatButtonLightsWhileThePointerIsOver)
     EXPECT_FALSE(b->TM_Mouse()->isActive()) << "the timer stops once the pointer has left";
 }
 
+TEST_F(ButtonInput, AfterAClickTheRestingPointerLightsNotPresses)
+{
+    // MouseUp carries the released button; the timer is told what is still
+    // held (nothing), or it would show the pressed look under a resting pointer.
+    CB* b = button();
+    b->setAppearance(CB::ORXCM_Flat);
+    moveTo(b, inWindow(b));
+    press(b, inWindow(b));
+    release(b, inWindow(b));
+    EXPECT_EQ(log, (QStringList{"MouseDown 1", "Click", "MouseUp 1"}));
+    hoverWait();
+    EXPECT_EQ(b->visualState(), 2);
+}
+
 TEST_F(ButtonInput, DraggedOutsideShowsTheOutsideLookAndBack)
 {
     CB* b = button();
