@@ -328,6 +328,28 @@ TEST_F(ButtonModel, SavedAndLoadedKeepsEveryProperty)
     EXPECT_FALSE(plainBag.contains(QStringLiteral("ForeColor")));
 }
 
+TEST_F(ButtonModel, BagIsReadInItsOrder)
+{
+    // Appearance goes through its setter first (a switch look starts
+    // unlatched), so the latched Value read later survives; CapIndex is
+    // stored before Captions shows the caption it points at.
+    host::PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("Appearance"), int(CB::ORXCM_Switch_3D), 1);
+    bag.WriteProperty(QStringLiteral("Value"), true, false);
+    bag.WriteProperty(QStringLiteral("CapIndex"), 3, 1);
+    bag.WriteProperty(QStringLiteral("Captions"), QStringLiteral("A|B|C"), QString());
+    bag.WriteProperty(QStringLiteral("Shape"), int(CB::ORXCM_Rounded), 0);
+    CB* b = new CB();
+    form().placeControl(b, QStringLiteral("ORX_Test.ORXCommandButton"), QStringLiteral("Loaded"), {120, 120, 1500, 450});
+    b->ReadProperties(bag);
+    EXPECT_EQ(b->Appearance(), CB::ORXCM_Switch_3D);
+    EXPECT_TRUE(b->Value());
+    EXPECT_EQ(b->CapIndex(), 3);
+    EXPECT_EQ(b->currentCaption(), QStringLiteral("C"));
+    EXPECT_EQ(b->Shape(), CB::ORXCM_Rounded);
+    EXPECT_EQ(b->visualState(), 4);
+}
+
 TEST_F(ButtonModel, PresetsSavedInOrderAndTakenByANewButton)
 {
     setUserMode(false);
