@@ -110,6 +110,26 @@ void ORXCommandButton::Private::setSurfaceBorder(bool on)
     q->update();
 }
 
+void ORXCommandButton::Private::applyLookBorder()
+{
+    const bool frameless = appearance_ == ORXCM_Flat || appearance_ == ORXCM_HotSpot || appearance_ == ORXCM_Switch_Flat;
+    if (frameless) {
+        // A look without a frame would be invisible on the form being
+        // designed; at run time it shows none.
+        if (!runMode())
+            setSurfaceBorder(true);
+    } else {
+        setSurfaceBorder(false);
+    }
+    if (!runMode()) {
+        // While designing, the hot spot watches for being moved.
+        if (appearance_ == ORXCM_HotSpot)
+            TM_Mouse->start();
+        else
+            TM_Mouse->stop();
+    }
+}
+
 void ORXCommandButton::Private::applyMousePointer()
 {
     // Classic pointer numbers: 0 default, 1 arrow, 2 cross, 3 I-beam,
@@ -166,19 +186,7 @@ void ORXCommandButton::setAppearance(ORXCM_Appearance_Constants value)
         setShape(ORXCM_Square);
     }
     d->appearance_ = value;
-    if (value == ORXCM_Flat || value == ORXCM_HotSpot || value == ORXCM_Switch_Flat) {
-        // A look without a frame would be invisible on the form being designed.
-        if (!d->runMode())
-            d->setSurfaceBorder(true);
-    } else {
-        d->setSurfaceBorder(false);
-    }
-    if (!d->runMode()) {
-        if (value == ORXCM_HotSpot)
-            d->TM_Mouse->start();
-        else
-            d->TM_Mouse->stop();
-    }
+    d->applyLookBorder();
     if (value == ORXCM_Switch_Flat || value == ORXCM_Switch_3D)
         d->value_ = false;
     d->visualState_ = 4;
@@ -734,8 +742,16 @@ void ORXCommandButton::AmbientChanged(const QString& name)
         d->updateKeys();
         d->redraw();
     } else if (name.compare(QLatin1String("UserMode"), Qt::CaseInsensitive) == 0) {
-        // The form's keys act on buttons at run time only.
+        // The same form switched between designing and running: the
+        // design-time border goes (or comes back), and the form's keys act on
+        // buttons at run time only.
+        if (ambientUserMode() && d->appearance_ != ORXCM_3D && d->appearance_ != ORXCM_Switch_3D)
+            d->setSurfaceBorder(false);
+        else
+            d->applyLookBorder();
+        d->applyDefaultBorder();
         d->updateKeys();
+        d->redraw();
     } else if (name.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0 && d->shape_ == ORXCM_Rounded) {
         d->applySurfaceBackColor();
         d->redraw();

@@ -109,6 +109,7 @@ public:
     void applySurfaceBackColor();
     void applyMousePointer();
     void setSurfaceBorder(bool on);
+    void applyLookBorder();  // the design-time border of the frameless looks
     bool containerTakesHotSpot() const;
     host::OleColor containerBackColor() const;
     static QImage pictureOrNone(const QImage& picture);

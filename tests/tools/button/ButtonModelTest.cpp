@@ -4,6 +4,7 @@
 
 #include "platform/basic/BasicError.h"
 #include "platform/host/PropertyBag.h"
+#include "tests/support/TestSupport.h"
 #include "tools/common/SettingsFiles.h"
 
 #include <QFile>
@@ -348,6 +349,30 @@ TEST_F(ButtonModel, BagIsReadInItsOrder)
     EXPECT_EQ(b->currentCaption(), QStringLiteral("C"));
     EXPECT_EQ(b->Shape(), CB::ORXCM_Rounded);
     EXPECT_EQ(b->visualState(), 4);
+}
+
+TEST_F(ButtonModel, CreatedByNameAndKeptInAFormFile)
+{
+    auto* b = qobject_cast<CB*>(form().addControl(QStringLiteral("ORX_Tools_OCXs.ORXCommandButton"),
+                                                  QStringLiteral("Save"), {120, 2000, 1500, 450}));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Captions(), QStringLiteral("Save"));
+    b->setCaptions(QStringLiteral("&Save|Saved"));
+    b->setCapIndex(2);
+    b->setAppearance(CB::ORXCM_Switch_Flat);
+    b->setValue(true);
+    b->setDefault(false);
+    b->setCancel(true);
+    const QString path = freshFolder(QStringLiteral("button")) + QStringLiteral("/form.json");
+    form().save(path);
+    form().load(path);
+    auto* loaded = qobject_cast<CB*>(form().control(QStringLiteral("Save")));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Captions(), QStringLiteral("&Save|Saved"));
+    EXPECT_EQ(loaded->currentCaption(), QStringLiteral("Saved"));
+    EXPECT_EQ(loaded->Appearance(), CB::ORXCM_Switch_Flat);
+    EXPECT_TRUE(loaded->Value());
+    EXPECT_TRUE(loaded->Cancel());
 }
 
 TEST_F(ButtonModel, PresetsSavedInOrderAndTakenByANewButton)

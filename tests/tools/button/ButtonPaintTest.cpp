@@ -233,6 +233,11 @@ TEST_F(ButtonPaint, LooksWithoutAFrameHaveABorderWhileDesigning)
     const QImage shown = b->grab().toImage();
     EXPECT_EQ(shown.pixel(0, 5), qRgb(0, 0, 0));
     EXPECT_EQ(shown.pixel(shown.width() - 1, 5), qRgb(0, 0, 0));
+    // Run on the same form, the hot spot shows no border.
+    setUserMode(true);
+    EXPECT_FALSE(b->surfaceBorder());
+    setUserMode(false);
+    EXPECT_TRUE(b->surfaceBorder());
 }
 
 TEST_F(ButtonPaint, AccessibleAsAPushButtonNamedByItsCaption)
