@@ -48,6 +48,16 @@ TEST_F(ButtonModel, NewButtonShowsItsNameWithTheBuiltInDefaults)
     EXPECT_EQ(b->VersionName(), QStringLiteral("ORX_Tools_OCXs"));
 }
 
+TEST_F(ButtonModel, ToolTipGoesToTheFormAndThePicture)
+{
+    CB* b = button();
+    b->setPicture(picture());
+    b->setToolTipText(QStringLiteral("Saves the order"));
+    EXPECT_EQ(b->extender()->toolTipText(), QStringLiteral("Saves the order"));
+    EXPECT_EQ(b->toolTip(), QStringLiteral("Saves the order"));
+    EXPECT_EQ(b->IMG_Button()->toolTip(), QStringLiteral("Saves the order"));
+}
+
 TEST_F(ButtonModel, SpacingHasAMinimumOfFour)
 {
     CB* b = button();
@@ -112,6 +122,7 @@ TEST_F(ButtonModel, HotSpotDropsCaptionsPicturesAndFocus)
     EXPECT_TRUE(b->DownPicture().isNull());
     EXPECT_EQ(b->Shape(), CB::ORXCM_Square);
     EXPECT_FALSE(b->TabStop());
+    EXPECT_FALSE(b->focusPolicy() & Qt::TabFocus) << "the Tab key passes it by";
     EXPECT_FALSE(b->ShowFocusRect());
     // Ignored in the hot-spot look.
     b->setCaptions(QStringLiteral("X"));
