@@ -3,6 +3,7 @@
 // rendered offscreen to PNG files under out/demo/ and their paths printed.
 // The demo keeps its preset, currency and settings files under the output
 // folder too, so a run leaves the user's own folders alone.
+#include "apps/demo/ButtonDemo.h"
 #include "apps/demo/DemoWindow.h"
 #include "apps/demo/FramesDemo.h"
 #include "apps/demo/GroupsDemo.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
     windows |= runTextBoxDemo(*textBoxes);
     const std::unique_ptr<QWidget> groups = makeGroupsForm();
     windows |= runGroupsDemo(*groups);
+    const std::unique_ptr<QWidget> buttons = makeButtonForm();
+    windows |= runButtonDemo(*buttons);
 
     return windows ? app.exec() : 0;
 }

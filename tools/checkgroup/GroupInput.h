@@ -6,20 +6,13 @@
 // virtual-key codes, the shift state, the typed character and the mouse
 // buttons, from Qt's events.
 #include "platform/host/Twips.h"
+#include "tools/common/EventCodes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <Qt>
 
 namespace orx::tools::groups {
-
-ORX_TOOLS_EXPORT int keyCodeOf(const QKeyEvent* event);
-// Shift 1, Ctrl 2, Alt 4.
-ORX_TOOLS_EXPORT int shiftOf(Qt::KeyboardModifiers modifiers);
-// The character code a key types (13 for Enter); -1 when it types nothing.
-ORX_TOOLS_EXPORT int keyAsciiOf(const QKeyEvent* event);
-// Left 1, right 2, middle 4.
-ORX_TOOLS_EXPORT int mouseButtonsOf(Qt::MouseButtons buttons);
 
 // The events of a box's key press, raised on the group control: KeyDown,
 // then KeyEnterPressed for carriage return or KeyPress for a typed

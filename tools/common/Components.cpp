@@ -1,10 +1,13 @@
 #include "tools/common/Components.h"
 
+#include "tools/button/ORXCommandButton.h"
 #include "tools/checkgroup/ORXCheckBox.h"
 #include "tools/currency/ORXCurrencies.h"
 #include "tools/optiongroup/ORXOptionButton.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/ORXTextBox.h"
+
+#include <iterator>
 
 namespace orx::tools {
 
@@ -64,6 +67,29 @@ com::TypeLibrary build()
     for (int i = 0; i < 11; ++i)
         optionButtonIds.append({i + 1, QString::fromLatin1(optionButtonEvents[i])});
     com::setBuilt<ORXOptionButton>(optionButton, optionButtonIds, &ToolsServer);
+    ClassInfo commandButton = control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}",
+                                      "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}", "{9E734EAC-4D63-4544-8542-CC02CEDE4807}");
+    // Value is the default member, Enabled and ShowAboutBox take the
+    // standard identifiers; the other properties are numbered from the end
+    // of the interface upwards from 0x68030000 (VertSpacing) to 0x68030025
+    // (Appearance). The events are numbered 1 to 9.
+    QList<com::DispatchId> commandButtonIds = {{0, QStringLiteral("Value")},
+                                               {-514, QStringLiteral("Enabled")},
+                                               {-552, QStringLiteral("ShowAboutBox")},
+                                               {0x60030049, QStringLiteral("ResetDesignSize")}};
+    const char* const commandButtonProperties[] = {
+        "VertSpacing", "VersionNumber", "VersionName", "UpPicture", "ToolTipText", "TagMore", "Tag", "TabStop",
+        "ShowFocusRect", "Shape", "SaveSettings", "ResetSettings", "PicturePosition", "Picture", "MousePointer",
+        "MouseIcon", "LockSize", "hwnd", "hdc", "HorizSpacing", "HasFocus", "ForeColor", "Font", "DownPicture",
+        "DisabledPicture", "DesignWidth", "DesignHeight", "Default", "Captions", "Caption", "CapIndex",
+        "CapAlignment", "CapCount", "Cancel", "BorderStyle", "BackColor", "AutoScroll", "Appearance"};
+    for (int i = 0; i < int(std::size(commandButtonProperties)); ++i)
+        commandButtonIds.append({0x68030000 + i, QString::fromLatin1(commandButtonProperties[i])});
+    const char* const commandButtonEvents[] = {"Click",   "MouseDown", "MouseMove",       "MouseUp",       "KeyDown",
+                                               "KeyPress", "KeyUp",     "KeyEnterPressed", "ScrollCaptions"};
+    for (int i = 0; i < int(std::size(commandButtonEvents)); ++i)
+        commandButtonIds.append({i + 1, QString::fromLatin1(commandButtonEvents[i])});
+    com::setBuilt<ORXCommandButton>(commandButton, commandButtonIds, &ToolsServer);
     ClassInfo currency = dependent("ORXCurrency", "{BC70B20C-8FCE-45C5-BEA9-6BF59DBA783D}",
                                    "{C0B40802-D616-42E7-AA4F-C31E9BB649A1}",
                                    "class obtained from a text box or a currency collection");
@@ -78,8 +104,7 @@ com::TypeLibrary build()
         textBox,
         checkBox,
         optionButton,
-        control("ORXCommandButton", "{6FB22024-A021-4F26-9773-178A9888718C}", "{0C10BC0F-1F93-4FDC-886F-BC49DBD2337E}",
-                "{9E734EAC-4D63-4544-8542-CC02CEDE4807}"),
+        commandButton,
         currency,
         currencies,
         list,

@@ -1,8 +1,8 @@
-#include "tools/checkgroup/GroupInput.h"
+#include "tools/common/EventCodes.h"
 
 #include <QKeyEvent>
 
-namespace orx::tools::groups {
+namespace orx::tools {
 
 int keyCodeOf(const QKeyEvent* e)
 {
@@ -32,6 +32,9 @@ int keyCodeOf(const QKeyEvent* e)
     case Qt::Key_Down: return 40;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Minus: return 189;
+    case Qt::Key_Period: return 190;
     default: return k < 128 ? k : 0;
     }
 }
@@ -66,4 +69,4 @@ int mouseButtonsOf(Qt::MouseButtons b)
     return ((b & Qt::LeftButton) ? 1 : 0) | ((b & Qt::RightButton) ? 2 : 0) | ((b & Qt::MiddleButton) ? 4 : 0);
 }
 
-}  // namespace orx::tools::groups
+}  // namespace orx::tools
