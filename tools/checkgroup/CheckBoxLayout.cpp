@@ -2,6 +2,7 @@
 // LockSize on every resize, and the paint notice.
 #include "tools/checkgroup/ORXCheckBox_p.h"
 
+#include "platform/basic/Logging.h"
 #include "platform/basic/Strings.h"
 #include "platform/draw/PainterSurface.h"
 #include "platform/host/Extender.h"
@@ -110,7 +111,8 @@ void ORXCheckBox::PaintControl(draw::Surface& surface)
             if (extender()->tabStop())
                 d->items->drawFocus(surface, d->focusIndex, d->items->backColor(), d->hasFocus_);
         });
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(orx::lcTools) << "ORXCheckBox: the frame could not be drawn:" << e.what();
     }
 }
 

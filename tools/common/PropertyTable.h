@@ -8,6 +8,7 @@
 // the control lists once as a sequence of keys and hooks.
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Convert.h"
+#include "platform/basic/Logging.h"
 #include "platform/host/OleColor.h"
 #include "platform/host/PropertyBag.h"
 
@@ -211,6 +212,9 @@ public:
             case PropertyKind::Other: return QVariant(stored.toString());
             }
         } catch (const basic::BasicError&) {
+            // A damaged value (a hand-edited file) counts as missing: the
+            // key's default stands, which is the documented outcome.
+            qCDebug(orx::lcTools) << "a preset value that does not convert is ignored:" << s.key << stored;
         }
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 // LockSize on every resize, and the paint notice.
 #include "tools/optiongroup/ORXOptionButton_p.h"
 
+#include "platform/basic/Logging.h"
 #include "platform/basic/Strings.h"
 #include "platform/draw/PainterSurface.h"
 #include "platform/host/Extender.h"
@@ -106,7 +107,8 @@ void ORXOptionButton::PaintControl(draw::Surface& surface)
             if (extender()->tabStop())
                 d->items->drawFocus(surface, d->listIndex_, d->items->backColor(), d->hasFocus_);
         });
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(orx::lcTools) << "ORXOptionButton: the frame could not be drawn:" << e.what();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "tools/textbox/ORXTextBox_p.h"
 
 #include "platform/basic/BasicError.h"
+#include "platform/basic/Logging.h"
 #include "platform/basic/Numbers.h"
 #include "platform/basic/Variant.h"
 #include "platform/host/Services.h"
@@ -153,7 +154,8 @@ void ORXTextBox::Private::InitCurrencies()
     // before the fault (the system currency at least) serve.
     try {
         q->Refresh();
-    } catch (const basic::BasicError&) {
+    } catch (const basic::BasicError& e) {
+        qCWarning(orx::lcTextBox) << "ORXTextBox: the currency file could not be read whole:" << e.description();
     }
 }
 

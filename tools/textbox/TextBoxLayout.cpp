@@ -2,6 +2,7 @@
 // the one-time wiring of the side widgets.
 #include "tools/textbox/ORXTextBox_p.h"
 
+#include "platform/basic/Logging.h"
 #include "platform/host/Extender.h"
 #include "platform/host/Twips.h"
 #include "tools/textbox/LayoutRules.h"
@@ -108,7 +109,9 @@ void ORXTextBox::Private::placeWidgets()
             designHeight_ = float(*r.designHeight);
         if (r.designWidth)
             designWidth_ = float(*r.designWidth);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // The widgets keep their last places; the container never sees it.
+        qCWarning(orx::lcTextBox) << "ORXTextBox: the layout failed:" << e.what();
     }
     q->update();
 }

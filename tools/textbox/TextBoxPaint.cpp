@@ -1,6 +1,7 @@
 // The paint notice: the frame around the input area, then the caption.
 #include "tools/textbox/ORXTextBox_p.h"
 
+#include "platform/basic/Logging.h"
 #include "platform/draw/PainterSurface.h"
 #include "platform/host/Extender.h"
 #include "tools/textbox/LayoutRules.h"
@@ -44,7 +45,8 @@ void ORXTextBox::PaintControl(draw::Surface& surface)
         surface.setCurrentX(at.x());
         surface.setCurrentY(at.y());
         surface.Print(d->caption_);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(orx::lcTextBox) << "ORXTextBox: the frame or caption could not be drawn:" << e.what();
     }
 }
 
