@@ -92,7 +92,7 @@ QString ORXCommandButton::Caption(int Index) const
     return Index <= d->captionList_.size() ? d->captionList_.at(Index - 1) : QString();
 }
 
-void ORXCommandButton::setCaption(int Index, const QString& text)
+void ORXCommandButton::Caption(int Index, const QString& text)
 {
     if (Index < 1)
         basic::raiseError(basic::err::SubscriptOutOfRange, QStringLiteral("ORXCommandButton.Caption"));

@@ -117,7 +117,7 @@ public:
     ORXCM_CaptAlign_Constants CapAlignment() const; void setCapAlignment(ORXCM_CaptAlign_Constants value);
     int CapIndex() const; void setCapIndex(int index);                                   // ButtonCaptions.cpp
     Q_INVOKABLE QString Caption(int Index) const;                                        // ButtonCaptions.cpp
-    Q_INVOKABLE void setCaption(int Index, const QString& text);                         // ButtonCaptions.cpp
+    Q_INVOKABLE void Caption(int Index, const QString& text);  // ButtonCaptions.cpp: the indexed put
     QString Captions() const; void setCaptions(const QString& text);                     // ButtonCaptions.cpp
     bool Default() const; void setDefault(bool on);
     float DesignHeight() const; void setDesignHeight(float twips);

@@ -3,6 +3,7 @@
 #include "tests/tools/button/ButtonTestSupport.h"
 
 #include "platform/basic/BasicError.h"
+#include "platform/com/Dispatch.h"
 #include "platform/host/PropertyBag.h"
 
 namespace orx::test {
@@ -58,11 +59,15 @@ TEST_F(ButtonCaptions, OneCaptionReplaced)
 {
     CB* b = button();
     b->setCaptions(QStringLiteral("A|B|C"));
-    b->setCaption(2, QStringLiteral("X"));
+    b->Caption(2, QStringLiteral("X"));
     EXPECT_EQ(b->Captions(), QStringLiteral("A|X|C"));
-    b->setCaption(5, QStringLiteral("Y"));
+    b->Caption(5, QStringLiteral("Y"));
     EXPECT_EQ(b->Captions(), QStringLiteral("A|X|C"));
     EXPECT_EQ(b->Caption(3), QStringLiteral("C"));
+    // Late bound, as a container puts an indexed property.
+    com::invoke(b, QStringLiteral("Caption"), {3, QStringLiteral("Z")}, com::DispatchKind::PropertyPut);
+    EXPECT_EQ(b->Captions(), QStringLiteral("A|X|Z"));
+    EXPECT_EQ(com::invoke(b, QStringLiteral("Caption"), {2}).toString(), QStringLiteral("X"));
     EXPECT_EQ(b->Caption(9), QString());
     EXPECT_THROW(b->Caption(0), basic::BasicError);
 }
@@ -127,7 +132,7 @@ TEST_F(ButtonCaptions, ChangeNoticesOnlyForWhatChanged)
     b->setCaptions(QStringLiteral("A|B"));
     b->setCapIndex(2);
     b->setCapIndex(-1);
-    b->setCaption(1, QStringLiteral("Z"));
+    b->Caption(1, QStringLiteral("Z"));
     EXPECT_EQ(notices, (QStringList{"Captions", "CapIndex", "Captions"}));
 }
 
