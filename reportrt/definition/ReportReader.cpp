@@ -1,9 +1,10 @@
 #include "reportrt/definition/ReportFile.h"
 
+#include "platform/profile/RegularFile.h"
+
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
 
-#include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
 #include <functional>
@@ -581,12 +582,17 @@ ReportDefinition parseReport(const QByteArray& xml, const QString& displayName)
 
 ReportDefinition readReportFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a pipe or a device in the report's place
+    // is an unreadable report, never a wait.
+    const profile::FileContent content = profile::readRegularFile(path);
+    if (content.status != profile::FileContent::Status::Read) {
+        const QString why = content.status == profile::FileContent::Status::Missing
+                                ? QStringLiteral("the file does not exist")
+                                : content.error;
         raiseRuntimeError(rterr::ReportFileUnreadable, rterr::source(),
-                          QStringLiteral("Cannot open the report file %1: %2").arg(path, file.errorString()));
+                          QStringLiteral("Cannot open the report file %1: %2").arg(path, why));
     }
-    return parseReport(file.readAll(), path);
+    return parseReport(content.bytes, path);
 }
 
 }  // namespace orx::reportrt::definition

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orx;
 using namespace orx::reportrt;
@@ -136,6 +137,25 @@ TEST(ReportFile, AMissingFileNamesTheFile)
     } catch (const basic::BasicError& e) {
         EXPECT_EQ(e.number(), rterr::ReportFileUnreadable);
         EXPECT_TRUE(e.description().contains(QStringLiteral("/nonexistent/folder/Nope.RPT"))) << e.description().toStdString();
+    }
+}
+
+// A pipe or a folder in the report's place is an unreadable report, never a
+// wait for a writer that does not come.
+TEST(ReportFile, OnlyARegularFileIsRead)
+{
+    const QDir dir(test::freshFolder(QStringLiteral("rpt-special")));
+    const QString pipe = dir.filePath(QStringLiteral("Pipe.RPT"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("Folder.RPT")));
+    for (const QString& path : {pipe, dir.filePath(QStringLiteral("Folder.RPT"))}) {
+        try {
+            readReportFile(path);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const basic::BasicError& e) {
+            EXPECT_EQ(e.number(), rterr::ReportFileUnreadable);
+            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+        }
     }
 }
 
