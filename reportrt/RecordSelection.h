@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QString>
 
 // A report that takes a program's record selection formula, added to the
@@ -7,7 +9,7 @@
 // this interface and applies a non-empty selection where it is offered.
 namespace orx::reportrt {
 
-class RecordSelection {
+class ORX_REPORTRT_EXPORT RecordSelection {
 public:
     virtual ~RecordSelection() = default;
     virtual void setRecordSelectionFormula(const QString& text) = 0;

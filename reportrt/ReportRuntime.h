@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
@@ -53,7 +55,7 @@ public:
 
 // A field of a table (the runtime's field definition, as far as the engine
 // uses one: by its name, and as the field a sort or a group is on).
-class FieldDefinition {
+class ORX_REPORTRT_EXPORT FieldDefinition {
 public:
     virtual ~FieldDefinition() = default;
     virtual QString Name() = 0;
@@ -61,7 +63,7 @@ public:
 
 using DatabaseFieldDefinitions = Collection<FieldDefinition>;
 
-class DatabaseTable {
+class ORX_REPORTRT_EXPORT DatabaseTable {
 public:
     virtual ~DatabaseTable() = default;
     // Log-on information for the table's data.
@@ -78,7 +80,7 @@ public:
 
 using DatabaseTables = Collection<DatabaseTable>;
 
-class Database {
+class ORX_REPORTRT_EXPORT Database {
 public:
     virtual ~Database() = default;
     virtual DatabaseTables& Tables() = 0;
@@ -86,7 +88,7 @@ public:
 
 // An object placed in a section. The engine reads its members by name
 // ("Kind", "SubreportName"), as a late-bound caller does.
-class ReportObject {
+class ORX_REPORTRT_EXPORT ReportObject {
 public:
     virtual ~ReportObject() = default;
     virtual QVariant member(const QString& name) = 0;
@@ -94,7 +96,7 @@ public:
 
 using ReportObjects = Collection<ReportObject>;
 
-class Section {
+class ORX_REPORTRT_EXPORT Section {
 public:
     virtual ~Section() = default;
     virtual reportrt::ReportObjects& ReportObjects() = 0;
@@ -102,7 +104,7 @@ public:
 
 using Sections = Collection<Section>;
 
-class Area {
+class ORX_REPORTRT_EXPORT Area {
 public:
     virtual ~Area() = default;
     virtual int Kind() = 0;
@@ -114,7 +116,7 @@ public:
 
 using Areas = Collection<Area>;
 
-class SortFields {
+class ORX_REPORTRT_EXPORT SortFields {
 public:
     virtual ~SortFields() = default;
     virtual int Count() = 0;
@@ -122,7 +124,7 @@ public:
     virtual void Add(FieldDefinition& field, int sortDirection) = 0;
 };
 
-class FormulaFieldDefinition {
+class ORX_REPORTRT_EXPORT FormulaFieldDefinition {
 public:
     virtual ~FormulaFieldDefinition() = default;
     virtual QString FormulaFieldName() = 0;
@@ -136,7 +138,7 @@ public:
 
 using FormulaFieldDefinitions = Collection<FormulaFieldDefinition>;
 
-class ParameterFieldDefinition {
+class ORX_REPORTRT_EXPORT ParameterFieldDefinition {
 public:
     virtual ~ParameterFieldDefinition() = default;
     virtual QString ParameterFieldName() = 0;
@@ -150,7 +152,7 @@ public:
 
 using ParameterFieldDefinitions = Collection<ParameterFieldDefinition>;
 
-class ExportOptions {
+class ORX_REPORTRT_EXPORT ExportOptions {
 public:
     virtual ~ExportOptions() = default;
     virtual void Reset() = 0;
@@ -159,7 +161,7 @@ public:
     virtual void setFormatType(int format) = 0;
 };
 
-class Report {
+class ORX_REPORTRT_EXPORT Report {
 public:
     virtual ~Report() = default;
 
@@ -201,7 +203,7 @@ public:
 
 using ReportRef = std::shared_ptr<Report>;
 
-class Application {
+class ORX_REPORTRT_EXPORT Application {
 public:
     virtual ~Application() = default;
     virtual ReportRef OpenReport(const QString& filePath, std::int16_t openMethod) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/ReportRuntime.h"
 #include "reportrt/Viewer.h"
 
@@ -13,7 +15,7 @@
 // recording runtime for a scope.
 namespace orx::reportrt {
 
-class Runtime {
+class ORX_REPORTRT_EXPORT Runtime {
 public:
     virtual ~Runtime() = default;
     virtual QString name() const = 0;
@@ -23,16 +25,16 @@ public:
     virtual Viewer* createViewer(QWidget* parent) = 0;
 };
 
-Runtime& runtime();
+ORX_REPORTRT_EXPORT Runtime& runtime();
 // Installs a runtime; the caller keeps ownership and must uninstall it (null
 // restores the default) before destroying it.
-void setRuntime(Runtime* runtime);
+ORX_REPORTRT_EXPORT void setRuntime(Runtime* runtime);
 // Changes whenever another runtime is installed, so that holders of objects
 // made by the previous runtime know to drop them.
-std::uint64_t runtimeGeneration();
+ORX_REPORTRT_EXPORT std::uint64_t runtimeGeneration();
 
 // Installs a runtime for a scope.
-class ScopedRuntime {
+class ORX_REPORTRT_EXPORT ScopedRuntime {
 public:
     explicit ScopedRuntime(Runtime& runtime);
     ~ScopedRuntime();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QVariant>
 #include <QWidget>
 
@@ -24,14 +26,14 @@ inline constexpr int IsBusy = 363;          // property (read-only): still loadi
 }  // namespace viewerid
 
 // What a click hit: one of the fields under the pointer.
-class ViewerField {
+class ORX_REPORTRT_EXPORT ViewerField {
 public:
     virtual ~ViewerField() = default;
     virtual QString Name() = 0;
     virtual QVariant Value() = 0;
 };
 
-class ViewerFieldList {
+class ORX_REPORTRT_EXPORT ViewerFieldList {
 public:
     virtual ~ViewerFieldList() = default;
     virtual int Count() = 0;
@@ -41,14 +43,14 @@ public:
 
 // The event information of a click: the kind of the object clicked and the
 // fields it shows.
-class ViewerEventInfo {
+class ORX_REPORTRT_EXPORT ViewerEventInfo {
 public:
     virtual ~ViewerEventInfo() = default;
     virtual int ObjectKind() = 0;
     virtual ViewerFieldList& Fields() = 0;
 };
 
-class Viewer : public QWidget {
+class ORX_REPORTRT_EXPORT Viewer : public QWidget {
     Q_OBJECT
 
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
@@ -12,7 +14,7 @@
 // Passwords are used to log on and are never part of an error text.
 namespace orx::reportrt::data {
 
-struct Location {
+struct ORX_REPORTRT_EXPORT Location {
     enum class Kind { SQLite, PostgreSQL, Odbc } kind = Kind::SQLite;
     QString text;       // as given, for keys
     QString shown;      // for messages: without any password
@@ -27,7 +29,7 @@ struct Location {
     static Location parse(const QString& text, const QString& baseDir);
 };
 
-class Connections {
+class ORX_REPORTRT_EXPORT Connections {
 public:
     Connections();
     ~Connections();
@@ -45,6 +47,6 @@ private:
 };
 
 // Quotes an SQL identifier ("schema"."table" for a dotted name).
-QString quoteIdentifier(const QString& name);
+ORX_REPORTRT_EXPORT QString quoteIdentifier(const QString& name);
 
 }  // namespace orx::reportrt::data

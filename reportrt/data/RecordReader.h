@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/data/Connections.h"
 #include "reportrt/definition/ReportDefinition.h"
 #include "reportrt/formula/Value.h"
@@ -21,7 +23,7 @@ namespace orx::reportrt::data {
 using formula::Value;
 
 // Where a program pointed one table.
-struct TableBinding {
+struct ORX_REPORTRT_EXPORT TableBinding {
     QString location;  // empty: the report file's location
     QString source;    // empty: the report file's source table
     QPointer<QAbstractItemModel> model;
@@ -30,12 +32,12 @@ struct TableBinding {
     QString password;
 };
 
-struct TableInput {
+struct ORX_REPORTRT_EXPORT TableInput {
     const definition::TableDef* def = nullptr;
     TableBinding binding;
 };
 
-struct ReadPlan {
+struct ORX_REPORTRT_EXPORT ReadPlan {
     std::vector<TableInput> tables;  // the main table first
     std::vector<definition::LinkDef> links;
     QString baseDir;  // the report file's folder, for relative locations
@@ -48,7 +50,7 @@ struct ReadPlan {
 
 class RowSource;
 
-class RecordReader {
+class ORX_REPORTRT_EXPORT RecordReader {
 public:
     RecordReader(const ReadPlan& plan, Connections& connections);
     ~RecordReader();
@@ -72,6 +74,6 @@ private:
 
 // Opens a table's data and checks its fields are there; raises the error a
 // run would.
-void testTable(const TableInput& table, const QString& baseDir, Connections& connections);
+ORX_REPORTRT_EXPORT void testTable(const TableInput& table, const QString& baseDir, Connections& connections);
 
 }  // namespace orx::reportrt::data

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/formula/Value.h"
 
 #include <QTemporaryFile>
@@ -14,12 +16,12 @@ namespace orx::reportrt::data {
 
 using formula::Value;
 
-struct SortKey {
+struct ORX_REPORTRT_EXPORT SortKey {
     std::vector<Value> keys;
     std::vector<Value> record;
 };
 
-class Sorter {
+class ORX_REPORTRT_EXPORT Sorter {
 public:
     // `descending[i]` for each key.
     explicit Sorter(std::vector<bool> descending, std::size_t runLength = 50000);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -23,7 +25,7 @@ enum class ValueType {
     DateTime = 15,
 };
 
-struct PageSetup {
+struct ORX_REPORTRT_EXPORT PageSetup {
     int paperSize = 9;    // 9 A4, 1 Letter, 5 Legal, 8 A3, 11 A5
     int orientation = 1;  // 1 portrait, 2 landscape
     int paperSource = 7;  // tray number, kept for the printer
@@ -35,13 +37,13 @@ struct PageSetup {
     bool operator==(const PageSetup&) const = default;
 };
 
-struct FieldDef {
+struct ORX_REPORTRT_EXPORT FieldDef {
     QString name;
     ValueType type = ValueType::String;
     bool operator==(const FieldDef&) const = default;
 };
 
-struct TableDef {
+struct ORX_REPORTRT_EXPORT TableDef {
     QString name;      // the name formulas use: {Name.Field}
     QString location;  // an SQLite file, or a server URL
     QString source;    // the table read at the location (defaults to name)
@@ -52,27 +54,27 @@ struct TableDef {
 
 // A link joins every row of `fromTable` to the row of `toTable` whose
 // `toField` equals its `fromField` (a left outer join).
-struct LinkDef {
+struct ORX_REPORTRT_EXPORT LinkDef {
     QString fromTable, fromField, toTable, toField;
     bool operator==(const LinkDef&) const = default;
 };
 
 enum class SortDirection { Ascending = 0, Descending = 1, Original = 2, Specified = 3 };
 
-struct SortDef {
+struct ORX_REPORTRT_EXPORT SortDef {
     QString field;  // a reference as formulas write it: {Table.Field} or {@Formula}
     SortDirection direction = SortDirection::Ascending;
     bool operator==(const SortDef&) const = default;
 };
 
-struct FormulaDef {
+struct ORX_REPORTRT_EXPORT FormulaDef {
     QString name;
     ValueType type = ValueType::String;
     QString text;
     bool operator==(const FormulaDef&) const = default;
 };
 
-struct ParameterDef {
+struct ORX_REPORTRT_EXPORT ParameterDef {
     QString name;
     ValueType type = ValueType::String;
     QString prompt;
@@ -89,7 +91,7 @@ enum class GroupCondition {
 };
 inline constexpr int kGroupConditionCount = 19;
 
-struct GroupDef {
+struct ORX_REPORTRT_EXPORT GroupDef {
     QString field;  // {Table.Field} or {@Formula}
     SortDirection direction = SortDirection::Ascending;
     GroupCondition condition = GroupCondition::AnyValue;
@@ -107,7 +109,7 @@ enum class SpecialField { None, PageNumber, TotalPageCount, PageNofM, PrintDate,
 
 enum class SummaryOp { None, Sum, Count, Average, Minimum, Maximum, DistinctCount };
 
-struct FontDef {
+struct ORX_REPORTRT_EXPORT FontDef {
     QString family = QStringLiteral("Arial");
     int size = 10;  // points
     bool bold = false;
@@ -116,13 +118,13 @@ struct FontDef {
     bool operator==(const FontDef&) const = default;
 };
 
-struct SubreportLink {
+struct ORX_REPORTRT_EXPORT SubreportLink {
     QString parentField;  // a reference in the parent report
     QString childField;   // {Table.Field} of the sub-report
     bool operator==(const SubreportLink&) const = default;
 };
 
-struct ObjectDef {
+struct ORX_REPORTRT_EXPORT ObjectDef {
     ObjectKind kind = ObjectKind::Text;
     QString name;
     int x = 0, y = 0, width = 0, height = 0;
@@ -151,7 +153,7 @@ struct ObjectDef {
 enum class SectionKind { ReportHeader = 1, PageHeader = 2, GroupHeader = 3, Details = 4, GroupFooter = 5,
                          PageFooter = 7, ReportFooter = 8 };
 
-struct SectionDef {
+struct ORX_REPORTRT_EXPORT SectionDef {
     SectionKind kind = SectionKind::Details;
     int group = 0;  // for group headers and footers: the group, 1 outermost
     QString name;
@@ -165,7 +167,7 @@ struct SectionDef {
     bool operator==(const SectionDef&) const = default;
 };
 
-struct ReportDefinition {
+struct ORX_REPORTRT_EXPORT ReportDefinition {
     static constexpr int kFormatVersion = 1;
 
     QString name;
@@ -193,16 +195,16 @@ struct ReportDefinition {
 };
 
 // Names used in the file and in messages.
-QString valueTypeName(ValueType type);
-bool valueTypeFromName(const QString& name, ValueType& type);
-bool valueTypeFromNumber(int number, ValueType& type);
-QString groupConditionName(GroupCondition condition);
-bool groupConditionFromName(const QString& name, GroupCondition& condition);
-QString sortDirectionName(SortDirection direction);
-bool sortDirectionFromName(const QString& name, SortDirection& direction);
+ORX_REPORTRT_EXPORT QString valueTypeName(ValueType type);
+ORX_REPORTRT_EXPORT bool valueTypeFromName(const QString& name, ValueType& type);
+ORX_REPORTRT_EXPORT bool valueTypeFromNumber(int number, ValueType& type);
+ORX_REPORTRT_EXPORT QString groupConditionName(GroupCondition condition);
+ORX_REPORTRT_EXPORT bool groupConditionFromName(const QString& name, GroupCondition& condition);
+ORX_REPORTRT_EXPORT QString sortDirectionName(SortDirection direction);
+ORX_REPORTRT_EXPORT bool sortDirectionFromName(const QString& name, SortDirection& direction);
 
 // A reference written in braces: {Table.Field}, {@Formula}, {?Parameter}.
-struct FieldRef {
+struct ORX_REPORTRT_EXPORT FieldRef {
     enum class Kind { Invalid, Database, Formula, Parameter } kind = Kind::Invalid;
     QString table;  // Database only
     QString name;

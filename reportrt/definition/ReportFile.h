@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 
 #include <QByteArray>
@@ -15,11 +17,11 @@
 namespace orx::reportrt::definition {
 
 // Reads a report file; `displayName` names it in errors (the path by default).
-ReportDefinition readReportFile(const QString& path);
-ReportDefinition parseReport(const QByteArray& xml, const QString& displayName);
+ORX_REPORTRT_EXPORT ReportDefinition readReportFile(const QString& path);
+ORX_REPORTRT_EXPORT ReportDefinition parseReport(const QByteArray& xml, const QString& displayName);
 
-QByteArray writeReport(const ReportDefinition& report);
+ORX_REPORTRT_EXPORT QByteArray writeReport(const ReportDefinition& report);
 // Writes atomically: the old file stays whole if writing fails.
-void saveReportFile(const ReportDefinition& report, const QString& path);
+ORX_REPORTRT_EXPORT void saveReportFile(const ReportDefinition& report, const QString& path);
 
 }  // namespace orx::reportrt::definition

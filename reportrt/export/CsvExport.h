@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QByteArray>
@@ -12,7 +14,7 @@
 // Sub-report lines are left out.
 namespace orx::reportrt::exporting {
 
-class CsvWriter {
+class ORX_REPORTRT_EXPORT CsvWriter {
 public:
     // Adds the detail texts of one page.
     void addPage(const layout::Page& page);
@@ -30,9 +32,9 @@ private:
     qint64 rows_ = 0;
 };
 
-QByteArray detailsCsv(const layout::PageModel& model);
+ORX_REPORTRT_EXPORT QByteArray detailsCsv(const layout::PageModel& model);
 // Writes atomically; raises an error naming the file when it cannot.
-void writeCsvFile(const layout::PageModel& model, const QString& path);
-void writeCsvFile(const QByteArray& csv, const QString& path);
+ORX_REPORTRT_EXPORT void writeCsvFile(const layout::PageModel& model, const QString& path);
+ORX_REPORTRT_EXPORT void writeCsvFile(const QByteArray& csv, const QString& path);
 
 }  // namespace orx::reportrt::exporting

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 #include "reportrt/formula/Value.h"
 
@@ -15,13 +17,13 @@
 // per record against an Env without parsing again.
 namespace orx::reportrt::formula {
 
-struct Symbol {
+struct ORX_REPORTRT_EXPORT Symbol {
     int index = 0;
     Type type = Type::Null;
 };
 
 // What a formula may name, resolved while compiling.
-class Scope {
+class ORX_REPORTRT_EXPORT Scope {
 public:
     virtual ~Scope() = default;
     virtual std::optional<Symbol> field(const QString& table, const QString& name) = 0;
@@ -35,7 +37,7 @@ public:
 };
 
 // What a formula reads while it is evaluated.
-class Env {
+class ORX_REPORTRT_EXPORT Env {
 public:
     virtual ~Env() = default;
     virtual const Value& field(int index) = 0;
@@ -47,7 +49,7 @@ public:
     virtual qint64 recordNumber() = 0;
 };
 
-struct CompileError {
+struct ORX_REPORTRT_EXPORT CompileError {
     int offset = 0;  // into the formula text
     QString message;
     // "message (line L, column C)" for the formula text it came from.
@@ -55,7 +57,7 @@ struct CompileError {
 };
 
 // A failure while evaluating (division by zero, a value out of range).
-class EvalError : public std::runtime_error {
+class ORX_REPORTRT_EXPORT EvalError : public std::runtime_error {
 public:
     EvalError(int offset, QString message)
         : std::runtime_error(message.toStdString()), offset_(offset), message_(std::move(message))
@@ -71,7 +73,7 @@ private:
 
 struct Node;
 
-class Formula {
+class ORX_REPORTRT_EXPORT Formula {
 public:
     ~Formula();
     // Null (with `error` set) when the text is not a valid formula.
@@ -98,6 +100,6 @@ private:
 };
 
 // 1-based line and column of an offset in a text.
-std::pair<int, int> lineAndColumn(const QString& text, int offset);
+ORX_REPORTRT_EXPORT std::pair<int, int> lineAndColumn(const QString& text, int offset);
 
 }  // namespace orx::reportrt::formula

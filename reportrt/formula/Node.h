@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/formula/Formula.h"
 
 #include <memory>
@@ -15,7 +17,7 @@ enum class Op : unsigned char {
     Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, And, Or, If, Call,
 };
 
-struct Node {
+struct ORX_REPORTRT_EXPORT Node {
     Op op = Op::Constant;
     Type type = Type::Null;
     int offset = 0;  // where the node starts in the text, for errors
@@ -24,22 +26,22 @@ struct Node {
     std::vector<std::unique_ptr<Node>> kids;
 };
 
-Value evaluateNode(const Node& node, Env& env);
+ORX_REPORTRT_EXPORT Value evaluateNode(const Node& node, Env& env);
 
 // The function table (Functions.cpp).
 struct FunctionInfo;
-const FunctionInfo* findFunction(const QString& name);
-int functionIndex(const FunctionInfo* f);
+ORX_REPORTRT_EXPORT const FunctionInfo* findFunction(const QString& name);
+ORX_REPORTRT_EXPORT int functionIndex(const FunctionInfo* f);
 // The result type of a call, or an error message placed at the argument it concerns.
-struct CallCheck {
+struct ORX_REPORTRT_EXPORT CallCheck {
     Type result = Type::Null;
     int badArgument = -1;  // -1: the call as a whole
     QString error;
 };
-CallCheck checkCall(const FunctionInfo* f, const std::vector<Type>& argTypes);
-int functionMinArgs(const FunctionInfo* f);
-int functionMaxArgs(const FunctionInfo* f);
-QString functionName(const FunctionInfo* f);
-Value callFunction(int index, const std::vector<Value>& args, const Node& call);
+ORX_REPORTRT_EXPORT CallCheck checkCall(const FunctionInfo* f, const std::vector<Type>& argTypes);
+ORX_REPORTRT_EXPORT int functionMinArgs(const FunctionInfo* f);
+ORX_REPORTRT_EXPORT int functionMaxArgs(const FunctionInfo* f);
+ORX_REPORTRT_EXPORT QString functionName(const FunctionInfo* f);
+ORX_REPORTRT_EXPORT Value callFunction(int index, const std::vector<Value>& args, const Node& call);
 
 }  // namespace orx::reportrt::formula

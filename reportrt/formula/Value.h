@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 
 #include <QString>
@@ -13,7 +15,7 @@ namespace orx::reportrt::formula {
 
 enum class Type : unsigned char { Null, Number, Currency, Boolean, String, Date, DateTime };
 
-struct Value {
+struct ORX_REPORTRT_EXPORT Value {
     Type type = Type::Null;
     double number = 0;  // Number, Currency, Boolean (0/1), Date, DateTime (serial)
     QString text;       // String
@@ -45,10 +47,10 @@ struct Value {
     bool operator==(const Value& other) const { return compare(*this, other) == 0; }
 };
 
-Type typeOf(definition::ValueType t);
-definition::ValueType valueTypeOf(Type t);
-QString typeName(Type t);  // "a number", "a string", ...
-bool isNumeric(Type t);     // Number or Currency
-bool isDateLike(Type t);    // Date or DateTime
+ORX_REPORTRT_EXPORT Type typeOf(definition::ValueType t);
+ORX_REPORTRT_EXPORT definition::ValueType valueTypeOf(Type t);
+ORX_REPORTRT_EXPORT QString typeName(Type t);  // "a number", "a string", ...
+ORX_REPORTRT_EXPORT bool isNumeric(Type t);     // Number or Currency
+ORX_REPORTRT_EXPORT bool isDateLike(Type t);    // Date or DateTime
 
 }  // namespace orx::reportrt::formula

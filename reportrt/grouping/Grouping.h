@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 #include "reportrt/formula/Value.h"
 
@@ -16,13 +18,13 @@ using formula::Value;
 // The value a date condition groups by: the day, the week's Sunday, the
 // month... as a number; any-value and the yes/no conditions group by the
 // value itself.
-Value groupKey(const Value& value, GroupCondition condition);
+ORX_REPORTRT_EXPORT Value groupKey(const Value& value, GroupCondition condition);
 
 // Whether the record with `current` starts a new group after the record with
 // `previous` (its group key for date conditions, its value otherwise).
-bool startsGroup(GroupCondition condition, const Value& previous, const Value& current);
+ORX_REPORTRT_EXPORT bool startsGroup(GroupCondition condition, const Value& previous, const Value& current);
 
-class Accumulator {
+class ORX_REPORTRT_EXPORT Accumulator {
 public:
     explicit Accumulator(definition::SummaryOp op = definition::SummaryOp::Sum)
         : op_(op)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 #include "reportrt/formula/Value.h"
 
@@ -16,7 +18,7 @@
 // text knows the field or formula it shows and the record it came from.
 namespace orx::reportrt::layout {
 
-struct TextStyle {
+struct ORX_REPORTRT_EXPORT TextStyle {
     QString family;
     int size = 10;
     bool bold = false, italic = false, underline = false;
@@ -25,7 +27,7 @@ struct TextStyle {
     bool operator==(const TextStyle&) const = default;
 };
 
-struct PageItem {
+struct ORX_REPORTRT_EXPORT PageItem {
     enum class Kind : unsigned char { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
     definition::SectionKind section = definition::SectionKind::Details;
@@ -46,11 +48,11 @@ struct PageItem {
     definition::SpecialField special = definition::SpecialField::None;
 };
 
-struct Page {
+struct ORX_REPORTRT_EXPORT Page {
     std::vector<PageItem> items;
 };
 
-class PageModel {
+class ORX_REPORTRT_EXPORT PageModel {
 public:
     QSize paperSize;  // twips, in the page's orientation
     definition::PageSetup setup;
@@ -75,6 +77,6 @@ private:
 };
 
 // Paper size in twips for a paper size number and orientation (1 portrait, 2 landscape).
-QSize paperSizeTwips(int paperSize, int orientation);
+ORX_REPORTRT_EXPORT QSize paperSizeTwips(int paperSize, int orientation);
 
 }  // namespace orx::reportrt::layout

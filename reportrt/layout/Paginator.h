@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <functional>
@@ -13,7 +15,7 @@
 // together when they fit on one page but not on the rest of this one.
 namespace orx::reportrt::layout {
 
-struct Band {
+struct ORX_REPORTRT_EXPORT Band {
     definition::SectionKind kind = definition::SectionKind::Details;
     int height = 0;
     bool keepTogether = true;
@@ -23,14 +25,14 @@ struct Band {
 };
 
 // Where finished pages go: a PageModel, or a consumer that streams them.
-class PageSink {
+class ORX_REPORTRT_EXPORT PageSink {
 public:
     virtual ~PageSink() = default;
     virtual void page(Page&& page) = 0;
     virtual void finished(int pageCount) = 0;
 };
 
-class ModelSink : public PageSink {
+class ORX_REPORTRT_EXPORT ModelSink : public PageSink {
 public:
     explicit ModelSink(PageModel& model)
         : model_(model)
@@ -43,7 +45,7 @@ private:
     PageModel& model_;
 };
 
-class Paginator {
+class ORX_REPORTRT_EXPORT Paginator {
 public:
     struct Hooks {
         // The bands at the top of a page (page header, repeated group headers) and at its foot.

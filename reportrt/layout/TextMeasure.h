@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/definition/ReportDefinition.h"
 
 #include <QString>
@@ -11,8 +13,8 @@
 // runs there. Lines break at spaces; a word wider than the line is cut.
 namespace orx::reportrt::layout {
 
-int lineHeight(const definition::FontDef& font);
-QStringList wrapLines(const QString& text, const definition::FontDef& font, int widthTwips);
-int wrappedHeight(const QString& text, const definition::FontDef& font, int widthTwips);
+ORX_REPORTRT_EXPORT int lineHeight(const definition::FontDef& font);
+ORX_REPORTRT_EXPORT QStringList wrapLines(const QString& text, const definition::FontDef& font, int widthTwips);
+ORX_REPORTRT_EXPORT int wrappedHeight(const QString& text, const definition::FontDef& font, int widthTwips);
 
 }  // namespace orx::reportrt::layout

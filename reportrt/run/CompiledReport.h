@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/formula/Formula.h"
 #include "reportrt/run/ReportState.h"
 
@@ -17,7 +19,7 @@ using formula::Formula;
 using formula::Type;
 using formula::Value;
 
-struct SummarySlot {
+struct ORX_REPORTRT_EXPORT SummarySlot {
     definition::SummaryOp op;
     QString reference;
     int level = 0;  // 0 the report, n the group n
@@ -25,7 +27,7 @@ struct SummarySlot {
     Type type = Type::Number;  // of the summarised value
 };
 
-struct CompiledObject {
+struct ORX_REPORTRT_EXPORT CompiledObject {
     const definition::ObjectDef* def = nullptr;
     std::unique_ptr<Formula> value;  // Field objects showing a reference
     int summary = -1;                // summary objects: the slot
@@ -34,14 +36,14 @@ struct CompiledObject {
     QRgb fill = 0;
 };
 
-struct CompiledSection {
+struct ORX_REPORTRT_EXPORT CompiledSection {
     const definition::SectionDef* def = nullptr;
     std::unique_ptr<Formula> suppressWhen;
     std::vector<CompiledObject> objects;
     bool hasSubreport = false;
 };
 
-class CompiledReport : public formula::Scope {
+class ORX_REPORTRT_EXPORT CompiledReport : public formula::Scope {
 public:
     // Raises FormulaInvalid or ParameterInvalid naming what is wrong.
     explicit CompiledReport(const ReportState& state);
@@ -96,6 +98,6 @@ private:
 };
 
 // Whether a formula result of type `given` suits a formula declared `declared`.
-bool suits(Type declared, Type given);
+ORX_REPORTRT_EXPORT bool suits(Type declared, Type given);
 
 }  // namespace orx::reportrt::run

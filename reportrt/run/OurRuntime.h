@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/Runtime.h"
 
 // Our report runtime: report files of docs/report-format.md, data through
@@ -7,7 +9,7 @@
 // use unless a program or a test installs another.
 namespace orx::reportrt::run {
 
-class OurRuntime : public Runtime {
+class ORX_REPORTRT_EXPORT OurRuntime : public Runtime {
 public:
     QString name() const override { return QStringLiteral("ORX report runtime"); }
     std::shared_ptr<Application> createApplication() override;

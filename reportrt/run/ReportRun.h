@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/data/Connections.h"
 #include "reportrt/layout/Paginator.h"
 #include "reportrt/run/CompiledReport.h"
@@ -12,7 +14,7 @@
 namespace orx::reportrt::run {
 
 // Told how a long run goes; may stop it.
-class RunObserver {
+class ORX_REPORTRT_EXPORT RunObserver {
 public:
     virtual ~RunObserver() = default;
     virtual void progress(qint64 records) { Q_UNUSED(records); }
@@ -20,7 +22,7 @@ public:
 };
 
 // The text styles of a run, shared by a report and its sub-reports.
-class StyleTable {
+class ORX_REPORTRT_EXPORT StyleTable {
 public:
     int index(const layout::TextStyle& style);
     const std::vector<layout::TextStyle>& styles() const { return styles_; }
@@ -32,7 +34,7 @@ private:
 class BandOut;
 class RecordEnv;
 
-class ReportRun {
+class ORX_REPORTRT_EXPORT ReportRun {
 public:
     ReportRun(ReportState& state, data::Connections& connections, RunObserver* observer = nullptr,
               StyleTable* styles = nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/data/RecordReader.h"
 #include "reportrt/definition/ReportDefinition.h"
 
@@ -14,7 +16,7 @@
 // values given, and the sub-reports the program opened.
 namespace orx::reportrt::run {
 
-struct ReportState {
+struct ORX_REPORTRT_EXPORT ReportState {
     QString filePath;
     QString baseDir;  // the report file's folder, for relative locations
     std::shared_ptr<definition::ReportDefinition> def;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/RecordSelection.h"
 #include "reportrt/ReportRuntime.h"
 #include "reportrt/layout/PageModel.h"
@@ -19,7 +21,7 @@ namespace orx::reportrt::run {
 class RunObserver;
 class RtReport;
 
-class RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
+class ORX_REPORTRT_EXPORT RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
 public:
     RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent);
     ~RtReport() override;
@@ -76,7 +78,7 @@ private:
     QString driver_, printer_, port_;
 };
 
-class RtApplication : public Application {
+class ORX_REPORTRT_EXPORT RtApplication : public Application {
 public:
     ReportRef OpenReport(const QString& filePath, std::int16_t openMethod) override;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/Viewer.h"
 #include "reportrt/ReportRuntime.h"
 #include "reportrt/layout/PageModel.h"
@@ -12,7 +14,7 @@
 // and printing from the viewer come with the renderer.
 namespace orx::reportrt::viewer {
 
-class PageViewer : public Viewer {
+class ORX_REPORTRT_EXPORT PageViewer : public Viewer {
     Q_OBJECT
 
 public:

@@ -50,16 +50,16 @@ ORXDLLViewReportFRM::ORXDLLViewReportFRM(QWidget* parent)
     viewer_->setObjectName(QStringLiteral("CRV_Preview"));
     host::setTwipGeometry(viewer_, {120, 120, 10695, 6015});
 
-    tasti_ = new QWidget(this);
-    tasti_->setObjectName(QStringLiteral("CNT_Tasti"));
-    host::setTwipGeometry(tasti_, {0, 6570, 10980, 450});
-    report_ = new QPushButton(QStringLiteral("&Stampa"), tasti_);
+    buttonStrip_ = new QWidget(this);
+    buttonStrip_->setObjectName(QStringLiteral("CNT_Tasti"));
+    host::setTwipGeometry(buttonStrip_, {0, 6570, 10980, 450});
+    report_ = new QPushButton(QStringLiteral("&Stampa"), buttonStrip_);
     report_->setObjectName(QStringLiteral("PB_Report"));
     host::setTwipGeometry(report_, {120, 60, 1080, 315});
-    setup_ = new QPushButton(QStringLiteral("&Imposta stampante"), tasti_);
+    setup_ = new QPushButton(QStringLiteral("&Imposta stampante"), buttonStrip_);
     setup_->setObjectName(QStringLiteral("PB_Setup"));
     host::setTwipGeometry(setup_, {1440, 60, 1560, 315});
-    fine_ = new QPushButton(QStringLiteral("&Esci"), tasti_);
+    fine_ = new QPushButton(QStringLiteral("&Esci"), buttonStrip_);
     fine_->setObjectName(QStringLiteral("PB_Fine"));
     host::setTwipGeometry(fine_, {9720, 60, 1080, 315});
 
@@ -136,13 +136,13 @@ void ORXDLLViewReportFRM::Form_Resize()
     const double innerHeight = host::twipsFromPixelsY(height());
     // The strip is docked to the bottom edge and the report container to the
     // top, both as wide as the window.
-    const double stripHeight = host::twipGeometry(tasti_).height;
-    host::setTwipGeometry(tasti_, {0, innerHeight - stripHeight, innerWidth, stripHeight});
+    const double stripHeight = host::twipGeometry(buttonStrip_).height;
+    host::setTwipGeometry(buttonStrip_, {0, innerHeight - stripHeight, innerWidth, stripHeight});
 
     const double reportHeight = std::fabs(innerHeight - stripHeight - 30);
     host::setTwipGeometry(container_, {0, 0, innerWidth, reportHeight});
     host::TwipRect fine = host::twipGeometry(fine_);
-    fine.left = host::twipGeometry(tasti_).width - fine.width - 120;
+    fine.left = host::twipGeometry(buttonStrip_).width - fine.width - 120;
     host::setTwipGeometry(fine_, fine);
     host::setTwipGeometry(viewer_, {60, 60, std::fabs(innerWidth - 120), std::fabs(reportHeight - 60)});
     viewer_->zoom(1);

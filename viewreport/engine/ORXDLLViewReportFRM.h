@@ -26,7 +26,7 @@ public:
     // run reaches the caller; the window stays open with what was done.
     void Load();
 
-    QWidget* CNT_Tasti() const { return tasti_; }
+    QWidget* CNT_Tasti() const { return buttonStrip_; }
     QPushButton* PB_Report() const { return report_; }
     QPushButton* PB_Setup() const { return setup_; }
     QPushButton* PB_Fine() const { return fine_; }
@@ -48,7 +48,7 @@ private:
     // is shown in a message box.
     void reportError(const std::exception& error);
 
-    QWidget* tasti_ = nullptr;
+    QWidget* buttonStrip_ = nullptr;
     QPushButton* report_ = nullptr;
     QPushButton* setup_ = nullptr;
     QPushButton* fine_ = nullptr;
