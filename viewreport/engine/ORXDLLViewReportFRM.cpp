@@ -59,13 +59,13 @@ ORXDLLViewReportFRM::ORXDLLViewReportFRM(QWidget* parent)
     setup_ = new QPushButton(QStringLiteral("&Imposta stampante"), buttonStrip_);
     setup_->setObjectName(QStringLiteral("PB_Setup"));
     host::setTwipGeometry(setup_, {1440, 60, 1560, 315});
-    fine_ = new QPushButton(QStringLiteral("&Esci"), buttonStrip_);
-    fine_->setObjectName(QStringLiteral("PB_Fine"));
-    host::setTwipGeometry(fine_, {9720, 60, 1080, 315});
+    exit_ = new QPushButton(QStringLiteral("&Esci"), buttonStrip_);
+    exit_->setObjectName(QStringLiteral("PB_Fine"));
+    host::setTwipGeometry(exit_, {9720, 60, 1080, 315});
 
     connect(report_, &QPushButton::clicked, this, &ORXDLLViewReportFRM::PB_Report_Click);
     connect(setup_, &QPushButton::clicked, this, &ORXDLLViewReportFRM::PB_Setup_Click);
-    connect(fine_, &QPushButton::clicked, this, &QWidget::close);
+    connect(exit_, &QPushButton::clicked, this, &QWidget::close);
 
     // The inner area, in the middle of the screen.
     const QSize size(host::pixelsFromTwipsX(InnerWidth), host::pixelsFromTwipsY(InnerHeight));
@@ -141,9 +141,9 @@ void ORXDLLViewReportFRM::Form_Resize()
 
     const double reportHeight = std::fabs(innerHeight - stripHeight - 30);
     host::setTwipGeometry(container_, {0, 0, innerWidth, reportHeight});
-    host::TwipRect fine = host::twipGeometry(fine_);
+    host::TwipRect fine = host::twipGeometry(exit_);
     fine.left = host::twipGeometry(buttonStrip_).width - fine.width - 120;
-    host::setTwipGeometry(fine_, fine);
+    host::setTwipGeometry(exit_, fine);
     host::setTwipGeometry(viewer_, {60, 60, std::fabs(innerWidth - 120), std::fabs(reportHeight - 60)});
     viewer_->zoom(1);
 }

@@ -29,7 +29,7 @@ public:
     QWidget* CNT_Tasti() const { return buttonStrip_; }
     QPushButton* PB_Report() const { return report_; }
     QPushButton* PB_Setup() const { return setup_; }
-    QPushButton* PB_Fine() const { return fine_; }
+    QPushButton* PB_Fine() const { return exit_; }
     QWidget* CNT_Report() const { return container_; }
     reportrt::Viewer* CRV_Preview() const { return viewer_; }
 
@@ -51,7 +51,7 @@ private:
     QWidget* buttonStrip_ = nullptr;
     QPushButton* report_ = nullptr;
     QPushButton* setup_ = nullptr;
-    QPushButton* fine_ = nullptr;
+    QPushButton* exit_ = nullptr;
     QWidget* container_ = nullptr;
     reportrt::Viewer* viewer_ = nullptr;
     bool loading_ = false;
