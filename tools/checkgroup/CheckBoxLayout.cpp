@@ -48,51 +48,24 @@ void ORXCheckBox::setCaptions(const QString& text)
 
 void ORXCheckBox::ApplyCaptions()
 {
-    const QString name = extender()->name();
-    const QStringList pieces = groups::fitPieces(d->captions_, d->numChecks_, [&name](int k) {
-        return name + QLatin1Char('-') + QString::number(k);
-    });
-    for (int i = 0; i < d->items->count() && i < pieces.size(); ++i)
-        d->items->setCaption(i, pieces[i]);
-    RebuildCaptions();
+    groups::applyCaptions(*this, *d, d->numChecks_);
     LayoutItems();
 }
 
 void ORXCheckBox::RebuildCaptions()
 {
-    d->captions_ = d->items->captions().join(QLatin1Char('|'));
+    groups::rebuildCaptions(*d);
 }
 
 void ORXCheckBox::CheckCaption(int Index, const QString& Value)
 {
-    // A "|" would split the caption in two at the next load and lose the last one.
-    if (!d->items->contains(Index) || groups::splitsList(Value))
-        return;
-    d->items->setCaption(Index, Value);
-    RebuildCaptions();
-    LayoutItems();
+    if (groups::setItemCaption(*d, Index, Value))
+        LayoutItems();
 }
 
 void ORXCheckBox::Resize()
 {
-    // Setting the size from here raises another resize notice.
-    if (d->resizing)
-        return;
-    d->resizing = true;
-    if (runMode()) {
-        const groups::LockedSize size = groups::lockedSize(d->lockSize_, d->designWidth_, d->designHeight_);
-        if (size.width)
-            extender()->setWidth(*size.width);
-        if (size.height)
-            extender()->setHeight(*size.height);
-    }
-    LayoutItems();
-    ApplyCaptions();
-    if (!runMode()) {
-        d->designHeight_ = float(extender()->height());
-        d->designWidth_ = float(extender()->width());
-    }
-    d->resizing = false;
+    groups::resizeGroup(*this, *d, runMode(), [this] { LayoutItems(); }, [this] { ApplyCaptions(); });
 }
 
 void ORXCheckBox::paintEvent(QPaintEvent*)
@@ -103,17 +76,7 @@ void ORXCheckBox::paintEvent(QPaintEvent*)
 
 void ORXCheckBox::PaintControl(draw::Surface& surface)
 {
-    // A failing draw leaves the rest of the picture out; the container never
-    // sees the error.
-    try {
-        surface.setSize(extender()->width(), extender()->height());
-        d->painter.PaintBorder(surface, d->border_, d->items->backColor(), [&] {
-            if (extender()->tabStop())
-                d->items->drawFocus(surface, d->focusIndex, d->items->backColor(), d->hasFocus_);
-        });
-    } catch (const std::exception& e) {
-        qCWarning(orx::lcTools) << "ORXCheckBox: the frame could not be drawn:" << e.what();
-    }
+    groups::paintGroup(*this, *d, surface, d->focusIndex, "ORXCheckBox");
 }
 
 }  // namespace orx::tools

@@ -4,7 +4,7 @@
 // check box group's own files include it.
 #include "tools/checkgroup/ORXCheckBox.h"
 
-#include "tools/checkgroup/GroupItems.h"
+#include "tools/checkgroup/GroupState.h"
 #include "tools/common/Frames.h"
 
 #include <QImage>
@@ -12,35 +12,20 @@
 
 namespace orx::tools {
 
-class ORXCheckBox::Private {
+// The items are CK_Check(i) and SF_Caption(i); what both groups share is in
+// GroupState.
+class ORXCheckBox::Private : public groups::GroupState {
 public:
-    // CK_Check(i) and SF_Caption(i).
-    std::optional<groups::GroupItems> items;
-
-    // The properties' state; every default comes from the property table.
-    BorderProperties border_{};
-    int captionPosition_{};
-    QString captions_{};
-    QString dataIndex_{}, dataName_{};
-    float designHeight_{}, designWidth_{};
-    bool hasFocus_{};
-    float horizSpacing_{}, vertSpacing_{};
+    // The check box group's own state; every default comes from the property
+    // table.
     QString listValue_{};
-    bool locked_{};
-    int lockSize_{};
     int numChecks_{};
-    int numColsGrid_{};
     std::int32_t numericValue_{};
-    int orientation_{};
-    QString tagMore_{};
-    bool unique_{};
     bool value_{};
 
     // Internal state.
     bool clickHandling = false;  // item clicks count as the user's
     int focusIndex = 0;          // the item that last received the focus
-    BorderPainter painter;       // the painting flag
-    bool resizing = false;
 };
 
 }  // namespace orx::tools
