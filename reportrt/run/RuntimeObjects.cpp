@@ -5,7 +5,7 @@
 #include "reportrt/RuntimeError.h"
 #include "reportrt/data/Connections.h"
 #include "reportrt/definition/ReportFile.h"
-#include "reportrt/export/CsvExport.h"
+#include "reportrt/export/Exporters.h"
 #include "reportrt/run/CompiledReport.h"
 #include "reportrt/run/ReportRun.h"
 
@@ -19,7 +19,6 @@ using namespace definition;
 namespace {
 
 constexpr int kNoSuchMember = 438;
-constexpr int kExportCsv = 5;
 
 template <class I, class T>
 class List : public Collection<I> {
@@ -444,10 +443,8 @@ void RtReport::PrinterSetup(qintptr)
 void RtReport::Export(std::optional<bool> promptUser)
 {
     const auto& o = parts_->exportOptions;
-    if (o.format != kExportCsv)
-        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
-                          QStringLiteral("Export to format %1 is not available in this version of the report runtime "
-                                         "(comma-separated values, format 5, is)").arg(o.format));
+    // The format is checked before anything runs: an unknown or unwritten format is a clear error.
+    exporting::requireExportFormat(o.format);
     if (o.destination != ExportToDiskFile)
         raiseRuntimeError(rterr::NotAvailable, rterr::source(),
                           QStringLiteral("Export to destination %1 is not available; only a disk file (1) is").arg(o.destination));
@@ -455,7 +452,7 @@ void RtReport::Export(std::optional<bool> promptUser)
         raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(),
                           promptUser.value_or(true) ? QStringLiteral("Export: no file name is given, and asking for one is not available")
                                                     : QStringLiteral("Export: no file name is given"));
-    exporting::writeCsvFile(*pages(), o.fileName);
+    exporting::exportPages(o.format, *pages(), o.fileName, QFileInfo(state_->filePath).completeBaseName());
 }
 
 void RtReport::setRecordSelectionFormula(const QString& text)
