@@ -12,6 +12,9 @@
 #include "tests/support/TestSupport.h"
 
 #include <QComboBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -422,4 +425,72 @@ TEST_F(SampleReport, TheViewerZoomsByDispatchBoxAndCtrlWheelAndRejectsBadLevels)
         }
     }
     EXPECT_EQ(v.zoomLevel(), 250) << "a rejected level changes nothing";
+}
+
+TEST_F(SampleReport, PrintingToAPdfFileGivesEveryPageAtThePaperSizeOncePerCopy)
+{
+    if (tool(QStringLiteral("pdftotext")).isEmpty() || tool(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed; the printout is not read back";
+    const auto pages = report->pages();
+    const QString path = QDir(test::freshFolder(QStringLiteral("print"))).filePath(QStringLiteral("printed.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(report->printOn(printer, false, 2));
+    const QString info = poppler(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(2 * pages->pageCount())))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << "the sample report is on A4: " << info.toStdString();
+    const QStringList printed = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    const QString lastOfFirst = pages->texts().back()->text;
+    EXPECT_TRUE(printed.at(pages->pageCount() - 1).contains(lastOfFirst)) << "the first copy ends with the last page";
+    EXPECT_TRUE(printed.at(2 * pages->pageCount() - 1).contains(lastOfFirst)) << "so does the second";
+}
+
+TEST_F(SampleReport, PrinterChoicesThatCannotBeMetAreClearErrors)
+{
+    try {
+        report->SelectPrinter(QStringLiteral("drv"), QStringLiteral("No Such Printer 4711"), QStringLiteral("LPT1:"));
+        ADD_FAILURE() << "an unknown printer was selected";
+    } catch (const basic::BasicError& e) {
+        EXPECT_EQ(e.number(), rterr::PrinterUnavailable);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("\"No Such Printer 4711\""))) << e.description().toStdString();
+    }
+    EXPECT_TRUE(report->printerName().isEmpty()) << "the failed choice is not kept";
+    try {
+        report->PrintOut(false, std::int16_t(0));
+        ADD_FAILURE() << "printed no copies";
+    } catch (const basic::BasicError& e) {
+        EXPECT_EQ(e.number(), basic::err::InvalidProcedureCall);
+    }
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers; printing without one is not tried";
+    for (const auto& act : std::vector<std::function<void()>>{[&] { report->PrintOut(false, std::int16_t(1)); },
+                                                              [&] { report->PrinterSetup(0); }}) {
+        try {
+            act();
+            ADD_FAILURE() << "printed without a printer";
+        } catch (const basic::BasicError& e) {
+            EXPECT_EQ(e.number(), rterr::PrinterUnavailable);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("no printer is installed"))) << e.description().toStdString();
+        }
+    }
+}
+
+TEST_F(SampleReport, ThePageSetUpTakesThePrintersPaperAndOrientation)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    struct Case {
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        int paperSize, paperOrientation;
+    } const cases[] = {{QPageSize::Letter, QPageLayout::Landscape, 1, 2}, {QPageSize::A5, QPageLayout::Portrait, 11, 1},
+                       {QPageSize::A4, QPageLayout::Landscape, 9, 2}};
+    for (const auto& c : cases) {
+        printer.setPageLayout(QPageLayout(QPageSize(c.paper), c.orientation, QMarginsF()));
+        report->applyPrinterPaper(printer);
+        EXPECT_EQ(report->PaperSize(), c.paperSize);
+        EXPECT_EQ(report->PaperOrientation(), c.paperOrientation);
+        EXPECT_EQ(report->pages()->paperSize, layout::paperSizeTwips(c.paperSize, c.paperOrientation)) << "the next run lays out on it";
+    }
 }
