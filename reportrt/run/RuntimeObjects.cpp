@@ -11,6 +11,7 @@
 #include "reportrt/run/ReportRun.h"
 
 #include <QAbstractItemModel>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -527,16 +528,30 @@ void RtReport::applyPrinterPaper(const QPrinter& printer)
 
 void RtReport::Export(std::optional<bool> promptUser)
 {
-    const auto& o = parts_->exportOptions;
+    auto& o = parts_->exportOptions;
     // The format is checked before anything runs: an unknown or unwritten format is a clear error.
     exporting::requireExportFormat(o.format);
     if (o.destination != ExportToDiskFile)
         raiseRuntimeError(rterr::NotAvailable, rterr::source(),
                           QStringLiteral("Export to destination %1 is not available; only a disk file (1) is").arg(o.destination));
+    if (promptUser.value_or(true)) {
+        // The file dialog offers the format chosen, starting from DiskFileName; a cancel exports nothing.
+        const QString suffix = exporting::formatSuffix(o.format);
+        QFileDialog dialog(nullptr, QStringLiteral("Export %1").arg(QFileInfo(state_->filePath).completeBaseName()));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(exporting::formatName(o.format), suffix));
+        dialog.setDefaultSuffix(suffix);
+        const QFileInfo start(o.fileName.trimmed().isEmpty() ? QFileInfo(state_->filePath).completeBaseName() + QLatin1Char('.') + suffix
+                                                             : o.fileName);
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        o.fileName = dialog.selectedFiles().constFirst();
+    }
     if (o.fileName.trimmed().isEmpty())
-        raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(),
-                          promptUser.value_or(true) ? QStringLiteral("Export: no file name is given, and asking for one is not available")
-                                                    : QStringLiteral("Export: no file name is given"));
+        raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(), QStringLiteral("Export: no file name is given"));
     exporting::exportPages(o.format, *pages(), o.fileName, QFileInfo(state_->filePath).completeBaseName());
 }
 

@@ -16,6 +16,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSpinBox>
@@ -493,4 +495,40 @@ TEST_F(SampleReport, ThePageSetUpTakesThePrintersPaperAndOrientation)
         EXPECT_EQ(report->PaperOrientation(), c.paperOrientation);
         EXPECT_EQ(report->pages()->paperSize, layout::paperSizeTwips(c.paperSize, c.paperOrientation)) << "the next run lays out on it";
     }
+}
+
+TEST_F(SampleReport, ExportWithPromptAsksForTheFileInTheFormatChosen)
+{
+    const QDir out(test::freshFolder(QStringLiteral("asked")));
+    report->ExportOptions().setFormatType(exporting::format::Text);
+    report->ExportOptions().setDestinationType(1);
+    report->ExportOptions().setDiskFileName(out.filePath(QStringLiteral("given.txt")));
+    struct Case {
+        const char* typed;  // empty: the dialog is cancelled
+        const char* written;
+    } const cases[] = {{"", nullptr}, {"chosen", "chosen.txt"}, {"other.txt", "other.txt"}};
+    for (const auto& c : cases) {
+        QString filter;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no file dialog";
+                return;
+            }
+            filter = dialog->selectedNameFilter();
+            if (*c.typed == 0) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(out.filePath(QLatin1String(c.typed)));
+            static_cast<QDialog*>(dialog)->accept();  // the file dialog checks the name as on a click
+        });
+        report->Export(true);
+        EXPECT_EQ(filter, QStringLiteral("text (*.txt)")) << c.typed;
+        if (c.written) {
+            EXPECT_TRUE(QFile::exists(out.filePath(QLatin1String(c.written)))) << c.typed;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("given.txt")))) << "the dialog's choice replaced the given name";
+    EXPECT_EQ(out.entryList(QDir::Files).size(), 2) << "the cancelled dialog wrote nothing";
 }
