@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
@@ -107,6 +108,16 @@ PageViewer::PageViewer(QWidget* parent)
     connect(zoomBox_, &QComboBox::activated, this, [this](int i) { setZoom(zoomBox_->itemData(i).toInt()); });
     bar_->addWidget(zoomBox_);
     bar_->addSeparator();
+    search_ = new QLineEdit(bar_);
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(tr("Find (Ctrl+F)"));
+    search_->setClearButtonEnabled(true);
+    search_->setMaximumWidth(160);
+    connect(search_, &QLineEdit::returnPressed, this, [this] { find(search_->text(), true); });
+    bar_->addWidget(search_);
+    bar_->addAction(QStringLiteral("\u2193"), this, [this] { find(search_->text(), true); })->setObjectName(QStringLiteral("findNext"));
+    bar_->addAction(QStringLiteral("\u2191"), this, [this] { find(search_->text(), false); })->setObjectName(QStringLiteral("findPrevious"));
+    bar_->addSeparator();
     refresh_ = bar_->addAction(tr("Refresh"), this, [this] {
         try {
             call(viewerid::Refresh);
@@ -163,6 +174,7 @@ void PageViewer::load()
                           report_ ? QStringLiteral("The viewer shows only reports of this runtime")
                                   : QStringLiteral("The viewer has no report to show (ReportSource is not set)"));
     pages_ = ours->pages();
+    matchPage_ = matchItem_ = -1;
     page_ = std::clamp(page_, 0, std::max(0, pages_->pageCount() - 1));
     scrollY_ = 0;
     updateBar();
@@ -289,6 +301,56 @@ void PageViewer::paintEvent(QPaintEvent*)
     }
     // Painted as vectors and text at the device's own resolution: sharp on high-DPI screens too.
     render::paintPageInto(p, *pages_, page_, paper);
+    if (matchPage_ == page_) {
+        const QRectF r = matchRect();
+        p.fillRect(QRectF(paper.topLeft() + r.topLeft() * s, r.size() * s), QColor(255, 200, 0, 110));
+    }
+}
+
+QRect PageViewer::matchRect() const
+{
+    if (!pages_ || matchPage_ < 0 || matchPage_ >= pages_->pageCount())
+        return {};
+    return pages_->page(matchPage_).items.at(static_cast<std::size_t>(matchItem_)).rect;
+}
+
+bool PageViewer::find(const QString& text, bool forward)
+{
+    if (!pages_ || pages_->pageCount() == 0 || text.isEmpty())
+        return false;
+    // Positions run over every item of every page; the search starts beside the match shown,
+    // or at the start (end, going back) of the page shown.
+    std::vector<std::size_t> firstOfPage;
+    std::size_t total = 0;
+    for (const auto& page : pages_->pages()) {
+        firstOfPage.push_back(total);
+        total += page.items.size();
+    }
+    if (total == 0)
+        return false;
+    const auto at = [&](std::size_t position) {
+        const auto page = static_cast<int>(std::upper_bound(firstOfPage.begin(), firstOfPage.end(), position) - firstOfPage.begin()) - 1;
+        return std::pair{page, static_cast<int>(position - firstOfPage[static_cast<std::size_t>(page)])};
+    };
+    std::size_t start;
+    if (matchPage_ >= 0)
+        start = firstOfPage[static_cast<std::size_t>(matchPage_)] + static_cast<std::size_t>(matchItem_) + (forward ? 1 : total - 1);
+    else
+        start = firstOfPage[static_cast<std::size_t>(page_)]
+            + (forward ? 0 : pages_->page(page_).items.size() + total - 1);
+    for (std::size_t step = 0; step < total; ++step) {
+        const std::size_t position = forward ? (start + step) % total : (start + total - step % total) % total;
+        const auto [page, item] = at(position);
+        const auto& i = pages_->page(page).items[static_cast<std::size_t>(item)];
+        if (i.kind == layout::PageItem::Kind::Text && i.text.contains(text, Qt::CaseInsensitive)) {
+            matchPage_ = page;
+            matchItem_ = item;
+            showPage(page);
+            update();
+            return true;
+        }
+    }
+    return false;
 }
 
 void PageViewer::resizeEvent(QResizeEvent* event)
@@ -317,11 +379,17 @@ void PageViewer::scrollBy(int pixels)
 
 void PageViewer::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Find)) {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_PageUp: showPage(page_ - 1); return;
     case Qt::Key_PageDown: showPage(page_ + 1); return;
     case Qt::Key_Home: showPage(0); return;
     case Qt::Key_End: showPage(pages_ ? pages_->pageCount() - 1 : 0); return;
+    case Qt::Key_F3: find(search_->text(), !(event->modifiers() & Qt::ShiftModifier)); return;
     case Qt::Key_Up: scrollBy(-40); return;
     case Qt::Key_Down: scrollBy(40); return;
     default: break;

@@ -9,15 +9,17 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QSpinBox;
 class QToolBar;
 
 // The viewer of our runtime: shows the pages of a report run by this
 // runtime one page at a time, painted by the page painter and scaled to the
 // zoom level, under a toolbar (first, previous, next, last page, go to page,
-// zoom, refresh). PgUp/PgDn and Home/End page, the wheel scrolls the page
-// (and turns it at either end), Ctrl+wheel zooms. A click on a text tells the
-// host which field it shows and its value.
+// zoom, text search, refresh). PgUp/PgDn and Home/End page, the wheel
+// scrolls the page (and turns it at either end), Ctrl+wheel zooms, Ctrl+F
+// goes to the search box, F3 and Shift+F3 find again. A click on a text tells
+// the host which field it shows and its value.
 namespace orx::reportrt::viewer {
 
 class PageViewer : public Viewer {
@@ -40,6 +42,14 @@ public:
     // The viewer's pixel where a point of the current page (in twips) shows.
     QPoint viewerPoint(const QPointF& twips) const;
     QToolBar* toolBar() const { return bar_; }
+
+    // Finds the next (or previous) text containing `text`, ignoring case,
+    // from the match shown (or the page shown), wrapping at either end; shows
+    // its page with the text highlighted. False when no text has it.
+    bool find(const QString& text, bool forward = true);
+    // The highlighted match: its page and rectangle in twips; page -1 none.
+    int matchPage() const { return matchPage_; }
+    QRect matchRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +79,10 @@ private:
     QSpinBox* goTo_ = nullptr;
     QLabel* of_ = nullptr;
     QComboBox* zoomBox_ = nullptr;
+    QLineEdit* search_ = nullptr;
+
+    int matchPage_ = -1;   // the highlighted text: its page
+    int matchItem_ = -1;   // and its index among the page's items
 };
 
 }  // namespace orx::reportrt::viewer

@@ -17,6 +17,7 @@
 #include <QPrinterInfo>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QFile>
 #include <QProcess>
@@ -531,4 +532,50 @@ TEST_F(SampleReport, ExportWithPromptAsksForTheFileInTheFormatChosen)
     }
     EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("given.txt")))) << "the dialog's choice replaced the given name";
     EXPECT_EQ(out.entryList(QDir::Files).size(), 2) << "the cancelled dialog wrote nothing";
+}
+
+TEST_F(SampleReport, TheViewerFindsTextsForwardAndBackWrappingAndHighlightsThem)
+{
+    viewer::PageViewer v;
+    v.resize(700, 900);
+    v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
+    v.call(viewerid::ViewReport);
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    const auto pages = v.pages();
+    // Where "month total" shows (any case), in reading order.
+    std::vector<std::pair<int, QRect>> expected;
+    for (int p = 0; p < pages->pageCount(); ++p)
+        for (const auto& i : pages->page(p).items)
+            if (i.kind == PageItem::Kind::Text && i.text.contains(QStringLiteral("month total"), Qt::CaseInsensitive))
+                expected.emplace_back(p, i.rect);
+    ASSERT_GE(expected.size(), 3u);
+
+    // Typed into the search box through Ctrl+F and Enter: the first match, then F3 the next.
+    QTest::keyClick(&v, Qt::Key_F, Qt::ControlModifier);
+    auto* box = v.findChild<QLineEdit*>(QStringLiteral("search"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->hasFocus());
+    QTest::keyClicks(box, QStringLiteral("MONTH total"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(std::pair(v.matchPage(), v.matchRect()), expected[0]);
+    EXPECT_EQ(v.currentPage(), expected[0].first);
+    QTest::keyClick(&v, Qt::Key_F3);
+    EXPECT_EQ(std::pair(v.matchPage(), v.matchRect()), expected[1]);
+    QTest::keyClick(&v, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(std::pair(v.matchPage(), v.matchRect()), expected[0]);
+    // Back from the first wraps to the last; on from the last wraps to the first.
+    EXPECT_TRUE(v.find(QStringLiteral("month total"), false));
+    EXPECT_EQ(std::pair(v.matchPage(), v.matchRect()), expected.back());
+    EXPECT_EQ(v.currentPage(), expected.back().first) << "the match's page is shown";
+    EXPECT_TRUE(v.find(QStringLiteral("month total"), true));
+    EXPECT_EQ(std::pair(v.matchPage(), v.matchRect()), expected[0]);
+    // The highlight is painted over the match.
+    const QImage shot = v.grab().toImage();
+    const QPoint corner = v.viewerPoint(QPointF(expected[0].second.topLeft()) + QPointF(15, 15));
+    const QColor c = shot.pixelColor(corner * shot.devicePixelRatio());
+    EXPECT_GT(c.red(), c.blue() + 60) << "orange-yellow over the paper: " << c.name().toStdString();
+    // A text that is nowhere keeps the match and the page.
+    EXPECT_FALSE(v.find(QStringLiteral("no such words anywhere")));
+    EXPECT_EQ(v.matchPage(), expected[0].first);
 }
