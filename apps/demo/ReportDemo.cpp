@@ -4,6 +4,7 @@
 #include "platform/basic/BasicError.h"
 #include "reportrt/Viewer.h"
 #include "reportrt/export/Exporters.h"
+#include "reportrt/viewer/PageViewer.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
 #include "viewreport/engine/RunState.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTextStream>
 
 namespace {
@@ -80,6 +82,27 @@ bool runReportDemo()
         // The viewer's own key for the next page, as a user would press it.
         QKeyEvent next(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
         QApplication::sendEvent(viewer, &next);
+    }
+
+    // A click on the first field of page 1, as a user would make it: the viewer names the field and its value.
+    viewer->call(reportrt::viewerid::ShowFirstPage);
+    if (auto* pageViewer = qobject_cast<reportrt::viewer::PageViewer*>(viewer)) {
+        for (const auto* text : pageViewer->pages()->texts()) {
+            if (text->source.isEmpty() || text->record == 0)
+                continue;
+            QString heard;
+            const auto connection = QObject::connect(viewer, &reportrt::Viewer::Clicked, viewer,
+                                                     [&](int x, int y, reportrt::ViewerEventInfo* info, bool&) {
+                                                         heard = QStringLiteral("click at (%1, %2): kind %3").arg(x).arg(y).arg(info->ObjectKind());
+                                                         for (int i = 1; i <= info->Fields().Count(); ++i)
+                                                             heard += QStringLiteral(", %1 = %2").arg(info->Fields().Item(i).Name(),
+                                                                                                      info->Fields().Item(i).Value().toString());
+                                                     });
+            QTest::mouseClick(viewer, Qt::LeftButton, {}, pageViewer->viewerPoint(QRectF(text->rect).center()));
+            QObject::disconnect(connection);
+            out << "  " << (heard.isEmpty() ? QStringLiteral("the click was not heard") : heard) << "\n";
+            break;
+        }
     }
 
     auto report = viewreport::RunState::current().CurrentReport;
