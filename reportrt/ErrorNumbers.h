@@ -21,6 +21,7 @@ inline constexpr int ParameterInvalid = 20525;
 inline constexpr int NoSuchSubreport = 20526;
 inline constexpr int NotAvailable = 20530;          // a facility this runtime does not offer yet
 inline constexpr int Cancelled = 20531;
+inline constexpr int PrinterUnavailable = 20532;  // no printer at all, none of the name given, or it fails
 
 inline QString source()
 {

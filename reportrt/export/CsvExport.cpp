@@ -1,6 +1,6 @@
 #include "reportrt/export/CsvExport.h"
 
-#include "platform/profile/AtomicFile.h"
+#include "reportrt/export/ExportFile.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
 
@@ -110,9 +110,7 @@ QByteArray detailsCsv(const layout::PageModel& model)
 
 void writeCsvFile(const QByteArray& csv, const QString& path)
 {
-    QString error;
-    if (!profile::replaceFileAtomically(path, csv, &error))
-        raiseRuntimeError(rterr::ReportFileUnwritable, rterr::source(), QStringLiteral("Cannot write %1: %2").arg(path, error));
+    writeExportFile(csv, path, QStringLiteral("CSV"));
 }
 
 void writeCsvFile(const layout::PageModel& model, const QString& path)

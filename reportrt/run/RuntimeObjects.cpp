@@ -5,12 +5,18 @@
 #include "reportrt/RuntimeError.h"
 #include "reportrt/data/Connections.h"
 #include "reportrt/definition/ReportFile.h"
-#include "reportrt/export/CsvExport.h"
+#include "reportrt/export/Exporters.h"
+#include "reportrt/render/Printing.h"
 #include "reportrt/run/CompiledReport.h"
 #include "reportrt/run/ReportRun.h"
 
 #include <QAbstractItemModel>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace orx::reportrt::run {
 
@@ -19,7 +25,6 @@ using namespace definition;
 namespace {
 
 constexpr int kNoSuchMember = 438;
-constexpr int kExportCsv = 5;
 
 template <class I, class T>
 class List : public Collection<I> {
@@ -422,40 +427,132 @@ void RtReport::setPaperSize(std::int16_t value)
 std::int16_t RtReport::PaperSource() { return static_cast<std::int16_t>(state_->def->page.paperSource); }
 void RtReport::setPaperSource(std::int16_t value) { state_->def->page.paperSource = value; }
 
-void RtReport::SelectPrinter(const QString& driverName, const QString& printerName, const QString& portName)
+namespace {
+
+QString knownPrinters()
 {
-    driver_ = driverName;
-    printer_ = printerName;
-    port_ = portName;
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    return names.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("the printers are: ") + names.join(QStringLiteral(", "));
 }
 
-void RtReport::PrintOut(std::optional<bool>, std::optional<std::int16_t>)
+// The paper size numbers of the page set-up that name a standard paper.
+struct PaperName {
+    int number;
+    QPageSize::PageSizeId id;
+};
+constexpr PaperName kPapers[] = {{1, QPageSize::Letter}, {5, QPageSize::Legal}, {8, QPageSize::A3}, {9, QPageSize::A4}, {11, QPageSize::A5}};
+
+}  // namespace
+
+void RtReport::SelectPrinter(const QString& driverName, const QString& printerName, const QString& portName)
 {
-    raiseRuntimeError(rterr::NotAvailable, rterr::source(),
-                      QStringLiteral("Printing is not available in this version of the report runtime (report %1)").arg(state_->filePath));
+    const QString name = printerName.trimmed();
+    if (name.isEmpty()) {
+        // No name: back to the system's default printer.
+        driver_ = driverName;
+        printer_.clear();
+        port_ = portName;
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        raiseRuntimeError(rterr::PrinterUnavailable, rterr::source(),
+                          QStringLiteral("SelectPrinter: there is no printer named \"%1\"; %2").arg(name, knownPrinters()));
+    printer_ = info.printerName();
+    // What the chosen printer reports about itself wins over what the caller supposed.
+    driver_ = info.makeAndModel().isEmpty() ? driverName : info.makeAndModel();
+    port_ = info.location().isEmpty() ? portName : info.location();
+}
+
+QPrinterInfo RtReport::chosenPrinter() const
+{
+    const QPrinterInfo info = printer_.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(printer_);
+    if (info.isNull())
+        raiseRuntimeError(rterr::PrinterUnavailable, rterr::source(),
+                          printer_.isEmpty() ? QStringLiteral("Report %1: there is no printer to print on (%2)").arg(state_->filePath, knownPrinters())
+                                             : QStringLiteral("Report %1: the printer \"%2\" is no longer there; %3")
+                                                   .arg(state_->filePath, printer_, knownPrinters()));
+    return info;
+}
+
+void RtReport::PrintOut(std::optional<bool> promptUser, std::optional<std::int16_t> numberOfCopies)
+{
+    const int copies = numberOfCopies.value_or(1);
+    if (copies < 1)
+        raiseRuntimeError(basic::err::InvalidProcedureCall, rterr::source(),
+                          QStringLiteral("PrintOut: %1 copies; at least one is printed").arg(copies));
+    QPrinter printer(chosenPrinter(), QPrinter::HighResolution);
+    printOn(printer, promptUser.value_or(true), copies);
+}
+
+bool RtReport::printOn(QPrinter& printer, bool prompt, int copies)
+{
+    const auto model = pages();
+    render::setPrinterPaper(printer, *model);
+    printer.setCopyCount(copies);
+    if (prompt) {
+        QPrintDialog dialog(&printer);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        copies = printer.copyCount();
+    }
+    if (!render::printPages(*model, printer, copies, QFileInfo(state_->filePath).completeBaseName()))
+        raiseRuntimeError(rterr::PrinterUnavailable, rterr::source(),
+                          QStringLiteral("Report %1: printing on \"%2\" failed").arg(state_->filePath,
+                                                                                 printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                                                                   : printer.outputFileName()));
+    return true;
 }
 
 void RtReport::PrinterSetup(qintptr)
 {
-    raiseRuntimeError(rterr::NotAvailable, rterr::source(),
-                      QStringLiteral("The printer set-up is not available in this version of the report runtime"));
+    QPrinter printer(chosenPrinter(), QPrinter::HighResolution);
+    render::setPrinterPaper(printer, *pages());
+    QPageSetupDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    applyPrinterPaper(printer);
+}
+
+void RtReport::applyPrinterPaper(const QPrinter& printer)
+{
+    auto& page = state_->def->page;
+    const QPageLayout layout = printer.pageLayout();
+    page.orientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
+    for (const auto& p : kPapers)
+        if (p.id == layout.pageSize().id())
+            page.paperSize = p.number;
+    changed();
 }
 
 void RtReport::Export(std::optional<bool> promptUser)
 {
-    const auto& o = parts_->exportOptions;
-    if (o.format != kExportCsv)
-        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
-                          QStringLiteral("Export to format %1 is not available in this version of the report runtime "
-                                         "(comma-separated values, format 5, is)").arg(o.format));
+    auto& o = parts_->exportOptions;
+    // The format is checked before anything runs: an unknown or unwritten format is a clear error.
+    exporting::requireExportFormat(o.format);
     if (o.destination != ExportToDiskFile)
         raiseRuntimeError(rterr::NotAvailable, rterr::source(),
                           QStringLiteral("Export to destination %1 is not available; only a disk file (1) is").arg(o.destination));
+    if (promptUser.value_or(true)) {
+        // The file dialog offers the format chosen, starting from DiskFileName; a cancel exports nothing.
+        const QString suffix = exporting::formatSuffix(o.format);
+        QFileDialog dialog(nullptr, QStringLiteral("Export %1").arg(QFileInfo(state_->filePath).completeBaseName()));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(exporting::formatName(o.format), suffix));
+        dialog.setDefaultSuffix(suffix);
+        const QFileInfo start(o.fileName.trimmed().isEmpty() ? QFileInfo(state_->filePath).completeBaseName() + QLatin1Char('.') + suffix
+                                                             : o.fileName);
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        o.fileName = dialog.selectedFiles().constFirst();
+    }
     if (o.fileName.trimmed().isEmpty())
-        raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(),
-                          promptUser.value_or(true) ? QStringLiteral("Export: no file name is given, and asking for one is not available")
-                                                    : QStringLiteral("Export: no file name is given"));
-    exporting::writeCsvFile(*pages(), o.fileName);
+        raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(), QStringLiteral("Export: no file name is given"));
+    exporting::exportPages(o.format, *pages(), o.fileName, QFileInfo(state_->filePath).completeBaseName());
 }
 
 void RtReport::setRecordSelectionFormula(const QString& text)

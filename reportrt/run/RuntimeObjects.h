@@ -11,6 +11,9 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
+class QPrinterInfo;
+
 // Our runtime's objects behind the boundary of ReportRuntime.h: a thin skin
 // over a ReportState. What a program writes (locations, data sources, sort
 // fields, group settings, parameter values, formula texts) changes the state
@@ -65,10 +68,18 @@ public:
     bool morePrintEngineErrorMessages() const { return moreErrors_; }
     bool discardSavedData() const { return discardSavedData_; }
     QString printerName() const { return printer_; }
+    // Prints on the printer given (a system printer or a PDF file), after the
+    // print dialog when `prompt`; false when the dialog is cancelled.
+    bool printOn(QPrinter& printer, bool prompt, int copies);
+    // Takes the page set-up (orientation, paper size) from the printer's.
+    void applyPrinterPaper(const QPrinter& printer);
 
     struct Parts;
 
 private:
+    // The selected printer, else the system's default; raises when there is none.
+    QPrinterInfo chosenPrinter() const;
+
     std::shared_ptr<ReportState> state_;
     std::weak_ptr<RtReport> parent_;  // a sub-report may outlive its report
     std::unique_ptr<Parts> parts_;

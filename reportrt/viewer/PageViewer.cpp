@@ -1,18 +1,38 @@
 #include "reportrt/viewer/PageViewer.h"
 
+#include "platform/basic/BasicError.h"
+#include "platform/basic/Logging.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
+#include "reportrt/render/PagePainter.h"
 #include "reportrt/run/RuntimeObjects.h"
 
-#include <QFont>
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QWheelEvent>
 
 namespace orx::reportrt::viewer {
 
 namespace {
 
 constexpr int kNoSuchMember = 438;
+constexpr int kMargin = 8;  // pixels of grey around the page
+constexpr int kMinZoom = 10, kMaxZoom = 800;
+
+// The zoom box: its entries and the level each stands for.
+struct ZoomChoice {
+    const char* label;
+    int level;
+};
+constexpr ZoomChoice kZoomChoices[] = {{"Page width", 1}, {"Whole page", 2}, {"50%", 50},  {"75%", 75},
+                                       {"100%", 100},     {"150%", 150},     {"200%", 200}, {"400%", 400}};
 
 class OneField : public ViewerField {
 public:
@@ -54,6 +74,59 @@ PageViewer::PageViewer(QWidget* parent)
     : Viewer(parent)
 {
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    bar_ = new QToolBar(this);
+    bar_->setObjectName(QStringLiteral("viewerToolBar"));
+    bar_->setFocusPolicy(Qt::NoFocus);
+    first_ = bar_->addAction(QStringLiteral("|<"), this, [this] { showPage(0); });
+    first_->setObjectName(QStringLiteral("firstPage"));
+    first_->setToolTip(tr("First page (Home)"));
+    previous_ = bar_->addAction(QStringLiteral("<"), this, [this] { showPage(page_ - 1); });
+    previous_->setObjectName(QStringLiteral("previousPage"));
+    previous_->setToolTip(tr("Previous page (PgUp)"));
+    goTo_ = new QSpinBox(bar_);
+    goTo_->setObjectName(QStringLiteral("goToPage"));
+    goTo_->setToolTip(tr("Go to page"));
+    goTo_->setKeyboardTracking(false);
+    connect(goTo_, &QSpinBox::valueChanged, this, [this](int v) { showPage(v - 1); });
+    bar_->addWidget(goTo_);
+    of_ = new QLabel(bar_);
+    of_->setObjectName(QStringLiteral("pageCount"));
+    bar_->addWidget(of_);
+    next_ = bar_->addAction(QStringLiteral(">"), this, [this] { showPage(page_ + 1); });
+    next_->setObjectName(QStringLiteral("nextPage"));
+    next_->setToolTip(tr("Next page (PgDn)"));
+    last_ = bar_->addAction(QStringLiteral(">|"), this, [this] { showPage(pages_ ? pages_->pageCount() - 1 : 0); });
+    last_->setObjectName(QStringLiteral("lastPage"));
+    last_->setToolTip(tr("Last page (End)"));
+    bar_->addSeparator();
+    zoomBox_ = new QComboBox(bar_);
+    zoomBox_->setObjectName(QStringLiteral("zoom"));
+    zoomBox_->setToolTip(tr("Zoom (Ctrl+wheel)"));
+    for (const auto& z : kZoomChoices)
+        zoomBox_->addItem(tr(z.label), z.level);
+    connect(zoomBox_, &QComboBox::activated, this, [this](int i) { setZoom(zoomBox_->itemData(i).toInt()); });
+    bar_->addWidget(zoomBox_);
+    bar_->addSeparator();
+    search_ = new QLineEdit(bar_);
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(tr("Find (Ctrl+F)"));
+    search_->setClearButtonEnabled(true);
+    search_->setMaximumWidth(160);
+    connect(search_, &QLineEdit::returnPressed, this, [this] { find(search_->text(), true); });
+    bar_->addWidget(search_);
+    bar_->addAction(QStringLiteral("\u2193"), this, [this] { find(search_->text(), true); })->setObjectName(QStringLiteral("findNext"));
+    bar_->addAction(QStringLiteral("\u2191"), this, [this] { find(search_->text(), false); })->setObjectName(QStringLiteral("findPrevious"));
+    bar_->addSeparator();
+    refresh_ = bar_->addAction(tr("Refresh"), this, [this] {
+        try {
+            call(viewerid::Refresh);
+        } catch (const std::exception& e) {
+            qCWarning(lcReport) << "The viewer's refresh failed:" << e.what();
+        }
+    });
+    refresh_->setObjectName(QStringLiteral("refresh"));
+    updateBar();
 }
 
 PageViewer::~PageViewer() = default;
@@ -78,11 +151,16 @@ void PageViewer::putProperty(int dispid, const QVariant& value)
     case viewerid::ReportSource:
         report_ = value.value<ReportRef>();
         pages_.reset();
+        updateBar();
         update();
         return;
-    case viewerid::DisplayToolbar: toolbar_ = value.toBool(); return;
+    case viewerid::DisplayToolbar:
+        toolbar_ = value.toBool();
+        updateBar();
+        update();
+        return;
     case viewerid::DisplayBorder: border_ = value.toBool(); update(); return;
-    case viewerid::EnableToolbar: toolbarEnabled_ = value.toBool(); return;
+    case viewerid::EnableToolbar: toolbarEnabled_ = value.toBool(); updateBar(); return;
     default: break;
     }
     raiseRuntimeError(kNoSuchMember, rterr::source(), QStringLiteral("The viewer has no property %1 to set").arg(dispid));
@@ -96,7 +174,10 @@ void PageViewer::load()
                           report_ ? QStringLiteral("The viewer shows only reports of this runtime")
                                   : QStringLiteral("The viewer has no report to show (ReportSource is not set)"));
     pages_ = ours->pages();
+    matchPage_ = matchItem_ = -1;
     page_ = std::clamp(page_, 0, std::max(0, pages_->pageCount() - 1));
+    scrollY_ = 0;
+    updateBar();
     update();
 }
 
@@ -112,28 +193,78 @@ QVariant PageViewer::call(int dispid, const QVariantList& args)
             ours->changed();
         load();
         return {};
-    case viewerid::ShowFirstPage:
-        page_ = 0;
-        update();
+    case viewerid::ShowFirstPage: showPage(0); return {};
+    case viewerid::ShowLastPage: showPage(pages_ ? pages_->pageCount() - 1 : 0); return {};
+    case viewerid::Zoom: {
+        const int level = args.isEmpty() ? 1 : args.first().toInt();
+        if (level != 1 && level != 2 && (level < kMinZoom || level > kMaxZoom))
+            raiseRuntimeError(basic::err::InvalidProcedureCall, rterr::source(),
+                              QStringLiteral("Zoom %1: the level is 1 (page width), 2 (whole page) or a percentage from %2 to %3")
+                                  .arg(level)
+                                  .arg(kMinZoom)
+                                  .arg(kMaxZoom));
+        setZoom(level);
         return {};
-    case viewerid::ShowLastPage:
-        page_ = pages_ ? std::max(0, pages_->pageCount() - 1) : 0;
-        update();
-        return {};
-    case viewerid::Zoom:
-        zoom_ = args.isEmpty() ? 1 : args.first().toInt();
-        update();
-        return {};
+    }
     default: break;
     }
     raiseRuntimeError(kNoSuchMember, rterr::source(), QStringLiteral("The viewer has no method %1").arg(dispid));
+}
+
+void PageViewer::showPage(int index)
+{
+    const int last = pages_ ? std::max(0, pages_->pageCount() - 1) : 0;
+    const int to = std::clamp(index, 0, last);
+    if (to != page_)
+        scrollY_ = 0;
+    page_ = to;
+    updateBar();
+    update();
+}
+
+void PageViewer::setZoom(int level)
+{
+    zoom_ = level;
+    scrollY_ = 0;
+    updateBar();
+    update();
+}
+
+void PageViewer::updateBar()
+{
+    bar_->setVisible(toolbar_);
+    bar_->setEnabled(toolbarEnabled_);
+    bar_->setGeometry(0, 0, width(), bar_->sizeHint().height());
+    const int count = pages_ ? pages_->pageCount() : 0;
+    const QSignalBlocker block(goTo_);
+    goTo_->setRange(count > 0 ? 1 : 0, count);
+    goTo_->setValue(count > 0 ? page_ + 1 : 0);
+    of_->setText(tr(" of %1 ").arg(count));
+    first_->setEnabled(page_ > 0);
+    previous_->setEnabled(page_ > 0);
+    next_->setEnabled(page_ + 1 < count);
+    last_->setEnabled(page_ + 1 < count);
+    const QSignalBlocker blockZoom(zoomBox_);
+    int at = zoomBox_->findData(zoom_);
+    if (at < 0) {
+        zoomBox_->addItem(QStringLiteral("%1%").arg(zoom_), zoom_);
+        at = zoomBox_->count() - 1;
+    }
+    zoomBox_->setCurrentIndex(at);
+}
+
+QRect PageViewer::pageArea() const
+{
+    const int top = toolbar_ ? bar_->height() : 0;
+    return QRect(0, top, width(), std::max(0, height() - top));
 }
 
 double PageViewer::scale() const
 {
     if (!pages_ || pages_->paperSize.isEmpty())
         return 96.0 / 1440.0;
-    const double w = std::max(1, width() - 16), h = std::max(1, height() - 16);
+    const QRect area = pageArea();
+    const double w = std::max(1, area.width() - 2 * kMargin), h = std::max(1, area.height() - 2 * kMargin);
     if (zoom_ == 1)
         return w / pages_->paperSize.width();
     if (zoom_ == 2)
@@ -141,54 +272,152 @@ double PageViewer::scale() const
     return zoom_ / 100.0 * logicalDpiX() / 1440.0;
 }
 
+QPointF PageViewer::pageOrigin() const
+{
+    const QRect area = pageArea();
+    const double pageWidth = pages_ ? pages_->paperSize.width() * scale() : 0;
+    const double x = std::max<double>(kMargin, (area.width() - pageWidth) / 2);
+    return QPointF(area.left() + x, area.top() + kMargin - scrollY_);
+}
+
+QPoint PageViewer::viewerPoint(const QPointF& twips) const
+{
+    return (pageOrigin() + twips * scale()).toPoint();
+}
+
 void PageViewer::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    const QRect area = pageArea();
+    p.fillRect(area, palette().mid());
     if (!pages_ || pages_->pageCount() == 0)
         return;
+    p.setClipRect(area);
     const double s = scale();
-    p.translate(8, 8);
-    p.fillRect(QRectF(0, 0, pages_->paperSize.width() * s, pages_->paperSize.height() * s), Qt::white);
-    p.scale(s, s);
-    for (const auto& item : pages_->page(page_).items) {
-        switch (item.kind) {
-        case layout::PageItem::Kind::Line:
-            p.setPen(QPen(QColor::fromRgba(item.color), std::max(1, item.thickness)));
-            p.drawLine(item.rect.topLeft(), item.rect.topLeft() + QPoint(item.rect.width(), item.rect.height() - 1));
-            break;
-        case layout::PageItem::Kind::Box:
-            p.setPen(QPen(QColor::fromRgba(item.color), std::max(1, item.thickness)));
-            p.setBrush(item.fill ? QBrush(QColor::fromRgba(item.fill)) : QBrush());
-            p.drawRect(item.rect);
-            break;
-        case layout::PageItem::Kind::Picture: p.drawImage(QRectF(item.rect), QImage(item.text)); break;
-        case layout::PageItem::Kind::Text: {
-            const auto& st = pages_->styles().at(static_cast<std::size_t>(item.style));
-            QFont f(st.family);
-            f.setPixelSize(st.size * 20);
-            f.setBold(st.bold);
-            f.setItalic(st.italic);
-            f.setUnderline(st.underline);
-            p.setFont(f);
-            p.setPen(QColor::fromRgba(st.color));
-            const int align = st.alignment == definition::Alignment::Right    ? Qt::AlignRight
-                              : st.alignment == definition::Alignment::Center ? Qt::AlignHCenter
-                              : st.alignment == definition::Alignment::Justify ? Qt::AlignJustify
-                                                                              : Qt::AlignLeft;
-            p.drawText(item.rect, align | Qt::AlignTop | (item.canGrow ? Qt::TextWordWrap : 0), item.text);
-            break;
-        }
+    const QRectF paper(pageOrigin(), QSizeF(pages_->paperSize.width() * s, pages_->paperSize.height() * s));
+    if (border_) {
+        p.setPen(palette().shadow().color());
+        p.drawRect(paper.adjusted(-1, -1, 0, 0));
+    }
+    // Painted as vectors and text at the device's own resolution: sharp on high-DPI screens too.
+    render::paintPageInto(p, *pages_, page_, paper);
+    if (matchPage_ == page_) {
+        const QRectF r = matchRect();
+        p.fillRect(QRectF(paper.topLeft() + r.topLeft() * s, r.size() * s), QColor(255, 200, 0, 110));
+    }
+}
+
+QRect PageViewer::matchRect() const
+{
+    if (!pages_ || matchPage_ < 0 || matchPage_ >= pages_->pageCount())
+        return {};
+    return pages_->page(matchPage_).items.at(static_cast<std::size_t>(matchItem_)).rect;
+}
+
+bool PageViewer::find(const QString& text, bool forward)
+{
+    if (!pages_ || pages_->pageCount() == 0 || text.isEmpty())
+        return false;
+    // Positions run over every item of every page; the search starts beside the match shown,
+    // or at the start (end, going back) of the page shown.
+    std::vector<std::size_t> firstOfPage;
+    std::size_t total = 0;
+    for (const auto& page : pages_->pages()) {
+        firstOfPage.push_back(total);
+        total += page.items.size();
+    }
+    if (total == 0)
+        return false;
+    const auto at = [&](std::size_t position) {
+        const auto page = static_cast<int>(std::upper_bound(firstOfPage.begin(), firstOfPage.end(), position) - firstOfPage.begin()) - 1;
+        return std::pair{page, static_cast<int>(position - firstOfPage[static_cast<std::size_t>(page)])};
+    };
+    std::size_t start;
+    if (matchPage_ >= 0)
+        start = firstOfPage[static_cast<std::size_t>(matchPage_)] + static_cast<std::size_t>(matchItem_) + (forward ? 1 : total - 1);
+    else
+        start = firstOfPage[static_cast<std::size_t>(page_)]
+            + (forward ? 0 : pages_->page(page_).items.size() + total - 1);
+    for (std::size_t step = 0; step < total; ++step) {
+        const std::size_t position = forward ? (start + step) % total : (start + total - step % total) % total;
+        const auto [page, item] = at(position);
+        const auto& i = pages_->page(page).items[static_cast<std::size_t>(item)];
+        if (i.kind == layout::PageItem::Kind::Text && i.text.contains(text, Qt::CaseInsensitive)) {
+            matchPage_ = page;
+            matchItem_ = item;
+            showPage(page);
+            update();
+            return true;
         }
     }
+    return false;
+}
+
+void PageViewer::resizeEvent(QResizeEvent* event)
+{
+    Viewer::resizeEvent(event);
+    updateBar();
+}
+
+void PageViewer::scrollBy(int pixels)
+{
+    if (!pages_ || pages_->pageCount() == 0)
+        return;
+    const int pageHeight = qRound(pages_->paperSize.height() * scale()) + 2 * kMargin;
+    const int room = std::max(0, pageHeight - pageArea().height());
+    const int to = scrollY_ + pixels;
+    if (to < 0 && scrollY_ == 0 && page_ > 0) {
+        showPage(page_ - 1);
+        scrollY_ = room;  // the previous page shows from its foot
+    } else if (to > room && scrollY_ == room && page_ + 1 < pages_->pageCount()) {
+        showPage(page_ + 1);
+    } else {
+        scrollY_ = std::clamp(to, 0, room);
+    }
+    update();
+}
+
+void PageViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Find)) {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_PageUp: showPage(page_ - 1); return;
+    case Qt::Key_PageDown: showPage(page_ + 1); return;
+    case Qt::Key_Home: showPage(0); return;
+    case Qt::Key_End: showPage(pages_ ? pages_->pageCount() - 1 : 0); return;
+    case Qt::Key_F3: find(search_->text(), !(event->modifiers() & Qt::ShiftModifier)); return;
+    case Qt::Key_Up: scrollBy(-40); return;
+    case Qt::Key_Down: scrollBy(40); return;
+    default: break;
+    }
+    Viewer::keyPressEvent(event);
+}
+
+void PageViewer::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0)
+        return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        // From a fitted zoom, the wheel goes on from the percentage it shows.
+        const int now = zoom_ > 2 ? zoom_ : qRound(scale() * 1440.0 / logicalDpiX() * 100);
+        setZoom(std::clamp(steps > 0 ? now * 5 / 4 : now * 4 / 5, kMinZoom, kMaxZoom));
+    } else {
+        scrollBy(-steps * 60);
+    }
+    event->accept();
 }
 
 void PageViewer::mousePressEvent(QMouseEvent* event)
 {
-    if (!pages_ || pages_->pageCount() == 0)
+    setFocus(Qt::MouseFocusReason);
+    if (!pages_ || pages_->pageCount() == 0 || !pageArea().contains(event->position().toPoint()))
         return;
-    const double s = scale();
-    const QPointF at = (event->position() - QPointF(8, 8)) / s;
+    const QPointF at = (event->position() - pageOrigin()) / scale();
     EventInfo info;
     for (const auto& item : pages_->page(page_).items) {
         if (item.kind == layout::PageItem::Kind::Text && QRectF(item.rect).contains(at)) {

@@ -8,10 +8,20 @@
 
 #include <memory>
 
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QToolBar;
+
 // The viewer of our runtime: shows the pages of a report run by this
-// runtime, one page at a time, scaled to the zoom level; a click on a text
-// tells the host which field it shows and its value. Searching, the toolbar
-// and printing from the viewer come with the renderer.
+// runtime one page at a time, painted by the page painter and scaled to the
+// zoom level, under a toolbar (first, previous, next, last page, go to page,
+// zoom, text search, refresh). PgUp/PgDn and Home/End page, the wheel
+// scrolls the page (and turns it at either end), Ctrl+wheel zooms, Ctrl+F
+// goes to the search box, F3 and Shift+F3 find again. A click on a text tells
+// the host which field it shows and its value.
 namespace orx::reportrt::viewer {
 
 class ORX_REPORTRT_EXPORT PageViewer : public Viewer {
@@ -27,20 +37,54 @@ public:
 
     int currentPage() const { return page_; }
     std::shared_ptr<const layout::PageModel> pages() const { return pages_; }
+    // Shows page `index` (0-based, clamped to the pages there are).
+    void showPage(int index);
+    // The zoom level: 1 fit width, 2 fit page, otherwise a percentage.
+    int zoomLevel() const { return zoom_; }
+    // The viewer's pixel where a point of the current page (in twips) shows.
+    QPoint viewerPoint(const QPointF& twips) const;
+    QToolBar* toolBar() const { return bar_; }
+
+    // Finds the next (or previous) text containing `text`, ignoring case,
+    // from the match shown (or the page shown), wrapping at either end; shows
+    // its page with the text highlighted. False when no text has it.
+    bool find(const QString& text, bool forward = true);
+    // The highlighted match: its page and rectangle in twips; page -1 none.
+    int matchPage() const { return matchPage_; }
+    QRect matchRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     double scale() const;  // pixels per twip
+    QRect pageArea() const;
+    QPointF pageOrigin() const;
+    void setZoom(int level);
+    void scrollBy(int pixels);
     void load();
+    void updateBar();
 
     ReportRef report_;
     std::shared_ptr<const layout::PageModel> pages_;
     int page_ = 0;
     int zoom_ = 1;
+    int scrollY_ = 0;  // pixels of the page scrolled out above the view
     bool toolbar_ = true, border_ = true, toolbarEnabled_ = true;
+
+    QToolBar* bar_ = nullptr;
+    QAction *first_ = nullptr, *previous_ = nullptr, *next_ = nullptr, *last_ = nullptr, *refresh_ = nullptr;
+    QSpinBox* goTo_ = nullptr;
+    QLabel* of_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+    QLineEdit* search_ = nullptr;
+
+    int matchPage_ = -1;   // the highlighted text: its page
+    int matchItem_ = -1;   // and its index among the page's items
 };
 
 }  // namespace orx::reportrt::viewer

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QTest>
 #include <QFile>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -316,13 +317,17 @@ TEST_F(EndToEnd, ThePreviewWindowShowsThePagesInOurViewer)
     shown->call(viewerid::ShowFirstPage);
     shown->resize(800, 1100);
     const auto* name = named(*shown->pages(), QStringLiteral("Name")).front();
-    const double scale = (800 - 16) / static_cast<double>(shown->pages()->paperSize.width());
-    QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(8 + qRound(name->rect.center().x() * scale), 8 + qRound(name->rect.center().y() * scale)));
+    QTest::mouseClick(shown, Qt::LeftButton, {}, shown->viewerPoint(QRectF(name->rect).center()));
     EXPECT_EQ(clicked, QStringLiteral("{Customers.name}=") + name->text);
+    // The windows are picked out before any is deleted: deleting one deletes its own
+    // top-level children (the zoom box's pop-up), which the list still holds.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
-            delete w;
+            windows << w;
     }
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
 }
 
 TEST_F(EndToEnd, ASubreportTakesTheRecordsetTheRequestGivesForIt)

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <ostream>
@@ -89,10 +90,15 @@ protected:
 
     static void closePreviewWindows()
     {
+        // Picked out before any is deleted: deleting a window deletes its own top-level
+        // children (a pop-up of the viewer's toolbar), which the list still holds.
+        QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
-                delete w;
+                windows << w;
         }
+        for (const QPointer<QWidget>& w : windows)
+            delete w.data();
     }
 
     // Runs `action` from the event loop once `ready` holds (checked on every

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "reportrt/layout/PageModel.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The pages as a PDF document: one PDF page per report page at the paper
+// size of the report, texts as real text.
+namespace orx::reportrt::exporting {
+
+QByteArray pagesPdf(const layout::PageModel& model, const QString& title = {});
+// Writes atomically; raises an error naming the file when it cannot.
+void writePdfFile(const layout::PageModel& model, const QString& path, const QString& title = {});
+
+}  // namespace orx::reportrt::exporting
