@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,6 +10,6 @@ namespace orx::reportrt::exporting {
 // Writes an export's bytes to `path` atomically: a failure leaves no
 // half-written file and an old file unchanged. Raises the runtime's error
 // naming the file, the format and the reason when it cannot.
-void writeExportFile(const QByteArray& bytes, const QString& path, const QString& format);
+ORX_REPORTRT_EXPORT void writeExportFile(const QByteArray& bytes, const QString& path, const QString& format);
 
 }  // namespace orx::reportrt::exporting

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QString>
@@ -23,19 +25,19 @@ inline constexpr int Html40 = 32;
 
 // Whether the number names an export format at all, and whether this
 // runtime writes it.
-bool isExportFormat(int format);
-bool canExport(int format);
+ORX_REPORTRT_EXPORT bool isExportFormat(int format);
+ORX_REPORTRT_EXPORT bool canExport(int format);
 // A name for messages and a usual file suffix (without the dot).
-QString formatName(int format);
-QString formatSuffix(int format);
+ORX_REPORTRT_EXPORT QString formatName(int format);
+ORX_REPORTRT_EXPORT QString formatSuffix(int format);
 
 // Raises the clear error of exportPages when the format is unknown or not
 // written yet, before any work is done.
-void requireExportFormat(int format);
+ORX_REPORTRT_EXPORT void requireExportFormat(int format);
 
 // Writes the model in `format` to `path` atomically. An unknown format
 // number, or a format this runtime does not write yet, raises a clear error
 // and leaves any old file as it was.
-void exportPages(int format, const layout::PageModel& model, const QString& path, const QString& title = {});
+ORX_REPORTRT_EXPORT void exportPages(int format, const layout::PageModel& model, const QString& path, const QString& title = {});
 
 }  // namespace orx::reportrt::exporting

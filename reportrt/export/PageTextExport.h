@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QByteArray>
@@ -13,10 +15,10 @@ namespace orx::reportrt::exporting {
 // twips, a twelfth of an inch), always at least one space after the text
 // before it; a right-aligned text ends at its right edge. Pages after the
 // first begin with a form feed.
-QByteArray pagesText(const layout::PageModel& model);
+ORX_REPORTRT_EXPORT QByteArray pagesText(const layout::PageModel& model);
 
 // The pages as one HTML 4.01 document: each page a block of the paper's size,
 // each text, line, box and picture positioned within it with CSS in points.
-QByteArray pagesHtml40(const layout::PageModel& model, const QString& title = {});
+ORX_REPORTRT_EXPORT QByteArray pagesHtml40(const layout::PageModel& model, const QString& title = {});
 
 }  // namespace orx::reportrt::exporting

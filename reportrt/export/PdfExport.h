@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QByteArray>
@@ -9,8 +11,8 @@
 // size of the report, texts as real text.
 namespace orx::reportrt::exporting {
 
-QByteArray pagesPdf(const layout::PageModel& model, const QString& title = {});
+ORX_REPORTRT_EXPORT QByteArray pagesPdf(const layout::PageModel& model, const QString& title = {});
 // Writes atomically; raises an error naming the file when it cannot.
-void writePdfFile(const layout::PageModel& model, const QString& path, const QString& title = {});
+ORX_REPORTRT_EXPORT void writePdfFile(const layout::PageModel& model, const QString& path, const QString& title = {});
 
 }  // namespace orx::reportrt::exporting

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QImage>
@@ -15,18 +17,18 @@ class QPainter;
 namespace orx::reportrt::render {
 
 // The font of a text style, sized in twips for a painter that draws in twips.
-QFont styleFont(const layout::TextStyle& style);
+ORX_REPORTRT_EXPORT QFont styleFont(const layout::TextStyle& style);
 
 // Draws page `index` (0-based) of the model in twips onto the painter's
 // current coordinates: the paper's top-left corner at (0, 0). The paper is
 // not filled; the caller paints it (white on screen, nothing on paper).
-void paintPage(QPainter& painter, const layout::PageModel& model, int index);
+ORX_REPORTRT_EXPORT void paintPage(QPainter& painter, const layout::PageModel& model, int index);
 
 // Draws page `index` scaled into `target` (device coordinates of the
 // painter), filling the paper white first.
-void paintPageInto(QPainter& painter, const layout::PageModel& model, int index, const QRectF& target);
+ORX_REPORTRT_EXPORT void paintPageInto(QPainter& painter, const layout::PageModel& model, int index, const QRectF& target);
 
 // A picture of one page at `dpi` dots per inch, for snapshots and tests.
-QImage pageImage(const layout::PageModel& model, int index, double dpi = 96.0);
+ORX_REPORTRT_EXPORT QImage pageImage(const layout::PageModel& model, int index, double dpi = 96.0);
 
 }  // namespace orx::reportrt::render

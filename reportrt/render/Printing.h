@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportrt/ReportRTExport.h"
+
 #include "reportrt/layout/PageModel.h"
 
 #include <QString>
@@ -13,9 +15,9 @@ namespace orx::reportrt::render {
 // the paper's corner at the sheet's corner, `copies` times (collated). The
 // printer's output (a system printer or a PDF file) is the caller's choice.
 // Returns false, with the reason logged, when the printer cannot start.
-bool printPages(const layout::PageModel& model, QPrinter& printer, int copies = 1, const QString& title = {});
+ORX_REPORTRT_EXPORT bool printPages(const layout::PageModel& model, QPrinter& printer, int copies = 1, const QString& title = {});
 
 // The printer's page layout for the report's paper: size, orientation, no margins.
-void setPrinterPaper(QPrinter& printer, const layout::PageModel& model);
+ORX_REPORTRT_EXPORT void setPrinterPaper(QPrinter& printer, const layout::PageModel& model);
 
 }  // namespace orx::reportrt::render
