@@ -269,6 +269,9 @@ public:
 
     RecordEnv& env() { return env_; }
     bool repeatable(int level) const { return repeatable_[level]; }
+    // The report header goes out with the first page's header, above the
+    // page header, instead of as the first band.
+    void printReportHeaderWithFirstPage() { reportHeaderByPage_ = true; }
 
     void run()
     {
@@ -276,7 +279,8 @@ public:
         std::vector<Value> cur, prev;
         bool have = records.next(cur);
         env_.setRecord(have ? &cur : nullptr, have ? 1 : 0);
-        printSections(SectionKind::ReportHeader, 0);
+        if (!reportHeaderByPage_)
+            printSections(SectionKind::ReportHeader, 0);
         std::vector<Value> keys(levels_ + 1), prevKeys(levels_ + 1);
         qint64 n = 0;
         while (have) {
@@ -394,6 +398,7 @@ private:
     std::vector<int> instance_;
     std::vector<bool> repeatable_;
     qint64 records_ = 0;
+    bool reportHeaderByPage_ = false;
 };
 
 ReportRun::ReportRun(ReportState& state, data::Connections& connections, RunObserver* observer, StyleTable* styles)
@@ -449,9 +454,12 @@ int ReportRun::layout(layout::PageSink& sink, int totalPages)
     }
     Produce* current = nullptr;
     layout::Paginator::Hooks hooks;
-    hooks.header = [&](int) {
+    hooks.header = [&](int page) {
         ListOut list(current ? 0 : 1);
         if (current) {
+            // The first page opens with the report header, then the page header.
+            if (page == 1)
+                sectionBands(list, current->env(), SectionKind::ReportHeader, 0);
             sectionBands(list, current->env(), SectionKind::PageHeader, 0);
             for (int g = 1; g <= static_cast<int>(d.groups.size()); ++g) {
                 if (current->repeatable(g))
@@ -469,6 +477,7 @@ int ReportRun::layout(layout::PageSink& sink, int totalPages)
     layout::Paginator paginator(d.page, sink, hooks, footerHeight);
     PaginatorOut out(paginator);
     Produce pass(*this, &out, {});
+    pass.printReportHeaderWithFirstPage();
     current = &pass;
     pass.run();
     paginator.finish();
