@@ -82,7 +82,7 @@ void ORXCommandButton::Private::savePresets()
     bool written = true;
     const Table& table = properties();
     for (const char* key : kSaveOrder)
-        written = WriteSettingsKey(base(), General, QLatin1String(key), Table::presetValue(*q, table.spec(key))) && written;
+        written = WriteSettingsKey(base(), General, QLatin1String(key), Table::presetValue(*q, table.entry(key))) && written;
 
     // A developer told "saved" would go on to build forms on presets that
     // are not there.
@@ -111,10 +111,10 @@ void ORXCommandButton::Private::readPresets()
     // built-in default the button already has.
     const Table& table = properties();
     for (const char* key : kLoadOrder) {
-        const Table::Spec& spec = table.spec(key);
+        const Table::Entry& entry = table.entry(key);
         if (const std::optional<QVariant> value =
-                Table::fromPreset(spec, ReadSettingsKey(base(), General, QLatin1String(key), QVariant())))
-            Table::set(*q, spec, *value);
+                Table::fromPreset(entry, ReadSettingsKey(base(), General, QLatin1String(key), QVariant())))
+            Table::set(*q, entry, *value);
     }
 }
 

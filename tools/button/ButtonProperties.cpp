@@ -124,7 +124,7 @@ void ORXCommandButton::Private::applyNewControlDefaults()
                     t.d->IMG_Button->clear();
                     t.d->IMG_Button->hide();
                     // A new button shows its own name.
-                    properties().set(t, properties().spec("Captions"), t.extender()->name());
+                    properties().set(t, properties().entry("Captions"), t.extender()->name());
                     t.d->visualState_ = 4;
                 },
                 // The built-in defaults the presets may override.

@@ -27,9 +27,9 @@ bool writePresets(const Owner& owner, const PropertyTable<Owner>& table, const c
 {
     bool written = true;
     for (const char* key : keys) {
-        const auto& spec = table.spec(key);
+        const auto& entry = table.entry(key);
         written = WriteSettingsKey(QLatin1String(base), section, QLatin1String(key),
-                                   PropertyTable<Owner>::presetValue(owner, spec))
+                                   PropertyTable<Owner>::presetValue(owner, entry))
             && written;
     }
     return written;
@@ -44,12 +44,12 @@ void readPresets(Owner& owner, const PropertyTable<Owner>& table, const char* ba
 {
     using Table = PropertyTable<Owner>;
     for (const char* key : keys) {
-        const auto& spec = table.spec(key);
+        const auto& entry = table.entry(key);
         const QVariant stored = ReadSettingsKey(QLatin1String(base), section, QLatin1String(key), QVariant());
-        if (const std::optional<QVariant> v = Table::fromPreset(owner, spec, stored))
-            Table::set(owner, spec, *v);
-        else if (const QVariant def = Table::defaultOf(owner, spec); def.isValid())
-            Table::set(owner, spec, def);
+        if (const std::optional<QVariant> v = Table::fromPreset(owner, entry, stored))
+            Table::set(owner, entry, *v);
+        else if (const QVariant def = Table::defaultOf(owner, entry); def.isValid())
+            Table::set(owner, entry, def);
     }
 }
 

@@ -91,21 +91,21 @@ struct PropertyStep {
 template <class Owner>
 class PropertyTable {
 public:
-    using Spec = PropertySpec<Owner>;
+    using Entry = PropertySpec<Owner>;
     using Step = PropertyStep<Owner>;
 
-    PropertyTable(std::initializer_list<Spec> specs)
+    PropertyTable(std::initializer_list<Entry> specs)
         : specs_(specs)
     {
     }
 
-    const std::vector<Spec>& specs() const { return specs_; }
+    const std::vector<Entry>& specs() const { return specs_; }
 
-    // The spec of a key; a key missing from the table is a programming
+    // The entry of a key; a key missing from the table is a programming
     // error of the control and is raised as such.
-    const Spec& spec(const char* key) const
+    const Entry& entry(const char* key) const
     {
-        for (const Spec& s : specs_) {
+        for (const Entry& s : specs_) {
             if (QLatin1String(s.key) == QLatin1String(key))
                 return s;
         }
@@ -113,9 +113,9 @@ public:
                                 QStringLiteral("No property named ") + QLatin1String(key));
     }
 
-    QVariant defaultOf(const Owner& owner, const char* key) const { return defaultOf(owner, spec(key)); }
+    QVariant defaultOf(const Owner& owner, const char* key) const { return defaultOf(owner, entry(key)); }
 
-    static QVariant defaultOf(const Owner& owner, const Spec& s)
+    static QVariant defaultOf(const Owner& owner, const Entry& s)
     {
         return s.dynamicDefault ? s.dynamicDefault(owner) : s.defaultValue;
     }
@@ -127,14 +127,14 @@ public:
             if (step.hook)
                 step.hook(owner);
             else
-                set(owner, spec(step.key), defaultOf(owner, spec(step.key)));
+                set(owner, entry(step.key), defaultOf(owner, entry(step.key)));
         }
     }
 
     // Every key the bag keeps stores its default, in table order.
     void applyAllDefaults(Owner& owner) const
     {
-        for (const Spec& s : specs_) {
+        for (const Entry& s : specs_) {
             if (s.inBag)
                 set(owner, s, defaultOf(owner, s));
         }
@@ -149,7 +149,7 @@ public:
             else if (step.bagHook)
                 step.bagHook(owner, bag);
             else
-                set(owner, spec(step.key), readValue(owner, bag, step.key));
+                set(owner, entry(step.key), readValue(owner, bag, step.key));
         }
     }
 
@@ -157,13 +157,13 @@ public:
     // rule refuses the stored value).
     QVariant readValue(const Owner& owner, const host::PropertyBag& bag, const char* key) const
     {
-        const Spec& s = spec(key);
+        const Entry& s = entry(key);
         const QVariant v = bag.ReadProperty(QLatin1String(s.key), defaultOf(owner, s));
         return acceptable(owner, s, v) ? v : defaultOf(owner, s);
     }
 
     // Whether the key's range rule (if any) takes the value.
-    static bool acceptable(const Owner& owner, const Spec& s, const QVariant& value)
+    static bool acceptable(const Owner& owner, const Entry& s, const QVariant& value)
     {
         return !s.accepts || s.accepts(owner, value);
     }
@@ -177,14 +177,14 @@ public:
                 step.hook(owner);
                 continue;
             }
-            const Spec& s = spec(step.key);
+            const Entry& s = entry(step.key);
             if (!s.persisted || s.persisted(owner))
                 bag.WriteProperty(QLatin1String(s.key), s.get(owner), defaultOf(owner, s));
         }
     }
 
     // The value of a key as the preset file stores it.
-    static QVariant presetValue(const Owner& owner, const Spec& s)
+    static QVariant presetValue(const Owner& owner, const Entry& s)
     {
         const QVariant v = s.presetGet ? s.presetGet(owner) : s.get(owner);
         switch (s.kind) {
@@ -196,7 +196,7 @@ public:
 
     // A preset's text converted for the key; a value that does not convert
     // (a hand-edited file) counts as missing: nullopt.
-    static std::optional<QVariant> fromPreset(const Spec& s, const QVariant& stored)
+    static std::optional<QVariant> fromPreset(const Entry& s, const QVariant& stored)
     {
         if (!stored.isValid())
             return std::nullopt;
@@ -222,7 +222,7 @@ public:
     // A preset's text converted for the key and passed through its range
     // rule: nullopt when the file lacks it, it does not convert, or the rule
     // refuses it.
-    static std::optional<QVariant> fromPreset(const Owner& owner, const Spec& s, const QVariant& stored)
+    static std::optional<QVariant> fromPreset(const Owner& owner, const Entry& s, const QVariant& stored)
     {
         std::optional<QVariant> v = fromPreset(s, stored);
         if (v && !acceptable(owner, s, *v))
@@ -230,10 +230,10 @@ public:
         return v;
     }
 
-    static void set(Owner& owner, const Spec& s, const QVariant& value) { s.set(owner, value); }
+    static void set(Owner& owner, const Entry& s, const QVariant& value) { s.set(owner, value); }
 
 private:
-    std::vector<Spec> specs_;
+    std::vector<Entry> specs_;
 };
 
 }  // namespace orx::tools

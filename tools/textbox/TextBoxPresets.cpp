@@ -60,10 +60,10 @@ const char* const kGeneralLoadOrder[] = {
 
 // One preset converted for its key, or nullopt when the file lacks it or
 // holds a value that does not convert (a hand-edited file).
-std::optional<QVariant> preset(const Table::Spec& spec, const QString& section)
+std::optional<QVariant> preset(const Table::Entry& entry, const QString& section)
 {
     return Table::fromPreset(
-        spec, ReadSettingsKey(QLatin1String(TextBoxSettings), section, QLatin1String(spec.key), QVariant()));
+        entry, ReadSettingsKey(QLatin1String(TextBoxSettings), section, QLatin1String(entry.key), QVariant()));
 }
 
 }  // namespace
@@ -129,9 +129,9 @@ void ORXTextBox::Private::savePresets()
     const QString section = templateSection(template_);
     const Table& table = properties();
     for (const char* key : kSaveOrder) {
-        const Table::Spec& spec = table.spec(key);
-        const QString& where = spec.preset == PresetSection::General ? General : section;
-        written = WriteSettingsKey(base, where, QLatin1String(key), Table::presetValue(*q, spec)) && written;
+        const Table::Entry& entry = table.entry(key);
+        const QString& where = entry.preset == PresetSection::General ? General : section;
+        written = WriteSettingsKey(base, where, QLatin1String(key), Table::presetValue(*q, entry)) && written;
     }
 
     // A developer told "saved" would go on to build forms on presets that
@@ -155,11 +155,11 @@ void ORXTextBox::Private::loadPresets(bool announce)
     // template must not undo this one's layout and alignment.
     const Table& table = properties();
     for (const char* key : kTemplateLoadOrder) {
-        const Table::Spec& spec = table.spec(key);
-        if (const std::optional<QVariant> value = preset(spec, section))
-            Table::set(*q, spec, *value);
+        const Table::Entry& entry = table.entry(key);
+        if (const std::optional<QVariant> value = preset(entry, section))
+            Table::set(*q, entry, *value);
         else if (announce)
-            Table::set(*q, spec, Table::defaultOf(*q, spec));
+            Table::set(*q, entry, Table::defaultOf(*q, entry));
     }
     if (announce) {
         RefreshDisplay();
@@ -185,11 +185,11 @@ void ORXTextBox::Private::readPresets()
     // A key the file lacks keeps the built-in default the control has.
     const Table& table = properties();
     for (const char* key : kGeneralLoadOrder) {
-        const Table::Spec& spec = table.spec(key);
-        if (const std::optional<QVariant> value = preset(spec, General))
-            Table::set(*q, spec, *value);
+        const Table::Entry& entry = table.entry(key);
+        if (const std::optional<QVariant> value = preset(entry, General))
+            Table::set(*q, entry, *value);
     }
-    const int templ = preset(table.spec("Template"), General).value_or(QVariant(int(ORXTX_String))).toInt();
+    const int templ = preset(table.entry("Template"), General).value_or(QVariant(int(ORXTX_String))).toInt();
     template_ = templ >= ORXTX_String && templ <= ORXTX_Hour_Minute_Seconds ? templ : int(ORXTX_String);
 
     // The template sets its own layout, limits and alignment; the presets
@@ -197,8 +197,8 @@ void ORXTextBox::Private::readPresets()
     ApplyTemplate(false);
     loadPresets(false);
     if (template_ == ORXTX_Currency) {
-        selCurrency_ = preset(table.spec("SelCurrency"), General)
-                           .value_or(Table::defaultOf(*q, table.spec("SelCurrency")))
+        selCurrency_ = preset(table.entry("SelCurrency"), General)
+                           .value_or(Table::defaultOf(*q, table.entry("SelCurrency")))
                            .toString();
         StoredSelCurrency = selCurrency_;
         applyCurrencyLayout(ApplyCurrencySelection());
