@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 #include <cmath>
 
 namespace orx::viewreport {
@@ -58,7 +60,10 @@ ORXDLLViewReportFRM::ORXDLLViewReportFRM(QWidget* parent)
     host::setTwipGeometry(report_, {120, 60, 1080, 315});
     setup_ = new QPushButton(QStringLiteral("&Imposta stampante"), buttonStrip_);
     setup_->setObjectName(QStringLiteral("PB_Setup"));
-    host::setTwipGeometry(setup_, {1440, 60, 1560, 315});
+    // The designed width assumes a narrower font than the platform's; the
+    // button grows to hold its whole caption.
+    const double setupWidth = std::max(1560.0, host::twipsFromPixelsX(setup_->sizeHint().width()));
+    host::setTwipGeometry(setup_, {1440, 60, setupWidth, 315});
     exit_ = new QPushButton(QStringLiteral("&Esci"), buttonStrip_);
     exit_->setObjectName(QStringLiteral("PB_Fine"));
     host::setTwipGeometry(exit_, {9720, 60, 1080, 315});

@@ -54,6 +54,8 @@ TEST_F(PreviewWindow, ShowOpensAWindowThatIsUpBeforeTheRunAndReturnsWhileItIsOpe
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Anteprima di stampa"));
     EXPECT_EQ(w->PB_Report()->text(), QStringLiteral("&Stampa"));
     EXPECT_EQ(w->PB_Setup()->text(), QStringLiteral("&Imposta stampante"));
+    // Its caption is never cut, whatever the platform's font.
+    EXPECT_GE(w->PB_Setup()->width(), w->PB_Setup()->sizeHint().width());
     EXPECT_EQ(w->PB_Fine()->text(), QStringLiteral("&Esci"));
     EXPECT_EQ(w->CRV_Preview()->objectName(), QStringLiteral("CRV_Preview"));
     EXPECT_EQ(w->CRV_Preview()->parentWidget(), w->CNT_Report());
