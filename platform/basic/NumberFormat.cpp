@@ -3,6 +3,7 @@
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Regional.h"
 
+#include <QHash>
 #include <QList>
 #include <algorithm>
 #include <charconv>
@@ -530,6 +531,22 @@ std::optional<QString> namedFormat(double value, const QString& name)
 
 }  // namespace
 
+// A pattern section as analysed, kept per thread: the same few patterns are
+// formatted over and over (a control's Layout, a report field's format).
+// The analysis reads the date and time separators, so they are part of the
+// key; the cache is emptied when it grows past a few hundred patterns.
+Section analysedSection(const QString& text)
+{
+    thread_local QHash<QString, Section> cache;
+    const RegionalSettings& rs = regional();
+    const QString key = text + QChar(0x1F) + rs.dateSeparator + QChar(0x1F) + rs.timeSeparator;
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    if (cache.size() >= 256)
+        cache.clear();
+    return *cache.insert(key, analyse(text));  // a copy: the tokens are shared, not copied
+}
+
 QString formatNumber(double value, const QString& pattern)
 {
     if (!std::isfinite(value))
@@ -552,7 +569,7 @@ QString formatNumber(double value, const QString& pattern)
     } else if (value == 0 && !sectionText(2).isEmpty()) {
         chosen = sectionText(2);
     }
-    const Section section = analyse(chosen);
+    const Section section = analysedSection(chosen);
     if (section.isEmpty())
         return numberToString(value);
     return renderSection(section, value, autoMinus);
