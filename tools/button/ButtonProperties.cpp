@@ -27,9 +27,7 @@ QVariant colour(std::uint32_t c)
 }  // namespace
 
 // A member kept as it is: read back as its own type.
-#define ORX_FIELD(member)                                                                                           \
-    [](const T& t) { return QVariant::fromValue(t.d->member); },                                                       \
-        [](T& t, const QVariant& v) { t.d->member = v.value<std::remove_cvref_t<decltype(t.d->member)>>(); }
+#define ORX_FIELD(member) ORX_PROPERTY_GET(d->member), ORX_PROPERTY_SET(d->member)
 // A picture: one without pixels is none.
 #define ORX_PICTURE(member)                                                                                         \
     [](const T& t) { return QVariant(t.d->member); },                                                                  \

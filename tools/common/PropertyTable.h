@@ -21,6 +21,13 @@
 #include <type_traits>
 #include <vector>
 
+// The get and set of a row that keeps a member as it is (read back as its
+// own type). They stand inside a control's table, where `T` names the
+// control: ORX_PROPERTY_GET(d->caption_), ORX_PROPERTY_SET(d->caption_).
+#define ORX_PROPERTY_GET(member) [](const T& t) { return QVariant::fromValue(t.member); }
+#define ORX_PROPERTY_SET(member)                                                                                    \
+    [](T& t, const QVariant& v) { t.member = v.value<std::remove_cvref_t<decltype(t.member)>>(); }
+
 namespace orx::tools {
 
 // How a value is converted to and from its text in a preset file.

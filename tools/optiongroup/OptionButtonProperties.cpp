@@ -40,9 +40,7 @@ bool heightRule(const T&, const QVariant& v)
 
 }  // namespace
 
-#define ORX_FIELD(member)                                                                                           \
-    .get = [](const T& t) { return QVariant::fromValue(t.member); },                                                \
-    .set = [](T& t, const QVariant& v) { t.member = v.value<std::remove_cvref_t<decltype(t.member)>>(); }
+#define ORX_FIELD(member) .get = ORX_PROPERTY_GET(member), .set = ORX_PROPERTY_SET(member)
 #define ORX_FONT_DEFAULT(expr) [](const T& t) { const host::StdFont f = t.ambientFont(); return QVariant(expr); }
 
 const PropertyTable<ORXOptionButton>& ORXOptionButton::properties()
