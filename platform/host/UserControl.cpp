@@ -28,7 +28,7 @@ Form* UserControl::form() const
 bool UserControl::ambientUserMode() const
 {
     const Form* f = form();
-    return f ? f->userMode() : true;
+    return f ? f->userMode() : !designHosted_;
 }
 
 StdFont UserControl::ambientFont() const

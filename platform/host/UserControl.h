@@ -38,6 +38,9 @@ public:
     // Ambient properties of the form (defaults off any form: run mode, the
     // application font, the window background colour).
     bool ambientUserMode() const;
+    // A design tool that hosts the control without a form (Qt Designer)
+    // marks it so: off any form its ambient UserMode is then design mode.
+    void setDesignHosted(bool on) { designHosted_ = on; }
     StdFont ambientFont() const;
     OleColor ambientBackColor() const;
     OleColor ambientForeColor() const;
@@ -79,6 +82,7 @@ private:
     friend class Form;
     Extender* extender_ = nullptr;
     bool shown_ = false;
+    bool designHosted_ = false;
 };
 
 }  // namespace orx::host

@@ -163,4 +163,9 @@ void ORXCommandButton::Private::writeBag(host::PropertyBag& bag)
                         "VertSpacing"});
 }
 
+bool ORXCommandButton::acceptsPropertyValue(const QString& key, const QVariant& value) const
+{
+    return d->properties().accepts(*this, key, value);
+}
+
 }  // namespace orx::tools

@@ -152,6 +152,9 @@ public:
 
     Q_INVOKABLE void ResetDesignSize();
     Q_INVOKABLE void ShowAboutBox();
+    // Design time: whether the property table takes a value for a key (the
+    // range of its kind and its range rule); the property pages ask before writing.
+    bool acceptsPropertyValue(const QString& key, const QVariant& value) const;
 
     // Host lifecycle.
     void InitProperties() override;

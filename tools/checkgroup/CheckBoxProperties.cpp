@@ -266,4 +266,9 @@ void ORXCheckBox::writeBag(host::PropertyBag& bag)
          "NumericValue", "Orientation", "Tag", "TagMore", "ToolTipText", "Unique", "Value", "VertSpacing"});
 }
 
+bool ORXCheckBox::acceptsPropertyValue(const QString& key, const QVariant& value) const
+{
+    return properties().accepts(*this, key, value);
+}
+
 }  // namespace orx::tools

@@ -120,6 +120,33 @@ public:
                                 QStringLiteral("No property named ") + QLatin1String(key));
     }
 
+    // The entry of a key, or null when the table keeps no such key.
+    const Entry* find(const QString& key) const
+    {
+        for (const Entry& s : specs_) {
+            if (key == QLatin1String(s.key))
+                return &s;
+        }
+        return nullptr;
+    }
+
+    // Whether a value may be stored under a key: it fits the key's kind (a
+    // Short is a 16-bit integer, an Int a 32-bit one) and its range rule
+    // takes it. A key the table does not keep takes any value.
+    bool accepts(const Owner& owner, const QString& key, const QVariant& value) const
+    {
+        const Entry* s = find(key);
+        if (!s)
+            return true;
+        bool ok = true;
+        const double number = value.toDouble(&ok);
+        if (s->kind == PropertyKind::Short && (!ok || number < -32768.0 || number > 32767.0))
+            return false;
+        if (s->kind == PropertyKind::Int && (!ok || number < -2147483648.0 || number > 2147483647.0))
+            return false;
+        return acceptable(owner, *s, value);
+    }
+
     QVariant defaultOf(const Owner& owner, const char* key) const { return defaultOf(owner, entry(key)); }
 
     static QVariant defaultOf(const Owner& owner, const Entry& s)

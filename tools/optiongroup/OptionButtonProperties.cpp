@@ -264,4 +264,9 @@ void ORXOptionButton::writeBag(host::PropertyBag& bag)
          "NumOptions", "NumColsGrid", "ListValues", "TagMore", "Unique", "ListIndex", "Locked", "LockSize", "Value"});
 }
 
+bool ORXOptionButton::acceptsPropertyValue(const QString& key, const QVariant& value) const
+{
+    return properties().accepts(*this, key, value);
+}
+
 }  // namespace orx::tools

@@ -303,6 +303,9 @@ public:
     Q_INVOKABLE void Refresh();                                                     // TextBoxDisplay.cpp
     Q_INVOKABLE void ResetDesignSize();
     Q_INVOKABLE void ShowAboutBox();
+    // Design time: whether the property table takes a value for a key (the
+    // range of its kind and its range rule); the property pages ask before writing.
+    bool acceptsPropertyValue(const QString& key, const QVariant& value) const;
     Q_INVOKABLE void SystemSettingRefresh();                                        // TextBoxDisplay.cpp
     Q_INVOKABLE void TimeIncrement(int TypeIncrement, double Value);               // TextBoxFeatures.cpp
 

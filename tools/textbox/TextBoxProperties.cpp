@@ -272,4 +272,9 @@ void ORXTextBox::Private::writeBag(host::PropertyBag& bag)
          "MinValue", "MaxValue", "Unique", "UseDefaultCurrency", "UseNullValueDefault"});
 }
 
+bool ORXTextBox::acceptsPropertyValue(const QString& key, const QVariant& value) const
+{
+    return d->properties().accepts(*this, key, value);
+}
+
 }  // namespace orx::tools
