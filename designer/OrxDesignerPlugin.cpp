@@ -37,14 +37,14 @@ const ControlEntry kEntries[] = {
     {"orx::tools::ORXTextBox", "tools/textbox/ORXTextBox.h",
      "Text box that edits one value under a template", "orxTextBox", QSize(160, 25), "", &make<tools::ORXTextBox>},
     {"orx::tools::ORXCheckBox", "tools/checkgroup/ORXCheckBox.h", "Group of check boxes in one control",
-     "orxCheckBox", QSize(160, 25), "<property name=\"Captions\"><string>Check1</string></property>",
+     "orxCheckBox", QSize(160, 25), "<property name=\"Captions\"><string notr=\"true\">Check1</string></property>",
      &make<tools::ORXCheckBox>},
     {"orx::tools::ORXOptionButton", "tools/optiongroup/ORXOptionButton.h", "Group of option buttons in one control",
      "orxOptionButton", QSize(160, 50),
-     "<property name=\"Captions\"><string>Option1|Option2</string></property>", &make<tools::ORXOptionButton>},
+     "<property name=\"Captions\"><string notr=\"true\">Option1|Option2</string></property>", &make<tools::ORXOptionButton>},
     {"orx::tools::ORXCommandButton", "tools/button/ORXCommandButton.h",
      "Command button with flat, 3D, hot-spot and switch looks", "orxCommandButton", QSize(100, 30),
-     "<property name=\"Captions\"><string>Command</string></property>", &make<tools::ORXCommandButton>},
+     "<property name=\"Captions\"><string notr=\"true\">Command</string></property>", &make<tools::ORXCommandButton>},
 };
 
 bool isControl(const QObject* object)

@@ -191,16 +191,29 @@ TEST_F(Pages, AnEmptyPasswordCharIsNotWrittenAgainSoPastingStaysOff)
 
 TEST_F(Pages, AStaleSpinButtonsLeavesTheComboButtonShown)
 {
+    // The Appearance page shows the combo button (which turns the spin
+    // buttons off); the Templates page, applied after it, still shows the
+    // spin buttons it loaded and must not write them back.
     auto* box = place<ORXTextBox>();
     box->setTemplate(ORXTextBox::ORXTX_Numeric);
-    box->setSpinButtons(false);
-    box->setComboButtonVisible(true);
-    openPage(box, 3);
-    edit("EF_SpinValue", QStringLiteral("2,5"));
-    page_->ApplyChanges();
+    box->setSpinButtons(true);
+    ASSERT_FALSE(box->ComboButtonVisible());
+    PropertyPagesDialog dialog({box});
+    dialog.show();
+    settle();
+    auto* combo = dialog.findChild<QCheckBox*>(QStringLiteral("CK_ComboButtonVisible"));
+    dialog.tabs()->setCurrentIndex(1);
+    settle();
+    QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, QPoint(6, combo->height() / 2));
+    auto* spinValue = dialog.findChild<QLineEdit*>(QStringLiteral("EF_SpinValue"));
+    QTest::keyClick(spinValue, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spinValue, QStringLiteral("2,5"));
+    ASSERT_TRUE(dialog.apply());
     EXPECT_DOUBLE_EQ(box->SpinValue(), 2.5);
     EXPECT_TRUE(box->ComboButtonVisible());
     EXPECT_FALSE(box->SpinButtons());
+    // Every page shows the control as it now is.
+    EXPECT_FALSE(dialog.findChild<QCheckBox*>(QStringLiteral("CK_SpinButtons"))->isChecked());
 }
 
 TEST_F(Pages, AnUnchangedAppearanceLeavesASwitchLatched)
