@@ -4,6 +4,9 @@
 #include "tools/checkgroup/ORXCheckBox.h"
 #include "tools/currency/ORXCurrencies.h"
 #include "tools/optiongroup/ORXOptionButton.h"
+#include "tools/pages/ButtonPages.h"
+#include "tools/pages/GroupPages.h"
+#include "tools/pages/TextBoxPages.h"
 #include "tools/currency/ORXList.h"
 #include "tools/textbox/ORXTextBox.h"
 
@@ -26,9 +29,12 @@ ClassInfo dependent(const char* name, const char* clsid, const char* iid, const 
     return com::classRow(name, clsid, iid, ClassKind::Class, QString::fromLatin1(kindText), false);
 }
 
+template <class Page>
 ClassInfo page(const char* name, const char* clsid, const char* iid)
 {
-    return com::classRow(name, clsid, iid, ClassKind::PropertyPage, QStringLiteral("property page"), true);
+    ClassInfo row = com::classRow(name, clsid, iid, ClassKind::PropertyPage, QStringLiteral("property page"), true);
+    com::setBuilt<Page>(row, {}, &ToolsServer);
+    return row;
 }
 
 com::TypeLibrary build()
@@ -108,14 +114,14 @@ com::TypeLibrary build()
         currency,
         currencies,
         list,
-        page("ORXTX_General_PPage", "{D5979A79-4AB1-44C6-A04A-CB896F3CE6EE}", "{C84DB483-5E34-4CD2-8122-F3D31CA60EA5}"),
-        page("ORXTX_Appearance_PPage", "{2B97AF38-5992-45BC-BCEA-68B74E4E3DCD}", "{0662867A-831A-499F-A545-97B2298521DD}"),
-        page("ORXTX_Characters_PPage", "{2BB241F9-2C71-4284-BC7A-DA12242B2476}", "{07017EA4-0C74-409A-B835-2B366C0FBFCE}"),
-        page("ORXTX_Templates_PPage", "{2A407DD2-4DFE-41C3-9027-45E61010CEF8}", "{4A79F3A8-9D8F-4968-958C-4CB92A14088A}"),
-        page("ORXCK_General_PPage", "{D413C715-82EB-480B-9522-D0E115AD7AED}", "{38799AC7-764B-41E8-ACA1-DB35251F5180}"),
-        page("ORXOB_General_PPage", "{38B07DD3-9A78-4EA2-845A-B3B61411C465}", "{5285DF32-5BD9-4AD9-B73A-7430E7E60163}"),
-        page("ORXCM_General_PPage", "{AD9E4D1C-6028-4D45-B304-B4967BA512A1}", "{846AFA37-681D-4EC1-965B-9A1225A72D6D}"),
-        page("ORXCM_Appearance_PPage", "{322BCCEC-D84E-4148-8EAA-7D8EECF4CFDB}", "{918D2F58-C559-48A5-83E9-480032EF26FA}"),
+        page<pages::ORXTX_General_PPage>("ORXTX_General_PPage", "{D5979A79-4AB1-44C6-A04A-CB896F3CE6EE}", "{C84DB483-5E34-4CD2-8122-F3D31CA60EA5}"),
+        page<pages::ORXTX_Appearance_PPage>("ORXTX_Appearance_PPage", "{2B97AF38-5992-45BC-BCEA-68B74E4E3DCD}", "{0662867A-831A-499F-A545-97B2298521DD}"),
+        page<pages::ORXTX_Characters_PPage>("ORXTX_Characters_PPage", "{2BB241F9-2C71-4284-BC7A-DA12242B2476}", "{07017EA4-0C74-409A-B835-2B366C0FBFCE}"),
+        page<pages::ORXTX_Templates_PPage>("ORXTX_Templates_PPage", "{2A407DD2-4DFE-41C3-9027-45E61010CEF8}", "{4A79F3A8-9D8F-4968-958C-4CB92A14088A}"),
+        page<pages::ORXCK_General_PPage>("ORXCK_General_PPage", "{D413C715-82EB-480B-9522-D0E115AD7AED}", "{38799AC7-764B-41E8-ACA1-DB35251F5180}"),
+        page<pages::ORXOB_General_PPage>("ORXOB_General_PPage", "{38B07DD3-9A78-4EA2-845A-B3B61411C465}", "{5285DF32-5BD9-4AD9-B73A-7430E7E60163}"),
+        page<pages::ORXCM_General_PPage>("ORXCM_General_PPage", "{AD9E4D1C-6028-4D45-B304-B4967BA512A1}", "{846AFA37-681D-4EC1-965B-9A1225A72D6D}"),
+        page<pages::ORXCM_Appearance_PPage>("ORXCM_Appearance_PPage", "{322BCCEC-D84E-4148-8EAA-7D8EECF4CFDB}", "{918D2F58-C559-48A5-83E9-480032EF26FA}"),
     };
     return lib;
 }

@@ -2,6 +2,7 @@
 
 #include "tools/button/ORXCommandButton.h"
 #include "tools/checkgroup/ORXCheckBox.h"
+#include "tools/common/Components.h"
 #include "tools/optiongroup/ORXOptionButton.h"
 #include "tools/pages/ButtonPages.h"
 #include "tools/pages/GroupPages.h"
@@ -455,6 +456,28 @@ TEST_F(Pages, DialogShowsWhatItCouldNotStore)
     ASSERT_EQ(messages().messages.size(), 1);
     EXPECT_TRUE(messages().messages.front().text.contains(QStringLiteral("VertSpacing")));
     EXPECT_EQ(group->VertSpacing(), 60);
+}
+
+// The type library's eight pages are built: each creates its page, which
+// carries the class's name and the caption the host shows on its tab.
+TEST_F(Pages, TheTypeLibraryCreatesEveryPage)
+{
+    const QStringList captions{QStringLiteral("General"), QStringLiteral("Appearance"), QStringLiteral("Characters"),
+                               QStringLiteral("Templates")};
+    int count = 0;
+    for (const com::ClassInfo& c : tools::ToolsTypeLibrary().classes) {
+        if (c.kind != com::ClassKind::PropertyPage)
+            continue;
+        ++count;
+        ASSERT_TRUE(c.create) << c.name.toStdString();
+        std::unique_ptr<QObject> object(c.create());
+        auto* page = qobject_cast<PropertyPage*>(object.get());
+        ASSERT_NE(page, nullptr) << c.name.toStdString();
+        EXPECT_EQ(page->objectName(), c.name);
+        EXPECT_TRUE(captions.contains(page->caption())) << c.name.toStdString();
+        EXPECT_TRUE(c.name.endsWith(page->caption() + QStringLiteral("_PPage"))) << c.name.toStdString();
+    }
+    EXPECT_EQ(count, 8);
 }
 
 }  // namespace
