@@ -3,6 +3,7 @@
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Logging.h"
 #include "platform/host/Extender.h"
+#include "platform/host/Services.h"
 #include "platform/host/Twips.h"
 #include "platform/host/UserControl.h"
 #include "tools/button/ORXCommandButton.h"
@@ -18,7 +19,6 @@
 #include <QDesignerPropertyEditorInterface>
 #include <QDesignerPropertySheetExtension>
 #include <QExtensionManager>
-#include <QMessageBox>
 #include <QMetaProperty>
 #include <QPainter>
 #include <QPixmap>
@@ -46,6 +46,20 @@ const ControlEntry kEntries[] = {
      "Command button with flat, 3D, hot-spot and switch looks", "orxCommandButton", QSize(100, 30),
      "<property name=\"Captions\"><string notr=\"true\">Command</string></property>", &make<tools::ORXCommandButton>},
 };
+
+// A designable property's value, or none when the control refuses to be
+// read (a design-time command property read while the control runs raises
+// 393; it then counts as having no value, which is the documented outcome).
+QVariant designableValue(const QMetaProperty& p, QObject* control)
+{
+    if (!p.isDesignable())
+        return {};
+    try {
+        return p.read(control);
+    } catch (const basic::BasicError&) {
+        return {};
+    }
+}
 
 bool isControl(const QObject* object)
 {
@@ -118,9 +132,10 @@ QWidget* ControlPlugin::createWidget(QWidget* parent)
     QWidget* widget = entry_.create(parent);
     auto* control = static_cast<host::UserControl*>(widget);
     new ExtenderSync(control);
-    // On a form being designed the control is in design mode; loaded by a
-    // program (QUiLoader) it runs.
-    if (parent && QDesignerFormWindowInterface::findFormWindow(parent)) {
+    // Inside Designer (which initialises the plugin) the control is being
+    // designed, also the instance Designer makes to learn the defaults;
+    // loaded by a program through QUiLoader it runs.
+    if (core_) {
         control->setDesignHosted(true);
         control->AmbientChanged(QStringLiteral("UserMode"));
     }
@@ -220,14 +235,14 @@ void ControlTaskMenu::runCommand(const QByteArray& member, bool isMethod)
     const QMetaObject* meta = control_->metaObject();
     QList<QVariant> before;
     for (int i = 0; i < meta->propertyCount(); ++i)
-        before.append(meta->property(i).isDesignable() ? meta->property(i).read(control_) : QVariant());
+        before.append(designableValue(meta->property(i), control_));
     try {
         if (isMethod)
             QMetaObject::invokeMethod(control_, member.constData());
         else
             control_->setProperty(member.constData(), true);
     } catch (const basic::BasicError& e) {
-        QMessageBox::warning(control_->window(), QString::fromLatin1(member), e.description());
+        host::MsgBox(e.description(), host::mb::Exclamation, QString::fromLatin1(member));
         return;
     }
     if (!form || !control_)
@@ -238,7 +253,7 @@ void ControlTaskMenu::runCommand(const QByteArray& member, bool isMethod)
     bool changed = false;
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty p = meta->property(i);
-        if (!p.isDesignable() || p.read(control_) == before.at(i))
+        if (!p.isDesignable() || designableValue(p, control_) == before.at(i))
             continue;
         changed = true;
         if (sheet) {

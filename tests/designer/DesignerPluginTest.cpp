@@ -6,6 +6,10 @@
 #include "tools/textbox/ORXTextBox.h"
 #include "ui_Controls.h"
 
+#include <QAction>
+#include <QDesignerFormEditorInterface>
+#include <QDesignerTaskMenuExtension>
+#include <QExtensionManager>
 #include <QFile>
 #include <QPluginLoader>
 #include <QUiLoader>
@@ -151,6 +155,70 @@ TEST_F(DesignerForm, CompiledWithUic)
     ui.setupUi(&form);
     EXPECT_EQ(form.findChild<ORXTextBox*>(QStringLiteral("textBox")), ui.textBox);
     checkControls(&form);
+}
+
+}  // namespace
+}  // namespace orx::test
+
+namespace orx::test {
+namespace {
+
+// A form editor with only an extension manager: enough for the plugin to
+// register its task menus.
+class BareFormEditor : public QDesignerFormEditorInterface {
+public:
+    BareFormEditor() { setExtensionManager(new QExtensionManager(this)); }
+};
+
+class DesignerTaskMenu : public HostFixture {};
+
+TEST_F(DesignerTaskMenu, OffersThePagesAndEachControlsOwnCommands)
+{
+    QPluginLoader loader(QStringLiteral(ORX_DESIGNER_PLUGIN));
+    const QList<QDesignerCustomWidgetInterface*> widgets = pluginWidgets(loader);
+    ASSERT_EQ(widgets.size(), 4);
+    BareFormEditor core;
+    for (QDesignerCustomWidgetInterface* w : widgets)
+        w->initialize(&core);
+    struct Case {
+        int entry;
+        QStringList commands;
+    };
+    const Case cases[] = {
+        {0, {"SaveSettings", "LoadTemplateSettings", "ResetSettings", "ResetDesignSize"}},
+        {1, {"SaveSettings", "LoadOrientationSettings", "ResetSettings", "ResetDesignSize"}},
+        {2, {"SaveSettings", "LoadOrientationSettings", "ResetSettings", "ResetDesignSize"}},
+        {3, {"SaveSettings", "ResetSettings", "ResetDesignSize"}},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<QWidget> control(widgets[c.entry]->createWidget(nullptr));
+        SCOPED_TRACE(control->metaObject()->className());
+        auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), control.get());
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->taskActions();
+        ASSERT_FALSE(actions.isEmpty());
+        EXPECT_EQ(menu->preferredEditAction(), actions.first());
+        QStringList commands;
+        for (QAction* a : actions.mid(1))
+            commands << a->objectName();
+        EXPECT_EQ(commands, c.commands);
+
+        // Made inside Designer the control is being designed: its commands run.
+        auto* hosted = static_cast<host::UserControl*>(control.get());
+        EXPECT_FALSE(hosted->ambientUserMode());
+        messages().clear();
+        actions.last()->trigger();
+        EXPECT_TRUE(messages().messages.isEmpty());
+        // A running control refuses a design-time command with its error:
+        // shown, never thrown.
+        hosted->setDesignHosted(false);
+        actions.at(1)->trigger();
+        ASSERT_EQ(messages().messages.size(), 1);
+        EXPECT_TRUE(messages().messages.front().text.contains(QStringLiteral("run time")));
+    }
+    // Nothing for a widget that is not one of the controls.
+    QWidget plain;
+    EXPECT_EQ(qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), &plain), nullptr);
 }
 
 }  // namespace
