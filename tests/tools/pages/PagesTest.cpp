@@ -309,6 +309,22 @@ TEST_F(Pages, WritesFollowTheirFixedOrder)
     EXPECT_EQ(button->Shape(), ORXCommandButton::ORXCM_Square);
 }
 
+TEST_F(Pages, AClickOnABorderPreviewChoosesItsEffect)
+{
+    for (Control kind : {Control::CheckBox, Control::TextBox}) {
+        form().clear();
+        host::UserControl* control = make(kind);
+        PropertyPage* page = openPage(control, kind == Control::TextBox ? 1 : 0);
+        auto* preview = field<BorderPreview>("PIC_Border_4");
+        ASSERT_NE(preview, nullptr);
+        QTest::mouseClick(preview, Qt::LeftButton);
+        EXPECT_TRUE(field<QRadioButton>("OB_BorderEffect_4")->isChecked());
+        EXPECT_TRUE(page->isChanged());
+        page->ApplyChanges();
+        EXPECT_EQ(control->property("BorderEffect").toInt(), 4);
+    }
+}
+
 TEST_F(Pages, OnlyTheFirstSelectedControlIsChanged)
 {
     auto* first = place<ORXCheckBox>(QStringLiteral("Check1"), host::TwipRect{120, 120, 2400, 1200});
@@ -407,7 +423,11 @@ TEST_F(Pages, EditPropertyFocusesTheTaggedField)
     QApplication::setActiveWindow(page_.get());
     page_->EditProperty(QStringLiteral("maxlength"));
     settle();
-    EXPECT_EQ(QApplication::focusWidget(), field<QLineEdit>("EF_MaxLength"));
+    auto* maxLength = field<QLineEdit>("EF_MaxLength");
+    EXPECT_EQ(QApplication::focusWidget(), maxLength);
+    // An edit field that gets the focus selects all its text.
+    EXPECT_FALSE(maxLength->text().isEmpty());
+    EXPECT_EQ(maxLength->selectedText(), maxLength->text());
     page_->EditProperty(QStringLiteral("CapAlignment"));
     settle();
     EXPECT_EQ(QApplication::focusWidget(), field<QRadioButton>("OB_CapAlignment_4"));
