@@ -9,6 +9,11 @@
 #include "tools/pages/PropertyPagesDialog.h"
 #include "tools/pages/TextBoxPages.h"
 #include "tools/textbox/ORXTextBox.h"
+#include "platform/profile/UserSettings.h"
+#include "tests/support/TestSupport.h"
+
+#include <QComboBox>
+#include <QFile>
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -391,6 +396,47 @@ TEST_F(Pages, TemplatesPageKeepsACustomAlignmentAndChoosingATemplateBringsItsOwn
     page->ApplyChanges();
     EXPECT_EQ(box->Template(), ORXTextBox::ORXTX_Currency);
     EXPECT_EQ(box->Alignment(), ORXTextBox::ORXTX_Right_Justify);
+}
+
+// The Currency template lists the catalogue of the user's currency folder
+// and shows the chosen currency's values; the list's text is applied.
+TEST_F(Pages, TemplatesPageListsTheCurrencies)
+{
+    const QString folder = freshFolder(QStringLiteral("pages-currency"));
+    QFile file(folder + QStringLiteral("/ORXCurrency.INI"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Tre]\r\nSymbol=T\r\nDecimals=2\r\nEuroChange=3\r\n"
+               "[Lira]\r\nSymbol=L.\r\nDecimals=0\r\nEuroChange=1936,27\r\n"
+               "[Complete]\r\nList=Tre|Lira\r\n");
+    file.close();
+    const QString product = QStringLiteral("ORX_Tools_OCXs");
+    profile::saveSetting(product, QStringLiteral("Currency"), QStringLiteral("Path"), folder);
+    struct Forget {
+        QString product;
+        ~Forget() { profile::deleteSetting(product, QStringLiteral("Currency")); }
+    } forget{product};
+
+    auto* box = place<ORXTextBox>();
+    box->setTemplate(ORXTextBox::ORXTX_Currency);
+    box->setSelCurrency(QStringLiteral("Tre"));
+    ASSERT_EQ(box->SelCurrency(), QStringLiteral("Tre"));
+    auto* page = open<ORXTX_Templates_PPage>(box);
+    auto* list = field<QComboBox>("CB_Currencies");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("System"));
+    EXPECT_EQ(list->currentText(), QStringLiteral("Tre"));
+    EXPECT_EQ(text("EF_Symbol"), QStringLiteral("T"));
+    EXPECT_TRUE(text("EF_SelCurrencyPath").startsWith(folder));
+    EXPECT_FALSE(page->isChanged());
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Lira"));
+    EXPECT_EQ(text("EF_Symbol"), QStringLiteral("L."));
+    EXPECT_EQ(text("EF_Decimals"), QStringLiteral("0"));
+    EXPECT_EQ(text("EF_EuroChange"), QStringLiteral("1936,27"));
+    EXPECT_TRUE(page->isChanged());
+    page->ApplyChanges();
+    EXPECT_EQ(box->SelCurrency(), QStringLiteral("Lira"));
 }
 
 TEST_F(Pages, CharactersPage)
