@@ -322,6 +322,10 @@ TEST_F(Pages, AClickOnABorderPreviewChoosesItsEffect)
         PropertyPage* page = openPage(control, kind == Control::TextBox ? 1 : 0);
         auto* preview = field<BorderPreview>("PIC_Border_4");
         ASSERT_NE(preview, nullptr);
+        // Box 0 stays plain; box 4 shows its frame lines.
+        auto* plain = field<BorderPreview>("PIC_Border_0");
+        EXPECT_EQ(preview->frameStyle(), int(QFrame::NoFrame));
+        EXPECT_NE(plain->grab().toImage(), preview->grab().toImage());
         QTest::mouseClick(preview, Qt::LeftButton);
         EXPECT_TRUE(field<QRadioButton>("OB_BorderEffect_4")->isChecked());
         EXPECT_TRUE(page->isChanged());
