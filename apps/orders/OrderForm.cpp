@@ -69,8 +69,8 @@ const Button kButtons[] = {
     {"Delete", "&Delete", CB::ORXCM_Flat, CB::ORXCM_Square},
     {"Preview", "Pre&view", CB::ORXCM_Flat, CB::ORXCM_Rounded},
     {"Print", "&Print", CB::ORXCM_Switch_Flat, CB::ORXCM_Square},
-    {"Export", "E&xport", CB::ORXCM_Switch_3D, CB::ORXCM_Square},
-    {"Exit", "E&xit|Close", CB::ORXCM_3D, CB::ORXCM_Square},
+    {"Export", "Expor&t", CB::ORXCM_Switch_3D, CB::ORXCM_Square},
+    {"Exit", "E&xit", CB::ORXCM_3D, CB::ORXCM_Square},
 };
 
 bool isBlank(const QVariant& v)
@@ -147,6 +147,9 @@ void OrderForm::build()
         b->setCapAlignment(ORXTextBox::ORXTX_MiddleLeft_CaptAlign);
         top += kRow;
     }
+    // Whatever the user changes marks the order as changed.
+    for (const Field& f : kFields)
+        connect(box(f.name), &ORXTextBox::Change, this, [this] { changed_ = true; });
     ORXTextBox* customer = box("Customer");
     fillList(customer, store_.customers());
     customer->setComboType(ORXTextBox::ORXTX_List_Type);
@@ -195,6 +198,8 @@ void OrderForm::build()
                  {kRight, flagsTop + 285, kGroupWidth, 1320});
     flags_->setNumChecks(4);
     flags_->setCaptions(tr("Gift wrap|Express delivery|Insurance|Invoice by mail"));
+    connect(payment_, &ORXOptionButton::Click, this, [this] { changed_ = true; });
+    connect(flags_, &ORXCheckBox::Click, this, [this](int&, bool&) { changed_ = true; });
 
     top += kRow / 2;
     double left = kLeft;
@@ -210,13 +215,16 @@ void OrderForm::build()
     }
     button("Save")->setDefault(true);
     button("Exit")->setCancel(true);
-    connect(button("New"), &CB::Click, this, [this] { newOrder(); });
+    connect(button("New"), &CB::Click, this, [this] {
+        if (settleChanges())
+            newOrder();
+    });
     connect(button("Save"), &CB::Click, this, [this] { saveOrder(); });
     connect(button("Delete"), &CB::Click, this, [this] { deleteOrder(); });
     connect(button("Preview"), &CB::Click, this, [this] { previewInvoice(); });
     connect(button("Print"), &CB::Click, this, [this] { printInvoice(); });
     connect(button("Export"), &CB::Click, this, [this] { exportInvoice(); });
-    connect(button("Exit"), &CB::Click, this, [this] { Q_EMIT exitRequested(); });
+    connect(button("Exit"), &CB::Click, this, [this] { requestExit(); });
     top += kButtonHeight + 120;
 
     status_ = new QLabel(this);
@@ -229,10 +237,10 @@ void OrderForm::build()
                  {kLeft, top, kFormWidth - 2 * kLeft, 5400});
     // A click on an order's number opens that order.
     connect(list_, &viewreport::ORXOCXViewReport::DBFieldSelected, this, [this](const QString& field, const QVariant& value) {
-        if (field.contains(QLatin1String("order_id"), Qt::CaseInsensitive))
-            openOrder(qint64(number(value)));
-        else
+        if (!field.contains(QLatin1String("order_id"), Qt::CaseInsensitive))
             setStatus(tr("Click an order's number to open it."));
+        else if (settleChanges())
+            openOrder(qint64(number(value)));
     });
     top += 5400 + kTop;
     resize(host::pixelsFromTwipsX(kFormWidth), host::pixelsFromTwipsY(top));
@@ -307,7 +315,7 @@ void OrderForm::showOrder(const Order& order)
     box("Notes")->setText(order.notes);
     payment_->setValue(order.payment.isEmpty() ? kPaymentMethods.front() : order.payment);
     flags_->setNumericValue(order.flags);
-    setModified(false);
+    changed_ = false;
     if (order.id == 0)
         setStatus(tr("New order"));
     else if (order.lineCount > 1)
@@ -355,7 +363,7 @@ bool OrderForm::saveOrder()
         return false;
     }
     currentId_ = id;
-    setModified(false);
+    changed_ = false;
     setStatus(tr("Order %1 saved").arg(id));
     refreshList();
     return true;
@@ -442,6 +450,23 @@ bool OrderForm::exportInvoice(const QString& path)
     if (!runInvoice(4, target))
         return false;
     setStatus(tr("Invoice %1 exported to %2").arg(currentId_).arg(target));
+    return true;
+}
+
+bool OrderForm::settleChanges()
+{
+    if (!changed_)
+        return true;
+    const int answer = host::MsgBox(tr("Save the changes to this order?"), host::mb::YesNoCancel + host::mb::Question,
+                                    windowTitle());
+    return answer == host::mb::No || (answer == host::mb::Yes && saveOrder());
+}
+
+bool OrderForm::requestExit()
+{
+    if (!settleChanges())
+        return false;
+    Q_EMIT exitRequested();
     return true;
 }
 

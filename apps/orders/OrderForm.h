@@ -39,6 +39,7 @@ public:
     qint64 currentId() const { return currentId_; }
     OrderStore& store() const { return store_; }
     QString statusText() const;
+    bool hasChanges() const { return changed_; }
 
     // The buttons' actions, also callable by a program.
     void newOrder();
@@ -52,6 +53,12 @@ public:
     bool printInvoice();
     // Exports the invoice as PDF to `path` (asks for a file when empty).
     bool exportInvoice(const QString& path = QString());
+    // Before the order on the form is left: when the user changed it, asks
+    // whether to save (Yes saves, No drops the changes, Cancel stays); true
+    // when the form may go on to another order.
+    bool settleChanges();
+    // Emits exitRequested once the changes are settled; false when the form stays open.
+    bool requestExit();
     // Shows the list of orders again in the viewer control.
     void refreshList();
 
@@ -74,6 +81,7 @@ private:
     QString reports_;
     qint64 currentId_ = 0;
     int lineCount_ = 1;
+    bool changed_ = false;  // the user changed the order since it was shown or saved
     tools::ORXCheckBox* flags_ = nullptr;
     tools::ORXOptionButton* payment_ = nullptr;
     viewreport::ORXOCXViewReport* list_ = nullptr;

@@ -209,6 +209,7 @@ private:
     void openFromList();
     void reports();
     void lockedSave();
+    void exitWithChanges();
 
     OrderForm& form_;
     QString out_;
@@ -301,11 +302,14 @@ void Session::openFromList()
     viewer->call(reportrt::viewerid::ShowFirstPage);
     settle();
     const qint64 wanted = saved_.isEmpty() ? 0 : saved_.front();
+    // The refused order is still on the form: its changes are dropped.
+    messages_.answerNext(host::mb::No);
     bool clicked = false;
     for (const auto* text : viewer->pages()->texts()) {
         if (text->source.contains(QLatin1String("order_id")) && text->text.trimmed() == QString::number(wanted)) {
             QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->viewerPoint(QRectF(text->rect).center()));
             settle();
+            reportMessages();
             clicked = true;
             break;
         }
@@ -382,6 +386,28 @@ void Session::lockedSave()
     snapshot(form_, QStringLiteral("07-saved-after-lock"));
 }
 
+void Session::exitWithChanges()
+{
+    say(QStringLiteral("\n8. Exit with a change not saved: Cancel stays, No leaves without saving"));
+    bool exited = false;
+    QObject::connect(&form_, &OrderForm::exitRequested, &form_, [&exited] { exited = true; });
+    const qint64 id = form_.currentId();
+    type("Notes", QStringLiteral("changed my mind"));
+    messages_.answerNext(host::mb::Cancel);
+    clickButton("Exit");
+    reportMessages();
+    say(QStringLiteral("  Exit clicked, answered Cancel: %1").arg(exited ? QStringLiteral("the form closed") : QStringLiteral("the form stays")));
+    if (exited)
+        fail(QStringLiteral("Cancel closed the form"));
+    messages_.answerNext(host::mb::No);
+    clickButton("Exit");
+    reportMessages();
+    say(QStringLiteral("  Exit clicked, answered No: %1").arg(exited ? QStringLiteral("the form closed") : QStringLiteral("the form stays")));
+    const std::optional<Order> stored = form_.store().load(id);
+    if (!exited || !stored || stored->notes == QStringLiteral("Changed My Mind"))
+        fail(QStringLiteral("No did not leave the order as it was stored"));
+}
+
 bool Session::run()
 {
     form_.show();
@@ -394,8 +420,7 @@ bool Session::run()
     openFromList();
     reports();
     lockedSave();
-    say(QStringLiteral("\nExit clicked."));
-    clickButton("Exit");
+    exitWithChanges();
     say(ok_ ? QStringLiteral("The session ended as expected.") : QStringLiteral("The session had failures."));
     return ok_;
 }
