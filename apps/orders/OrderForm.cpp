@@ -34,7 +34,7 @@ namespace {
 
 constexpr double kLeft = 240, kTop = 240, kRow = 420, kHeight = 345, kCaption = 1500, kBoxWidth = 5400;
 constexpr double kRight = kLeft + kBoxWidth + 360, kGroupWidth = 4200;
-constexpr double kButtonWidth = 1230, kButtonHeight = 420, kButtonGap = 120;
+constexpr double kButtonWidth = 1110, kButtonHeight = 420, kButtonGap = 120;
 constexpr double kFormWidth = kRight + kGroupWidth + kLeft;
 
 const char* const kTextBox = "ORX_Tools_OCXs.ORXTextBox";
@@ -70,6 +70,7 @@ const Button kButtons[] = {
     {"Preview", "Pre&view", CB::ORXCM_Flat, CB::ORXCM_Rounded},
     {"Print", "&Print", CB::ORXCM_Switch_Flat, CB::ORXCM_Square},
     {"Export", "Expor&t", CB::ORXCM_Switch_3D, CB::ORXCM_Square},
+    {"Sales", "S&ales", CB::ORXCM_Flat, CB::ORXCM_Rounded},
     {"Exit", "E&xit", CB::ORXCM_3D, CB::ORXCM_Square},
 };
 
@@ -224,6 +225,7 @@ void OrderForm::build()
     connect(button("Preview"), &CB::Click, this, [this] { previewInvoice(); });
     connect(button("Print"), &CB::Click, this, [this] { printInvoice(); });
     connect(button("Export"), &CB::Click, this, [this] { exportInvoice(); });
+    connect(button("Sales"), &CB::Click, this, [this] { previewMonthlySales(); });
     connect(button("Exit"), &CB::Click, this, [this] { requestExit(); });
     top += kButtonHeight + 120;
 
@@ -419,6 +421,11 @@ bool OrderForm::runInvoice(int mode, const QString& exportPath)
         request.ExportOptions()->setFileName(exportPath);
         request.ExportOptions()->setSilent(true);
     }
+    return showReport(request);
+}
+
+bool OrderForm::showReport(viewreport::ORXDLLViewReport& request)
+{
     try {
         request.Show();
     } catch (const basic::BasicError& e) {
@@ -476,13 +483,7 @@ bool OrderForm::previewMonthlySales()
     request.setReportName(reportPath("MonthlySales.RPT"));
     request.setLocationDB(store_.path());
     request.setMode(1);
-    try {
-        request.Show();
-    } catch (const basic::BasicError& e) {
-        host::MsgBox(e.description(), host::mb::Critical, windowTitle());
-        return false;
-    }
-    return true;
+    return showReport(request);
 }
 
 }  // namespace orx::orders

@@ -14,8 +14,9 @@ class ORXOptionButton;
 class ORXCommandButton;
 }  // namespace orx::tools
 namespace orx::viewreport {
+class ORXDLLViewReport;
 class ORXOCXViewReport;
-}
+}  // namespace orx::viewreport
 
 namespace orx::orders {
 
@@ -75,6 +76,8 @@ private:
     void build();
     void setStatus(const QString& text);
     bool runInvoice(int mode, const QString& exportPath);
+    // Shows the request; a failure of the run is told in a message box.
+    bool showReport(viewreport::ORXDLLViewReport& request);
     QString reportPath(const char* name) const;
 
     OrderStore& store_;

@@ -154,24 +154,24 @@ bool OrderStore::ensureOwnTables(QString* error)
     return true;
 }
 
-QList<NamedKey> OrderStore::customers() const
+QList<NamedKey> OrderStore::namedKeys(const char* sql) const
 {
     QList<NamedKey> out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.exec(QStringLiteral("SELECT customer_id, name FROM customers ORDER BY name"));
+    q.exec(QString::fromLatin1(sql));
     while (q.next())
-        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), 0});
+        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toDouble()});
     return out;
+}
+
+QList<NamedKey> OrderStore::customers() const
+{
+    return namedKeys("SELECT customer_id, name, 0 FROM customers ORDER BY name");
 }
 
 QList<NamedKey> OrderStore::products() const
 {
-    QList<NamedKey> out;
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.exec(QStringLiteral("SELECT product_id, name, price FROM products ORDER BY name"));
-    while (q.next())
-        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toDouble()});
-    return out;
+    return namedKeys("SELECT product_id, name, price FROM products ORDER BY name");
 }
 
 QList<qint64> OrderStore::orderIds() const

@@ -55,6 +55,8 @@ public:
 
 private:
     bool ensureOwnTables(QString* error);
+    // Key, name and price (0 when the query has none) of each row of `sql`.
+    QList<NamedKey> namedKeys(const char* sql) const;
     QString connection_;
     QString path_;
 };

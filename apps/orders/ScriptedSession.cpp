@@ -95,31 +95,33 @@ private:
         say(QStringLiteral("  %1: typed \"%2\", shows \"%3\"").arg(QLatin1String(name), text, b->FormattedText()));
         reportMessages();
     }
-    // Opens the box's drop-down list with its button and picks `item`.
-    void pick(const char* name, const QString& item)
+    // Opens the box's drop-down list with its button and picks `item` with
+    // the keys (Escape when the list has no such item); false when it had none.
+    bool pickFromList(ORXTextBox* b, const QString& item)
     {
-        ORXTextBox* b = form_.box(name);
         bool found = false;
         auto poll = std::make_shared<std::function<void()>>();
-        *poll = [&, b, poll] {
+        *poll = [&found, b, poll, item] {
             QListWidget* list = b->comboListBox();
             if (!list->isVisible()) {
                 QTimer::singleShot(10, *poll);
                 return;
             }
             const QList<QListWidgetItem*> hits = list->findItems(item, Qt::MatchExactly);
-            if (!hits.isEmpty()) {
-                found = true;
+            found = !hits.isEmpty();
+            if (found)
                 list->setCurrentItem(hits.front());
-                QTest::keyClick(list, Qt::Key_Return);
-            } else {
-                QTest::keyClick(list, Qt::Key_Escape);
-            }
+            QTest::keyClick(list, found ? Qt::Key_Return : Qt::Key_Escape);
         };
         QTimer::singleShot(0, *poll);
         QTest::mouseClick(b->dropDownButton(), Qt::LeftButton);
         settle();
-        if (!found)
+        return found;
+    }
+    void pick(const char* name, const QString& item)
+    {
+        ORXTextBox* b = form_.box(name);
+        if (!pickFromList(b, item))
             fail(QStringLiteral("%1 has no item %2").arg(QLatin1String(name), item));
         say(QStringLiteral("  %1: picked \"%2\" from the list (key %3)")
                 .arg(QLatin1String(name), b->Text().toString(), b->ComboIndex() > 0 ? b->ComboItemKey(b->ComboIndex()).toString() : QStringLiteral("none")));
@@ -148,21 +150,8 @@ private:
     void pickDisplayCurrency(const QString& currency)
     {
         ORXTextBox* b = form_.box("Price");
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [b, poll, currency] {
-            QListWidget* list = b->comboListBox();
-            if (!list->isVisible()) {
-                QTimer::singleShot(10, *poll);
-                return;
-            }
-            const QList<QListWidgetItem*> hits = list->findItems(currency, Qt::MatchExactly);
-            if (!hits.isEmpty())
-                list->setCurrentItem(hits.front());
-            QTest::keyClick(list, Qt::Key_Return);
-        };
-        QTimer::singleShot(0, *poll);
-        QTest::mouseClick(b->dropDownButton(), Qt::LeftButton);
-        settle();
+        if (!pickFromList(b, currency))
+            fail(QStringLiteral("the currency list has no %1").arg(currency));
         say(QStringLiteral("  Price: shown in %1 from its currency list: \"%2\" (held %3 in %4)")
                 .arg(currency, b->FormattedText(), b->Text().toString(), b->SelCurrency()));
     }
@@ -333,8 +322,7 @@ void Session::reports()
     clickButton("Preview");
     reportMessages();
     closePreview(QStringLiteral("05-invoice-preview"));
-    if (!form_.previewMonthlySales())
-        fail(QStringLiteral("the monthly sales did not run"));
+    clickButton("Sales");
     reportMessages();
     closePreview(QStringLiteral("06-monthly-sales"));
     const QString pdf = QDir(out_).filePath(QStringLiteral("Invoice-%1.pdf").arg(form_.currentId()));
