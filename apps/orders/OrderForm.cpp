@@ -17,6 +17,7 @@
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/RequestItems.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -466,7 +467,19 @@ bool OrderForm::settleChanges()
         return true;
     const int answer = host::MsgBox(tr("Save the changes to this order?"), host::mb::YesNoCancel + host::mb::Question,
                                     windowTitle());
-    return answer == host::mb::No || (answer == host::mb::Yes && saveOrder());
+    if (answer == host::mb::No) {
+        changed_ = false;  // dropped: not asked again on the way out
+        return true;
+    }
+    return answer == host::mb::Yes && saveOrder();
+}
+
+void OrderForm::closeEvent(QCloseEvent* event)
+{
+    if (settleChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool OrderForm::requestExit()

@@ -72,6 +72,10 @@ public:
 Q_SIGNALS:
     void exitRequested();
 
+protected:
+    // Closing the window settles the changes as Exit does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void build();
     void setStatus(const QString& text);

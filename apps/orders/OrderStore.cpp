@@ -21,14 +21,18 @@ QString tr(const char* text)
     return QCoreApplication::translate("OrderStore", text);
 }
 
-// The application's own table and the invoice view; each statement is safe
-// to run again on a database that has them.
-const char* const kOwnSchema[] = {
-    "CREATE TABLE IF NOT EXISTS order_entry ("
+// The application's own table and the invoice view, each created only when
+// missing (so a database that has them is never written on opening).
+struct OwnObject {
+    const char* name;
+    const char* create;
+};
+const OwnObject kOwnSchema[] = {
+    {"order_entry", "CREATE TABLE IF NOT EXISTS order_entry ("
     " order_id INTEGER PRIMARY KEY REFERENCES orders (order_id),"
     " delivery_time TEXT, currency TEXT, discount REAL NOT NULL DEFAULT 0,"
-    " payment TEXT, flags INTEGER NOT NULL DEFAULT 0)",
-    "CREATE VIEW IF NOT EXISTS invoice_lines AS"
+    " payment TEXT, flags INTEGER NOT NULL DEFAULT 0)"},
+    {"invoice_lines", "CREATE VIEW IF NOT EXISTS invoice_lines AS"
     " SELECT o.order_id, o.order_date, c.name AS customer, c.city, l.line_no, p.name AS product,"
     " l.quantity, l.unit_price, ROUND(l.quantity * l.unit_price, 2) AS amount,"
     " COALESCE(e.discount, 0) AS discount,"
@@ -37,7 +41,7 @@ const char* const kOwnSchema[] = {
     " FROM orders o JOIN customers c ON c.customer_id = o.customer_id"
     " JOIN order_lines l ON l.order_id = o.order_id"
     " JOIN products p ON p.product_id = l.product_id"
-    " LEFT JOIN order_entry e ON e.order_id = o.order_id",
+    " LEFT JOIN order_entry e ON e.order_id = o.order_id"},
 };
 
 QString failure(const char* what, const QSqlError& error)
@@ -127,7 +131,8 @@ bool OrderStore::open(const QString& path, const QString& script, QString* error
         db.close();
         return false;
     }
-    // A read-only database may lack the application's table; saving then fails with its reason.
+    // A database opened for reading may lack the application's tables; it is
+    // not changed, and saving fails with the database's reason.
     if (!readOnly && !ensureOwnTables(error)) {
         db.close();
         return false;
@@ -145,8 +150,12 @@ bool OrderStore::ensureOwnTables(QString* error)
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery q(db);
-    for (const char* statement : kOwnSchema) {
-        if (!q.exec(QString::fromLatin1(statement))) {
+    for (const OwnObject& object : kOwnSchema) {
+        q.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = ?"));
+        q.addBindValue(QString::fromLatin1(object.name));
+        if (q.exec() && q.next() && q.value(0).toInt() > 0)
+            continue;
+        if (!q.exec(QString::fromLatin1(object.create))) {
             *error = failure("The order tables could not be added", q.lastError());
             return false;
         }

@@ -197,6 +197,7 @@ private:
     void refusals();
     void openFromList();
     void reports();
+    void deleteOrder();
     void lockedSave();
     void exitWithChanges();
 
@@ -336,9 +337,35 @@ void Session::reports()
         fail(QStringLiteral("the invoice PDF was not written"));
 }
 
+void Session::deleteOrder()
+{
+    say(QStringLiteral("\n7. An order saved, then deleted (No keeps it, Yes deletes it)"));
+    clickButton("New");
+    pick("Customer", QStringLiteral("Neri Cartoleria"));
+    pick("Product", QStringLiteral("Calculator"));
+    type("Quantity", QStringLiteral("5"));
+    clickButton("Save");
+    reportMessages();
+    const qint64 id = form_.currentId();
+    say(QStringLiteral("  Save clicked: %1").arg(form_.statusText()));
+    messages_.answerNext(host::mb::No);
+    clickButton("Delete");
+    reportMessages();
+    const bool kept = form_.store().load(id).has_value();
+    say(QStringLiteral("  Delete clicked, answered No: %1").arg(kept ? QStringLiteral("the order is kept") : QStringLiteral("the order is gone")));
+    messages_.answerNext(host::mb::Yes);
+    clickButton("Delete");
+    reportMessages();
+    say(QStringLiteral("  Delete clicked, answered Yes: %1").arg(form_.statusText()));
+    if (id == 0 || !kept || form_.store().load(id).has_value())
+        fail(QStringLiteral("Delete did not do what was answered"));
+}
+
 void Session::lockedSave()
 {
-    say(QStringLiteral("\n7. A save while another program holds the database locked"));
+    say(QStringLiteral("\n8. A save while another program holds the database locked"));
+    if (saved_.isEmpty() || !form_.openOrder(saved_.front()))
+        fail(QStringLiteral("the first order does not open"));
     const qint64 id = form_.currentId();
     type("Notes", QStringLiteral("ring before noon"));
     const Order typed = form_.currentOrder();
@@ -371,12 +398,12 @@ void Session::lockedSave()
     const std::optional<Order> after = form_.store().load(id);
     if (!after || after->notes != typed.notes)
         fail(QStringLiteral("the second save did not write the notes"));
-    snapshot(form_, QStringLiteral("07-saved-after-lock"));
+    snapshot(form_, QStringLiteral("08-saved-after-lock"));
 }
 
 void Session::exitWithChanges()
 {
-    say(QStringLiteral("\n8. Exit with a change not saved: Cancel stays, No leaves without saving"));
+    say(QStringLiteral("\n9. Exit with a change not saved: Cancel stays, No leaves without saving"));
     bool exited = false;
     QObject::connect(&form_, &OrderForm::exitRequested, &form_, [&exited] { exited = true; });
     const qint64 id = form_.currentId();
@@ -407,6 +434,7 @@ bool Session::run()
     refusals();
     openFromList();
     reports();
+    deleteOrder();
     lockedSave();
     exitWithChanges();
     say(ok_ ? QStringLiteral("The session ended as expected.") : QStringLiteral("The session had failures."));

@@ -96,6 +96,14 @@ TEST_F(OrderStoreTest, AnExistingDatabaseIsOpenedNeverReplaced)
     ASSERT_TRUE(again.open(path, kScript, &error)) << error.toStdString();
     EXPECT_TRUE(again.load(id).has_value()) << "the saved order is still there";
     EXPECT_EQ(again.orderIds().size(), 301);
+    {
+        // Opening reads only: another program's pending write does not stop it.
+        Other writer(path);
+        ASSERT_TRUE(writer.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        OrderStore whileWriting;
+        EXPECT_TRUE(whileWriting.open(path, kScript, &error)) << error.toStdString();
+        writer.exec(QStringLiteral("ROLLBACK"));
+    }
 
     // Not a shop database, a folder, a broken script: refused with a reason, nothing written.
     const QString folder = orx::test::freshFolder(QStringLiteral("orders-bad"));

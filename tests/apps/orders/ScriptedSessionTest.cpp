@@ -89,7 +89,7 @@ TEST(OrdersScriptedSession, SavesThreeOrdersAndWritesEveryFile)
               "2024-07-01|CASH|Two Boxes Per Pallet");
 
     for (const char* name : {"00-new-order.png", "01-first-order.png", "02-saved.png", "03-refused.png", "04-opened-from-list.png",
-                             "05-invoice-preview.png", "06-monthly-sales.png", "07-saved-after-lock.png", "Invoice-301.pdf",
+                             "05-invoice-preview.png", "06-monthly-sales.png", "08-saved-after-lock.png", "Invoice-301.pdf",
                              "transcript.txt"}) {
         const QFileInfo f(folder.filePath(QLatin1String(name)));
         EXPECT_TRUE(f.isFile() && f.size() > 100) << name;
@@ -102,7 +102,8 @@ TEST(OrdersScriptedSession, SavesThreeOrdersAndWritesEveryFile)
     const QString text = QString::fromUtf8(transcript.readAll());
     for (const char* line : {"Order 301 saved", "Order 302 saved", "Order 303 saved", "Choose the customer from the list.",
                              "database is locked", "nothing was lost", "Save the changes to this order?",
-                             "answered Cancel: the form stays", "The session ended as expected."})
+                             "answered Cancel: the form stays", "answered No: the order is kept", "Order 304 deleted",
+                             "The session ended as expected."})
         EXPECT_TRUE(text.contains(QLatin1String(line))) << line << "\n" << text.toStdString();
 
     // A second run opens the same database and adds to it.
