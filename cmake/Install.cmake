@@ -47,7 +47,9 @@ foreach(_lib IN LISTS _orx_libraries)
   set_target_properties(${_lib} PROPERTIES EXPORT_NAME ${_name} INSTALL_RPATH "$ORIGIN")
   target_include_directories(${_lib} PUBLIC $<INSTALL_INTERFACE:${ORX_INSTALL_INCLUDEDIR}>)
   # Within this build the package's names work too.
-  add_library(ORX::${_name} ALIAS ${_lib})
+  if(NOT TARGET ORX::${_name})
+    add_library(ORX::${_name} ALIAS ${_lib})
+  endif()
   # Headers keep their paths from the source root (#include "tools/textbox/ORXTextBox.h");
   # the private sides of the controls and the test doubles stay out.
   foreach(_folder IN LISTS _orx_${_lib}_headers)
