@@ -99,24 +99,27 @@ private:
     // the keys (Escape when the list has no such item); false when it had none.
     bool pickFromList(ORXTextBox* b, const QString& item)
     {
-        bool found = false;
+        // Shared with the poll, which may outlive this call when the list never opens.
+        auto found = std::make_shared<bool>(false);
+        auto tries = std::make_shared<int>(0);
         auto poll = std::make_shared<std::function<void()>>();
-        *poll = [&found, b, poll, item] {
+        *poll = [found, tries, b, poll, item] {
             QListWidget* list = b->comboListBox();
             if (!list->isVisible()) {
-                QTimer::singleShot(10, *poll);
+                if (++*tries < 300)
+                    QTimer::singleShot(10, *poll);
                 return;
             }
             const QList<QListWidgetItem*> hits = list->findItems(item, Qt::MatchExactly);
-            found = !hits.isEmpty();
-            if (found)
+            *found = !hits.isEmpty();
+            if (*found)
                 list->setCurrentItem(hits.front());
-            QTest::keyClick(list, found ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(list, *found ? Qt::Key_Return : Qt::Key_Escape);
         };
         QTimer::singleShot(0, *poll);
         QTest::mouseClick(b->dropDownButton(), Qt::LeftButton);
         settle();
-        return found;
+        return *found;
     }
     void pick(const char* name, const QString& item)
     {
