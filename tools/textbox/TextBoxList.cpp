@@ -174,6 +174,17 @@ bool ORXTextBox::Private::listEvent(QEvent* event)
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: return open;
+    case QEvent::ShortcutOverride: {
+        // The open list takes its own keys before the form's shortcuts, so
+        // that Enter picks and Escape closes instead of pressing the form's
+        // default or cancel button.
+        const int k = static_cast<QKeyEvent*>(event)->key();
+        if (open && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape)) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
     case QEvent::KeyPress: {
         if (!open)
             return false;

@@ -5,6 +5,7 @@
 
 #include "platform/host/Extender.h"
 #include "platform/host/Twips.h"
+#include "tools/button/ORXCommandButton.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -239,4 +240,37 @@ TEST_F(TextBoxDropDown, OneListOpenAtATime)
     EXPECT_EQ(second->Text().toString(), "Blue");
     EXPECT_EQ(first->extender()->height(), 375);
     EXPECT_EQ(second->extender()->height(), 375);
+}
+
+// Enter and Escape in an open list pick and close it; they never reach the
+// form's default or cancel button on their way.
+TEST_F(TextBoxDropDown, ListKeysDoNotPressTheFormsButtons)
+{
+    auto* ok = place<tools::ORXCommandButton>(QStringLiteral("OK"), host::TwipRect{3000, 120, 1200, 420});
+    ok->setDefault(true);
+    auto* cancel = place<tools::ORXCommandButton>(QStringLiteral("Cancel"), host::TwipRect{3000, 720, 1200, 420});
+    cancel->setCancel(true);
+    QStringList clicks;
+    QObject::connect(ok, &tools::ORXCommandButton::Click, [&] { clicks << "OK"; });
+    QObject::connect(cancel, &tools::ORXCommandButton::Click, [&] { clicks << "Cancel"; });
+    struct Case {
+        Qt::Key key;
+        const char* text;
+    } cases[] = {{Qt::Key_Return, "Blue"}, {Qt::Key_Enter, "Blue"}, {Qt::Key_Escape, "Green"}};
+    int n = 0;
+    for (const Case& c : cases) {
+        TB* tb = listBox(QStringLiteral("Keys%1").arg(++n));
+        withOpenList(tb, [&] { click(tb->dropDownButton()); }, [&] {
+            QListWidget* list = tb->comboListBox();
+            key(list, Qt::Key_Down);
+            key(list, c.key);
+        });
+        EXPECT_EQ(tb->Text().toString(), QString::fromLatin1(c.text)) << c.key;
+        EXPECT_FALSE(tb->listShowing()) << c.key;
+        EXPECT_TRUE(clicks.isEmpty()) << c.key << ": " << clicks.join(QLatin1Char(',')).toStdString();
+    }
+    // Closed, the list leaves Enter to the default button.
+    focus(elsewhere_);
+    key(elsewhere_, Qt::Key_Return);
+    EXPECT_EQ(clicks, QStringList{"OK"});
 }
