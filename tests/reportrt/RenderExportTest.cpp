@@ -267,8 +267,8 @@ TEST(PageExports, FormatNumbersThatAreUnknownOrNotWrittenAreClearErrorsAndLeaveT
     } const cases[] = {
         {0, basic::err::InvalidProcedureCall, "0 is not an export format number"},
         {99, basic::err::InvalidProcedureCall, "99 is not an export format number"},
-        {exporting::format::Word, rterr::NotAvailable, "Word document (format 14) is not available"},
-        {exporting::format::Excel80, rterr::NotAvailable, "Excel workbook (format 29) is not available"},
+        {-1, basic::err::InvalidProcedureCall, "-1 is not an export format number"},
+        {exporting::format::OwnFormat, rterr::NotAvailable, "(format 1) needs the report and its records"},
     };
     for (const auto& c : cases) {
         try {
