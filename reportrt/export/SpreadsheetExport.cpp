@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <dlfcn.h>
 #include <xlsxwriter.h>
 
 namespace orx::reportrt::exporting {
@@ -15,6 +16,63 @@ namespace {
 
 using formula::Type;
 using Row = DetailTable::Row;
+
+// libxlsxwriter, loaded when first used with its own symbols bound first:
+// it writes its zip through the system minizip, whose zipOpen3 and friends
+// QuaZip (which the Word export uses) exports under the same names with
+// other arguments, so in the process's shared scope one of the two would
+// call the other's and crash.
+struct Xlsx {
+    decltype(&::workbook_new_opt) workbook_new_opt = nullptr;
+    decltype(&::workbook_add_worksheet) workbook_add_worksheet = nullptr;
+    decltype(&::workbook_add_format) workbook_add_format = nullptr;
+    decltype(&::workbook_close) workbook_close = nullptr;
+    decltype(&::format_set_bold) format_set_bold = nullptr;
+    decltype(&::format_set_num_format) format_set_num_format = nullptr;
+    decltype(&::worksheet_write_number) worksheet_write_number = nullptr;
+    decltype(&::worksheet_write_boolean) worksheet_write_boolean = nullptr;
+    decltype(&::worksheet_write_string) worksheet_write_string = nullptr;
+    decltype(&::worksheet_freeze_panes) worksheet_freeze_panes = nullptr;
+    decltype(&::worksheet_set_row_opt) worksheet_set_row_opt = nullptr;
+    decltype(&::worksheet_set_column) worksheet_set_column = nullptr;
+    decltype(&::lxw_strerror) lxw_strerror = nullptr;
+    QString error;  // why it could not be loaded
+};
+
+template <class F>
+void bind(void* library, F& function, const char* name, QString& error)
+{
+    function = reinterpret_cast<F>(dlsym(library, name));
+    if (!function && error.isEmpty())
+        error = QStringLiteral("%1 has no %2").arg(QStringLiteral(ORX_XLSXWRITER_LIBRARY), QString::fromLatin1(name));
+}
+
+const Xlsx& xlsx()
+{
+    static const Xlsx api = [] {
+        Xlsx a;
+        void* library = dlopen(ORX_XLSXWRITER_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
+        if (!library) {
+            a.error = QString::fromLocal8Bit(dlerror());
+            return a;
+        }
+        bind(library, a.workbook_new_opt, "workbook_new_opt", a.error);
+        bind(library, a.workbook_add_worksheet, "workbook_add_worksheet", a.error);
+        bind(library, a.workbook_add_format, "workbook_add_format", a.error);
+        bind(library, a.workbook_close, "workbook_close", a.error);
+        bind(library, a.format_set_bold, "format_set_bold", a.error);
+        bind(library, a.format_set_num_format, "format_set_num_format", a.error);
+        bind(library, a.worksheet_write_number, "worksheet_write_number", a.error);
+        bind(library, a.worksheet_write_boolean, "worksheet_write_boolean", a.error);
+        bind(library, a.worksheet_write_string, "worksheet_write_string", a.error);
+        bind(library, a.worksheet_freeze_panes, "worksheet_freeze_panes", a.error);
+        bind(library, a.worksheet_set_row_opt, "worksheet_set_row_opt", a.error);
+        bind(library, a.worksheet_set_column, "worksheet_set_column", a.error);
+        bind(library, a.lxw_strerror, "lxw_strerror", a.error);
+        return a;
+    }();
+    return api;
+}
 
 class KeptRows : public DetailTable {
 public:
@@ -48,14 +106,15 @@ class Formats {
 public:
     explicit Formats(lxw_workbook* book)
     {
+        const Xlsx& x = xlsx();
         const char* patterns[] = {nullptr, "#,##0.00", "yyyy-mm-dd", "yyyy-mm-dd hh:mm:ss"};
         for (int bold = 0; bold < 2; ++bold) {
             for (int k = 0; k < 4; ++k) {
-                lxw_format* f = workbook_add_format(book);
+                lxw_format* f = x.workbook_add_format(book);
                 if (bold)
-                    format_set_bold(f);
+                    x.format_set_bold(f);
                 if (patterns[k])
-                    format_set_num_format(f, patterns[k]);
+                    x.format_set_num_format(f, patterns[k]);
                 formats_[bold][k] = f;
             }
         }
@@ -71,19 +130,20 @@ private:
 
 void writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool bold, Formats& f)
 {
+    const Xlsx& x = xlsx();
     const auto& v = cell.value;
     switch (v.type) {
-    case Type::Number: worksheet_write_number(sheet, r, c, v.number, f.plain(bold)); return;
-    case Type::Currency: worksheet_write_number(sheet, r, c, v.number, f.currency(bold)); return;
-    case Type::Boolean: worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold)); return;
+    case Type::Number: x.worksheet_write_number(sheet, r, c, v.number, f.plain(bold)); return;
+    case Type::Currency: x.worksheet_write_number(sheet, r, c, v.number, f.currency(bold)); return;
+    case Type::Boolean: x.worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold)); return;
     // Date serials count days from 30 Dec 1899, as the workbook's do.
-    case Type::Date: worksheet_write_number(sheet, r, c, v.number, f.date(bold)); return;
-    case Type::DateTime: worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold)); return;
+    case Type::Date: x.worksheet_write_number(sheet, r, c, v.number, f.date(bold)); return;
+    case Type::DateTime: x.worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold)); return;
     case Type::String:
     case Type::Null: break;
     }
     if (!cell.text.isEmpty())
-        worksheet_write_string(sheet, r, c, cell.text.toUtf8().constData(), f.plain(bold));
+        x.worksheet_write_string(sheet, r, c, cell.text.toUtf8().constData(), f.plain(bold));
 }
 
 }  // namespace
@@ -95,6 +155,9 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         table.addPage(p);
     table.finish();
 
+    const Xlsx& x = xlsx();
+    if (!x.error.isEmpty())
+        fail(QStringLiteral("libxlsxwriter cannot be loaded: %1").arg(x.error));
     QTemporaryDir dir;
     if (!dir.isValid())
         fail(QStringLiteral("no temporary folder: %1").arg(dir.errorString()));
@@ -102,19 +165,19 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
     QByteArray tmp = QFile::encodeName(dir.path());
     lxw_workbook_options options{};
     options.tmpdir = tmp.data();
-    lxw_workbook* book = workbook_new_opt(path.constData(), &options);
+    lxw_workbook* book = x.workbook_new_opt(path.constData(), &options);
     if (!book)
         fail(QStringLiteral("the workbook cannot be created"));
-    lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(title).constData());
+    lxw_worksheet* sheet = x.workbook_add_worksheet(book, sheetName(title).constData());
     Formats formats(book);
 
     const QStringList headers = table.headers();
     std::vector<qsizetype> widths(static_cast<std::size_t>(std::max<qsizetype>(headers.size(), 1)), 8);
     for (qsizetype c = 0; c < headers.size(); ++c) {
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true));
+        x.worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true));
         widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], headers[c].size());
     }
-    worksheet_freeze_panes(sheet, 1, 0);
+    x.worksheet_freeze_panes(sheet, 1, 0);
 
     int deepest = 0;
     for (const auto& r : table.rows)
@@ -138,7 +201,7 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         }
         lxw_row_col_options outline{};
         outline.level = static_cast<uint8_t>(std::min(7, group ? r.group - 1 : deepest));
-        worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline);
+        x.worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             writeCell(sheet, at, static_cast<lxw_col_t>(c), cells[c], group, formats);
             if (c < widths.size())
@@ -147,11 +210,11 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         ++at;
     }
     for (std::size_t c = 0; c < widths.size(); ++c)
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
+        x.worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
 
-    const lxw_error error = workbook_close(book);
+    const lxw_error error = x.workbook_close(book);
     if (error != LXW_NO_ERROR)
-        fail(QString::fromUtf8(lxw_strerror(error)));
+        fail(QString::fromUtf8(x.lxw_strerror(error)));
     QFile file(QFile::decodeName(path));
     if (!file.open(QIODevice::ReadOnly))
         fail(file.errorString());
