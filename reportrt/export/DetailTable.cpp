@@ -33,16 +33,20 @@ void DetailTable::addPage(const layout::Page& page)
         }
         if (!groupRows_ || !isGroupSection(i.section) || i.text.isEmpty())
             continue;
-        // One printing of a group section: its items share section, group and record.
-        if (groupRecord_ < 0 || currentRecord_ >= 0 || groupSection_ != i.section || groupNumber_ != i.group
-            || groupRecord_ != i.record) {
+        // One printing of a group section: its items follow one another with
+        // the same section and group, and the fields among them show one record
+        // (plain texts show none).
+        const bool sameRecord = i.record == 0 || groupRecord_ <= 0 || i.record == groupRecord_;
+        if (groupRecord_ < 0 || currentRecord_ >= 0 || groupSection_ != i.section || groupNumber_ != i.group || !sameRecord) {
             endRow();
             current_.kind = i.section == SectionKind::GroupHeader ? Row::Kind::GroupHeader : Row::Kind::GroupFooter;
             current_.group = i.group;
             groupSection_ = i.section;
             groupNumber_ = i.group;
-            groupRecord_ = i.record;
+            groupRecord_ = 0;
         }
+        if (groupRecord_ == 0)
+            groupRecord_ = i.record;
         current_.cells.push_back({i.text, i.value, i.rect.left()});
     }
 }

@@ -69,7 +69,8 @@ private:
     QList<int> columnX_;
     Row current_;
     qint64 currentRecord_ = -1;
-    // The group row being gathered: its section, group and record.
+    // The group row being gathered: its section, group and record (0 while
+    // only plain texts have come; -1 when there is none).
     definition::SectionKind groupSection_ = definition::SectionKind::Details;
     int groupNumber_ = 0;
     qint64 groupRecord_ = -1;

@@ -5,6 +5,7 @@
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/Runtime.h"
 #include "reportrt/export/CsvExport.h"
+#include "reportrt/export/DetailTable.h"
 #include "reportrt/export/Exporters.h"
 #include "reportrt/export/PageTextExport.h"
 #include "reportrt/export/RtfExport.h"
@@ -187,6 +188,85 @@ private:
 };
 
 }  // namespace
+
+// Items of one page as the run makes them: a section, a group, a record.
+PageItem item(definition::SectionKind section, int group, qint64 record, const QString& t, int left,
+              formula::Value value = formula::Value::null(), const QString& source = {})
+{
+    PageItem i;
+    i.section = section;
+    i.group = group;
+    i.record = record;
+    i.text = t;
+    i.rect = {left, 0, 500, 200};
+    i.value = value;
+    i.source = source;
+    return i;
+}
+
+class KeptRows : public exporting::DetailTable {
+public:
+    KeptRows()
+        : DetailTable(true)
+    {
+    }
+    std::vector<Row> rows;
+
+protected:
+    void row(Row&& r) override { rows.push_back(std::move(r)); }
+};
+
+TEST(ExportFormats, TheDetailTableGivesRecordsAndEachPrintingOfAGroupSectionAsOneRow)
+{
+    using K = definition::SectionKind;
+    using Kind = exporting::DetailTable::Row::Kind;
+    const auto n = [](double v) { return formula::Value::ofNumber(v); };
+    layout::Page page;
+    page.items = {
+        item(K::PageHeader, 0, 0, QStringLiteral("Order"), 0),
+        item(K::GroupHeader, 1, 1, QStringLiteral("Rossi"), 0, formula::Value::ofString(QStringLiteral("Rossi")), QStringLiteral("{C.name}")),
+        item(K::Details, 0, 1, QStringLiteral("1"), 400, n(1), QStringLiteral("{O.id}")),
+        item(K::Details, 0, 1, QStringLiteral("10.00"), 3000, n(10), QStringLiteral("{O.total}")),
+        item(K::Details, 0, 2, QStringLiteral("2"), 400, n(2), QStringLiteral("{O.id}")),
+        item(K::Details, 0, 2, QStringLiteral("5.00"), 3000, n(5), QStringLiteral("{O.total}")),
+        // The footer's plain text (no record) and its summary (the group's last record) are one row.
+        item(K::GroupFooter, 1, 0, QStringLiteral("Total"), 1000),
+        item(K::GroupFooter, 1, 2, QStringLiteral("15.00"), 3100, n(15), QStringLiteral("Sum({O.total})")),
+        // The next footer printing of the same group is a row of its own.
+        item(K::GroupFooter, 1, 3, QStringLiteral("7.00"), 3100, n(7), QStringLiteral("Sum({O.total})")),
+    };
+    KeptRows table;
+    table.addPage(page);
+    table.finish();
+    ASSERT_EQ(table.rows.size(), 5u);
+    struct Expected {
+        Kind kind;
+        int group;
+        QStringList texts;
+    } const expected[] = {
+        {Kind::GroupHeader, 1, {QStringLiteral("Rossi")}},
+        {Kind::Record, 0, {QStringLiteral("1"), QStringLiteral("10.00")}},
+        {Kind::Record, 0, {QStringLiteral("2"), QStringLiteral("5.00")}},
+        {Kind::GroupFooter, 1, {QStringLiteral("Total"), QStringLiteral("15.00")}},
+        {Kind::GroupFooter, 1, {QStringLiteral("7.00")}},
+    };
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        EXPECT_EQ(row.kind, expected[r].kind) << r;
+        EXPECT_EQ(row.group, expected[r].group) << r;
+        QStringList texts;
+        for (const auto& c : row.cells)
+            texts << c.text;
+        EXPECT_EQ(texts, expected[r].texts) << r;
+    }
+    EXPECT_EQ(table.headers(), QStringList({QStringLiteral("id"), QStringLiteral("total")}));
+    EXPECT_EQ(table.columnAt(3100), 1) << "the footer's sum stands above the totals";
+    EXPECT_EQ(table.columnAt(1000), 0);
+    // The CSV has the records only.
+    layout::PageModel m;
+    m.addPage(page);
+    EXPECT_EQ(exporting::detailsCsv(m), QByteArray("id,total\r\n1,10.00\r\n2,5.00\r\n"));
+}
 
 TEST(ExportFormats, RichTextHasTheFontsColoursRowsAndPagesAndReadsBackAsTheTexts)
 {
