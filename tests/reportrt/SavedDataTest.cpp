@@ -117,6 +117,21 @@ TEST(SavedData, RecordsOfEveryTypeAreWrittenAndReadBackUnchanged)
     }
 }
 
+TEST(SavedData, TheDocumentedExampleIsCanonical)
+{
+    QFile doc(QStringLiteral(ORX_SAMPLE_REPORTS "/../../docs/report-format.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const qsizetype start = text.indexOf("```xml\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<report format-version=\"2\"");
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf("```", start + 7);
+    const QByteArray example = text.mid(start + 7, end - start - 7);
+    const ReportDefinition r = parseReport(example, QStringLiteral("report-format.md"));
+    EXPECT_EQ(writeReport(r).toStdString(), example.toStdString());
+    ASSERT_TRUE(r.savedData);
+    EXPECT_EQ(r.savedData->records.size(), 2u);
+}
+
 TEST(SavedData, MistakesInTheSavedDataNameLineAndWhatWasExpected)
 {
     const QString r = QStringLiteral("    <r><v>1</v><v>a</v><v>2024-01-01</v><v>true</v></r>\n");
