@@ -77,4 +77,17 @@ private:
     qint64 records_ = 0;
 };
 
+// A detail table that keeps every row, group rows among them.
+class ORX_REPORTRT_EXPORT DetailRows : public DetailTable {
+public:
+    DetailRows()
+        : DetailTable(true)
+    {
+    }
+    std::vector<Row> rows;
+
+protected:
+    void row(Row&& r) override { rows.push_back(std::move(r)); }
+};
+
 }  // namespace orx::reportrt::exporting

@@ -74,18 +74,6 @@ const Xlsx& xlsx()
     return api;
 }
 
-class KeptRows : public DetailTable {
-public:
-    KeptRows()
-        : DetailTable(true)
-    {
-    }
-    std::vector<Row> rows;
-
-protected:
-    void row(Row&& r) override { rows.push_back(std::move(r)); }
-};
-
 [[noreturn]] void fail(const QString& why)
 {
     raiseRuntimeError(rterr::ReportFileUnwritable, rterr::source(), QStringLiteral("Cannot make the Excel workbook: %1").arg(why));
@@ -150,7 +138,7 @@ void writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable
 
 QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
 {
-    KeptRows table;
+    DetailRows table;
     for (const auto& p : model.pages())
         table.addPage(p);
     table.finish();

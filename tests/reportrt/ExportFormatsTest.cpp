@@ -10,6 +10,7 @@
 #include "reportrt/export/PageTextExport.h"
 #include "reportrt/export/RtfExport.h"
 #include "reportrt/run/RuntimeObjects.h"
+#include "tests/reportrt/SampleReportFixture.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -28,8 +29,6 @@ using namespace orx::reportrt;
 using layout::PageItem;
 
 namespace {
-
-const QString kSamples = QStringLiteral(ORX_SAMPLE_REPORTS);
 
 PageItem text(const QString& t, QRect rect, int style)
 {
@@ -204,18 +203,6 @@ PageItem item(definition::SectionKind section, int group, qint64 record, const Q
     return i;
 }
 
-class KeptRows : public exporting::DetailTable {
-public:
-    KeptRows()
-        : DetailTable(true)
-    {
-    }
-    std::vector<Row> rows;
-
-protected:
-    void row(Row&& r) override { rows.push_back(std::move(r)); }
-};
-
 TEST(ExportFormats, TheDetailTableGivesRecordsAndEachPrintingOfAGroupSectionAsOneRow)
 {
     using K = definition::SectionKind;
@@ -235,7 +222,7 @@ TEST(ExportFormats, TheDetailTableGivesRecordsAndEachPrintingOfAGroupSectionAsOn
         // The next footer printing of the same group is a row of its own.
         item(K::GroupFooter, 1, 3, QStringLiteral("7.00"), 3100, n(7), QStringLiteral("Sum({O.total})")),
     };
-    KeptRows table;
+    exporting::DetailRows table;
     table.addPage(page);
     table.finish();
     ASSERT_EQ(table.rows.size(), 5u);
@@ -307,19 +294,7 @@ TEST(ExportFormats, Html32LaysEachPageOutInATableWithoutStyleSheets)
     EXPECT_TRUE(firstPage[2].startsWith(QLatin1String("<td colspan=\"2\"></td><td"))) << firstPage[2].toStdString();
 }
 
-class SampleExports : public test::HostFixture {
-protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        report = run::RtReport::open(kSamples + QStringLiteral("/Orders.RPT"));
-    }
-    std::shared_ptr<run::RtReport> report;
-};
-
-TEST_F(SampleExports, WordDocumentIsAMinimalPackageWithEveryRowAsAParagraphAndPageBreaks)
+TEST_F(SampleReport, WordDocumentIsAMinimalPackageWithEveryRowAsAParagraphAndPageBreaks)
 {
     const auto pages = report->pages();
     ASSERT_GT(pages->pageCount(), 1);
@@ -346,7 +321,7 @@ TEST_F(SampleExports, WordDocumentIsAMinimalPackageWithEveryRowAsAParagraphAndPa
     EXPECT_TRUE(document.contains(QLatin1String("<w:pgSz w:w=\"11906\" w:h=\"16838\"/>")));
 }
 
-TEST_F(SampleExports, ExcelWorkbookHasTheCsvColumnsWithTypedCellsAndMarkedGroupRows)
+TEST_F(SampleReport, ExcelWorkbookHasTheCsvColumnsWithTypedCellsAndMarkedGroupRows)
 {
     const auto pages = report->pages();
     const QString path = QDir(test::freshFolder(QStringLiteral("xlsx"))).filePath(QStringLiteral("orders.xlsx"));
@@ -429,7 +404,7 @@ TEST_F(SampleExports, ExcelWorkbookHasTheCsvColumnsWithTypedCellsAndMarkedGroupR
     EXPECT_TRUE(sheet.contains(QLatin1String("outlineLevel=\"1\""))) << "month rows one level in";
 }
 
-TEST_F(SampleExports, AFailedZipExportLeavesTheOldFileAsItWasAndNoOtherFile)
+TEST_F(SampleReport, AFailedZipExportLeavesTheOldFileAsItWasAndNoOtherFile)
 {
     const QDir out(test::freshFolder(QStringLiteral("failed")));
     const QByteArray old(4096, 'o');

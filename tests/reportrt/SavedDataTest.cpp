@@ -8,6 +8,7 @@
 #include "reportrt/definition/ReportFile.h"
 #include "reportrt/export/Exporters.h"
 #include "reportrt/run/RuntimeObjects.h"
+#include "tests/reportrt/ReportTestData.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
@@ -119,13 +120,8 @@ TEST(SavedData, RecordsOfEveryTypeAreWrittenAndReadBackUnchanged)
 
 TEST(SavedData, TheDocumentedExampleIsCanonical)
 {
-    QFile doc(QStringLiteral(ORX_SAMPLE_REPORTS "/../../docs/report-format.md"));
-    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
-    const QByteArray text = doc.readAll();
-    const qsizetype start = text.indexOf("```xml\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<report format-version=\"2\"");
-    ASSERT_GE(start, 0);
-    const qsizetype end = text.indexOf("```", start + 7);
-    const QByteArray example = text.mid(start + 7, end - start - 7);
+    const QByteArray example = test::documentedExample("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<report format-version=\"2\"");
+    ASSERT_FALSE(example.isEmpty());
     const ReportDefinition r = parseReport(example, QStringLiteral("report-format.md"));
     EXPECT_EQ(writeReport(r).toStdString(), example.toStdString());
     ASSERT_TRUE(r.savedData);
