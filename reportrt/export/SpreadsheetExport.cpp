@@ -116,22 +116,26 @@ private:
     lxw_format* formats_[2][4] = {};
 };
 
-void writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool bold, Formats& f)
+// A cell holds at most 32767 characters.
+constexpr qsizetype kCellText = 32767;
+
+lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool bold, Formats& f)
 {
     const Xlsx& x = xlsx();
     const auto& v = cell.value;
     switch (v.type) {
-    case Type::Number: x.worksheet_write_number(sheet, r, c, v.number, f.plain(bold)); return;
-    case Type::Currency: x.worksheet_write_number(sheet, r, c, v.number, f.currency(bold)); return;
-    case Type::Boolean: x.worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold)); return;
+    case Type::Number: return x.worksheet_write_number(sheet, r, c, v.number, f.plain(bold));
+    case Type::Currency: return x.worksheet_write_number(sheet, r, c, v.number, f.currency(bold));
+    case Type::Boolean: return x.worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold));
     // Date serials count days from 30 Dec 1899, as the workbook's do.
-    case Type::Date: x.worksheet_write_number(sheet, r, c, v.number, f.date(bold)); return;
-    case Type::DateTime: x.worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold)); return;
+    case Type::Date: return x.worksheet_write_number(sheet, r, c, v.number, f.date(bold));
+    case Type::DateTime: return x.worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold));
     case Type::String:
     case Type::Null: break;
     }
-    if (!cell.text.isEmpty())
-        x.worksheet_write_string(sheet, r, c, cell.text.toUtf8().constData(), f.plain(bold));
+    if (cell.text.isEmpty())
+        return LXW_NO_ERROR;
+    return x.worksheet_write_string(sheet, r, c, cell.text.left(kCellText).toUtf8().constData(), f.plain(bold));
 }
 
 }  // namespace
@@ -156,22 +160,44 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
     lxw_workbook* book = x.workbook_new_opt(path.constData(), &options);
     if (!book)
         fail(QStringLiteral("the workbook cannot be created"));
-    lxw_worksheet* sheet = x.workbook_add_worksheet(book, sheetName(title).constData());
     Formats formats(book);
+    auto check = [&](lxw_error e) {
+        if (e != LXW_NO_ERROR) {
+            x.workbook_close(book);
+            fail(QString::fromUtf8(x.lxw_strerror(e)));
+        }
+    };
 
+    // A worksheet holds 1,048,576 rows: the records go on on further sheets, each with the header row.
     const QStringList headers = table.headers();
+    const QString name = QString::fromUtf8(sheetName(title));
+    std::vector<lxw_worksheet*> sheets;
+    auto newSheet = [&] {
+        const int n = static_cast<int>(sheets.size()) + 1;
+        const QString suffix = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
+        lxw_worksheet* sheet = x.workbook_add_worksheet(book, (name.left(LXW_SHEETNAME_MAX - suffix.size()) + suffix).toUtf8().constData());
+        if (!sheet)
+            check(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        for (qsizetype c = 0; c < headers.size(); ++c)
+            check(x.worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true)));
+        x.worksheet_freeze_panes(sheet, 1, 0);
+        sheets.push_back(sheet);
+        return sheet;
+    };
+    lxw_worksheet* sheet = newSheet();
     std::vector<qsizetype> widths(static_cast<std::size_t>(std::max<qsizetype>(headers.size(), 1)), 8);
-    for (qsizetype c = 0; c < headers.size(); ++c) {
-        x.worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true));
+    for (qsizetype c = 0; c < headers.size(); ++c)
         widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], headers[c].size());
-    }
-    x.worksheet_freeze_panes(sheet, 1, 0);
 
     int deepest = 0;
     for (const auto& r : table.rows)
         deepest = std::max(deepest, r.group);
     lxw_row_t at = 1;
     for (const auto& r : table.rows) {
+        if (at == LXW_ROW_MAX) {
+            sheet = newSheet();
+            at = 1;
+        }
         const bool group = r.kind != Row::Kind::Record;
         std::vector<DetailTable::Cell> cells;
         if (group) {
@@ -189,16 +215,18 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         }
         lxw_row_col_options outline{};
         outline.level = static_cast<uint8_t>(std::min(7, group ? r.group - 1 : deepest));
-        x.worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline);
+        check(x.worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline));
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            writeCell(sheet, at, static_cast<lxw_col_t>(c), cells[c], group, formats);
+            check(writeCell(sheet, at, static_cast<lxw_col_t>(c), cells[c], group, formats));
             if (c < widths.size())
                 widths[c] = std::max(widths[c], std::min<qsizetype>(cells[c].text.size(), 60));
         }
         ++at;
     }
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        x.worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
+    for (lxw_worksheet* s : sheets) {
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            x.worksheet_set_column(s, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
+    }
 
     const lxw_error error = x.workbook_close(book);
     if (error != LXW_NO_ERROR)
