@@ -308,7 +308,7 @@ RecordReader::RecordReader(const ReadPlan& givenPlan, Connections& connections)
 
     // Records saved in the report file: read in the order saved, filtered here.
     if (!plan.tables.empty() && plan.tables.front().binding.saved) {
-        main_ = openSavedRecords(plan.tables.front().binding.saved);
+        main_ = openSavedRecords(plan.tables.front().binding.saved, width_);
         filters_ = plan.filters;
         return;
     }

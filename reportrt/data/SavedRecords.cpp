@@ -55,8 +55,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<RowSource> openSavedRecords(std::shared_ptr<const definition::SavedData> data)
+std::unique_ptr<RowSource> openSavedRecords(std::shared_ptr<const definition::SavedData> data, int width)
 {
+    if (static_cast<int>(data->columns.size()) != width)
+        raiseRuntimeError(rterr::DataUnavailable, rterr::source(),
+                          QStringLiteral("The saved data has %1 columns where the report's tables have %2 fields")
+                              .arg(data->columns.size())
+                              .arg(width));
     return std::make_unique<SavedSource>(std::move(data));
 }
 

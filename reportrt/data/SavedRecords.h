@@ -19,8 +19,9 @@ ORX_REPORTRT_EXPORT Value savedValue(const std::optional<QString>& text, definit
 ORX_REPORTRT_EXPORT std::optional<QString> savedText(const Value& value);
 
 // The saved records in the order they were saved, each the whole joined
-// record; the reader applies link filters to them itself.
-ORX_REPORTRT_EXPORT std::unique_ptr<RowSource> openSavedRecords(std::shared_ptr<const definition::SavedData> data);
+// record of `width` fields; the reader applies link filters to them itself.
+// Saved data whose columns are not that many raises DataUnavailable.
+ORX_REPORTRT_EXPORT std::unique_ptr<RowSource> openSavedRecords(std::shared_ptr<const definition::SavedData> data, int width);
 
 // Reads every record of the plan's tables, joined as a run joins them, with
 // no filter and no order, and keeps them for saving. `savedAt` is written as given.

@@ -4,6 +4,7 @@
 #include "platform/basic/BasicError.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/Runtime.h"
+#include "reportrt/SavedDataChoice.h"
 #include "reportrt/data/SavedRecords.h"
 #include "reportrt/definition/ReportFile.h"
 #include "reportrt/export/Exporters.h"
@@ -230,6 +231,9 @@ TEST_F(SavedReport, AReportSavedWithItsDataShowsTheSamePagesWithoutItsDatabase)
 
         ASSERT_TRUE(QFile::rename(folder.filePath(QStringLiteral("shop.db")), folder.filePath(QStringLiteral("gone.db"))));
         EXPECT_EQ(pageTexts(*show(saved, true)), before) << name.toStdString();
+        auto* choice = dynamic_cast<SavedDataChoice*>(viewreport::RunState::current().CurrentReport.get());
+        ASSERT_TRUE(choice);
+        EXPECT_TRUE(choice->hasSavedData());
         // Without ReportWithData the report reads its tables, which are gone.
         try {
             show(saved, false);
