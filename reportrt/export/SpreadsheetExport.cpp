@@ -140,8 +140,9 @@ lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const Detail
 
 }  // namespace
 
-QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
+QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int sheetRows)
 {
+    sheetRows = std::clamp(sheetRows, 2, kWorksheetRows);
     DetailRows table;
     for (const auto& p : model.pages())
         table.addPage(p);
@@ -168,7 +169,7 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         }
     };
 
-    // A worksheet holds 1,048,576 rows: the records go on on further sheets, each with the header row.
+    // The rows go on on further sheets, each with the header row.
     const QStringList headers = table.headers();
     const QString name = QString::fromUtf8(sheetName(title));
     std::vector<lxw_worksheet*> sheets;
@@ -194,7 +195,7 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title)
         deepest = std::max(deepest, r.group);
     lxw_row_t at = 1;
     for (const auto& r : table.rows) {
-        if (at == LXW_ROW_MAX) {
+        if (at == static_cast<lxw_row_t>(sheetRows)) {
             sheet = newSheet();
             at = 1;
         }

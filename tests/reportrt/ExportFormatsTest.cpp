@@ -9,6 +9,7 @@
 #include "reportrt/export/Exporters.h"
 #include "reportrt/export/PageTextExport.h"
 #include "reportrt/export/RtfExport.h"
+#include "reportrt/export/SpreadsheetExport.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/reportrt/SampleReportFixture.h"
 #include "tests/support/HostFixture.h"
@@ -402,6 +403,28 @@ TEST_F(SampleReport, ExcelWorkbookHasTheCsvColumnsWithTypedCellsAndMarkedGroupRo
     EXPECT_EQ(records, exporting::detailsCsv(*pages).count("\r\n") - 1) << "a row per record";
     EXPECT_GT(groupRows, 0);
     EXPECT_TRUE(sheet.contains(QLatin1String("outlineLevel=\"1\""))) << "month rows one level in";
+}
+
+TEST_F(SampleReport, ExcelRowsPastAWorksheetsLastGoOnOnFurtherSheetsEachWithTheHeaderRow)
+{
+    const auto pages = report->pages();
+    const auto one = unzip(exporting::pagesXlsx(*pages, QStringLiteral("Orders")));
+    const int rows = static_cast<int>(one.at(QStringLiteral("xl/worksheets/sheet1.xml")).count("<row "));
+    ASSERT_GT(rows, 12);
+    const auto split = unzip(exporting::pagesXlsx(*pages, QStringLiteral("Orders"), 10));
+    const int sheets = (rows - 1 + 8) / 9;  // nine rows after each header row
+    int dataRows = 0;
+    for (int n = 1; n <= sheets; ++n) {
+        const QString name = QStringLiteral("xl/worksheets/sheet%1.xml").arg(n);
+        ASSERT_TRUE(split.count(name)) << name.toStdString();
+        const QByteArray sheet = split.at(name);
+        EXPECT_TRUE(sheet.contains("<row r=\"1\"")) << name.toStdString();
+        EXPECT_LE(sheet.count("<row "), 10);
+        dataRows += static_cast<int>(sheet.count("<row ")) - 1;
+    }
+    EXPECT_FALSE(split.count(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheets + 1)));
+    EXPECT_EQ(dataRows, rows - 1) << "no row lost";
+    EXPECT_TRUE(split.at(QStringLiteral("xl/workbook.xml")).contains("name=\"Orders (2)\""));
 }
 
 TEST_F(SampleReport, AFailedZipExportLeavesTheOldFileAsItWasAndNoOtherFile)
