@@ -1,11 +1,29 @@
 #pragma once
 
-// A fixture holding the Orders sample report, opened by our runtime.
+// Fixtures of the sample reports: the Orders report opened by our runtime,
+// and runs through the engine with a fresh run state.
 #include "reportrt/Runtime.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/support/HostFixture.h"
+#include "viewreport/engine/RunState.h"
 
 #include <memory>
+
+class EngineRuns : public orx::test::HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        useRegional(orx::basic::RegionalSettings::unitedStates());
+        orx::reportrt::setRuntime(nullptr);
+        orx::viewreport::RunState::current().reset();
+    }
+    void TearDown() override
+    {
+        orx::viewreport::RunState::current().reset();
+        HostFixture::TearDown();
+    }
+};
 
 class SampleReport : public orx::test::HostFixture {
 protected:

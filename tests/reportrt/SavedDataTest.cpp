@@ -10,6 +10,7 @@
 #include "reportrt/export/Exporters.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/reportrt/ReportTestData.h"
+#include "tests/reportrt/SampleReportFixture.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
@@ -167,20 +168,12 @@ TEST(SavedData, MistakesInTheSavedDataNameLineAndWhatWasExpected)
     }
 }
 
-class SavedReport : public test::HostFixture {
+class SavedReport : public EngineRuns {
 protected:
     void SetUp() override
     {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        viewreport::RunState::current().reset();
+        EngineRuns::SetUp();
         folder = QDir(test::freshFolder(QStringLiteral("saved")));
-    }
-    void TearDown() override
-    {
-        viewreport::RunState::current().reset();
-        HostFixture::TearDown();
     }
 
     // A copy of a sample report and the shop database in the test's folder.
