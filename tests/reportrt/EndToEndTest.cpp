@@ -58,12 +58,7 @@ protected:
     {
         request.setMode(0);
         request.Show();
-        auto* report = dynamic_cast<run::RtReport*>(viewreport::RunState::current().CurrentReport.get());
-        if (!report) {
-            ADD_FAILURE() << "the run did not use our runtime";
-            return std::make_shared<layout::PageModel>();
-        }
-        return report->pages();
+        return pagesOfTheRun();
     }
 
     static std::vector<const PageItem*> named(const layout::PageModel& m, const QString& name, bool subreport = false)

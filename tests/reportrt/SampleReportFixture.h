@@ -7,6 +7,8 @@
 #include "tests/support/HostFixture.h"
 #include "viewreport/engine/RunState.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 class EngineRuns : public orx::test::HostFixture {
@@ -22,6 +24,16 @@ protected:
     {
         orx::viewreport::RunState::current().reset();
         HostFixture::TearDown();
+    }
+    // The pages of the report the last run on this thread ran.
+    static std::shared_ptr<const orx::reportrt::layout::PageModel> pagesOfTheRun()
+    {
+        auto* report = dynamic_cast<orx::reportrt::run::RtReport*>(orx::viewreport::RunState::current().CurrentReport.get());
+        if (!report) {
+            ADD_FAILURE() << "the run did not use our runtime";
+            return std::make_shared<orx::reportrt::layout::PageModel>();
+        }
+        return report->pages();
     }
 };
 

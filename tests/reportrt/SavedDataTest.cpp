@@ -197,12 +197,7 @@ protected:
         request.ExportOptions()->setFormatType(exporting::format::OwnFormat);
         request.ExportOptions()->setSilent(true);
         request.Show();
-        auto* report = dynamic_cast<run::RtReport*>(viewreport::RunState::current().CurrentReport.get());
-        if (!report) {
-            ADD_FAILURE() << "the run did not use our runtime";
-            return std::make_shared<layout::PageModel>();
-        }
-        return report->pages();
+        return pagesOfTheRun();
     }
 
     QDir folder;
