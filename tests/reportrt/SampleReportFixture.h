@@ -37,13 +37,11 @@ protected:
     }
 };
 
-class SampleReport : public orx::test::HostFixture {
+class SampleReport : public EngineRuns {
 protected:
     void SetUp() override
     {
-        HostFixture::SetUp();
-        useRegional(orx::basic::RegionalSettings::unitedStates());
-        orx::reportrt::setRuntime(nullptr);
+        EngineRuns::SetUp();
         report = orx::reportrt::run::RtReport::open(QStringLiteral(ORX_SAMPLE_REPORTS "/Orders.RPT"));
     }
     std::shared_ptr<orx::reportrt::run::RtReport> report;
