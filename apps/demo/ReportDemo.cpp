@@ -106,9 +106,13 @@ bool runReportDemo()
     }
 
     auto report = viewreport::RunState::current().CurrentReport;
-    for (const int format : {reportrt::exporting::format::Pdf, reportrt::exporting::format::Csv,
-                             reportrt::exporting::format::Text, reportrt::exporting::format::Html40}) {
-        const QString path = QDir(folder).filePath(QStringLiteral("Orders.") + reportrt::exporting::formatSuffix(format));
+    namespace fmt = reportrt::exporting::format;
+    for (const int format : {fmt::Pdf, fmt::Csv, fmt::Text, fmt::Html40, fmt::Html32, fmt::RichText, fmt::Word,
+                             fmt::Excel50, fmt::Excel70, fmt::Excel80, fmt::OwnFormat}) {
+        // Formats that share a suffix with one before them carry their number.
+        const bool shared = format == fmt::Html32 || format == fmt::Excel50 || format == fmt::Excel70;
+        const QString name = shared ? QStringLiteral("Orders-%1.").arg(format) : QStringLiteral("Orders.");
+        const QString path = QDir(folder).filePath(name + reportrt::exporting::formatSuffix(format));
         try {
             report->ExportOptions().Reset();
             report->ExportOptions().setFormatType(format);

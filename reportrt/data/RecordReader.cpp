@@ -2,6 +2,8 @@
 
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
+#include "reportrt/data/RowSource.h"
+#include "reportrt/data/SavedRecords.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -94,13 +96,6 @@ std::vector<int> checkColumns(QSqlDatabase& db, const TableInput& t, const Locat
 }
 
 }  // namespace
-
-// One stream of rows, each the fields of one or more tables in a row.
-class RowSource {
-public:
-    virtual ~RowSource() = default;
-    virtual bool next(std::vector<Value>& row, int offset) = 0;
-};
 
 namespace {
 
@@ -311,6 +306,13 @@ RecordReader::RecordReader(const ReadPlan& givenPlan, Connections& connections)
                               .arg(plan.tables[table].def->name, field));
     };
 
+    // Records saved in the report file: read in the order saved, filtered here.
+    if (!plan.tables.empty() && plan.tables.front().binding.saved) {
+        main_ = openSavedRecords(plan.tables.front().binding.saved, width_);
+        filters_ = plan.filters;
+        return;
+    }
+
     // One database for every table: the database joins, filters and sorts.
     bool oneDatabase = !plan.tables.empty();
     QString firstKey;
@@ -397,6 +399,8 @@ bool RecordReader::next(std::vector<Value>& record)
 
 void testTable(const TableInput& table, const QString& baseDir, Connections& connections)
 {
+    if (table.binding.saved)
+        return;  // the saved records are there; the table is not read
     if (table.binding.hasModel) {
         ModelSource probe(table);
         return;

@@ -30,6 +30,9 @@ struct ORX_REPORTRT_EXPORT TableBinding {
     bool hasModel = false;  // a model was given (it may since have been destroyed)
     QString user;
     QString password;
+    // The records saved in the report file, read instead of the tables when
+    // set (on the main table's binding; they hold every table's fields).
+    std::shared_ptr<const definition::SavedData> saved;
 };
 
 struct ORX_REPORTRT_EXPORT TableInput {

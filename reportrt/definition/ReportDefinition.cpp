@@ -1,5 +1,11 @@
 #include "reportrt/definition/ReportDefinition.h"
 
+#include "platform/basic/Dates.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <cmath>
+
 #include <array>
 
 namespace orx::reportrt::definition {
@@ -45,7 +51,82 @@ bool ReportDefinition::operator==(const ReportDefinition& other) const
         if (!(*subreports[i] == *other.subreports[i]))
             return false;
     }
-    return true;
+    if (!savedData || !other.savedData)
+        return !savedData && !other.savedData;
+    return *savedData == *other.savedData;
+}
+
+bool ReportDefinition::hasSavedData() const
+{
+    if (savedData)
+        return true;
+    for (const auto& s : subreports) {
+        if (s->hasSavedData())
+            return true;
+    }
+    return false;
+}
+
+std::vector<SavedColumn> SavedData::columnsOf(const std::vector<TableDef>& tables)
+{
+    std::vector<SavedColumn> columns;
+    for (const auto& t : tables) {
+        for (const auto& f : t.fields)
+            columns.push_back({t.name, f.name, f.type});
+    }
+    return columns;
+}
+
+QString savedText(double number, ValueType type)
+{
+    switch (type) {
+    case ValueType::Boolean: return number != 0 ? QStringLiteral("true") : QStringLiteral("false");
+    case ValueType::Date: {
+        const QDateTime d = basic::fromSerial(number);
+        if (d.time() == QTime(0, 0))
+            return d.date().toString(Qt::ISODate);
+        return d.toString(Qt::ISODateWithMs);
+    }
+    case ValueType::DateTime: return basic::fromSerial(number).toString(Qt::ISODateWithMs);
+    case ValueType::Number:
+    case ValueType::Currency:
+    case ValueType::String: break;
+    }
+    return QString::number(number, 'g', QLocale::FloatingPointShortest);
+}
+
+bool savedNumber(const QString& text, ValueType type, double& number)
+{
+    switch (type) {
+    case ValueType::Boolean:
+        if (text != QLatin1String("true") && text != QLatin1String("false"))
+            return false;
+        number = text == QLatin1String("true") ? 1 : 0;
+        return true;
+    case ValueType::Date:
+    case ValueType::DateTime: {
+        QDateTime d;
+        if (text.size() == 10) {
+            const QDate day = QDate::fromString(text, Qt::ISODate);
+            if (day.isValid())
+                d = QDateTime(day, QTime(0, 0));
+        } else {
+            d = QDateTime::fromString(text, Qt::ISODateWithMs);
+        }
+        if (!d.isValid())
+            return false;
+        number = basic::toSerial(d);
+        return true;
+    }
+    case ValueType::Number:
+    case ValueType::Currency: {
+        bool ok = false;
+        number = QLocale::c().toDouble(text, &ok);
+        return ok && std::isfinite(number);
+    }
+    case ValueType::String: break;
+    }
+    return false;
 }
 
 const TableDef* ReportDefinition::table(const QString& tableName) const

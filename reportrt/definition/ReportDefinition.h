@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A report as its file describes it: page set-up, tables and their links,
@@ -167,8 +168,40 @@ struct ORX_REPORTRT_EXPORT SectionDef {
     bool operator==(const SectionDef&) const = default;
 };
 
+// One column of saved records: a field of one of the report's tables.
+struct ORX_REPORTRT_EXPORT SavedColumn {
+    QString table;
+    QString field;
+    ValueType type = ValueType::String;
+    bool operator==(const SavedColumn&) const = default;
+};
+
+// Records saved in the report file with the report (the report with its
+// data): the records a run reads, joined across the report's tables, before
+// selection and sort. The columns are the fields of the tables, in the order
+// of the tables and their fields. Each value is kept as the file writes it
+// (savedText); no value is null.
+struct ORX_REPORTRT_EXPORT SavedData {
+    static constexpr int kVersion = 1;
+    QString savedAt;  // yyyy-mm-ddThh:mm:ss, local time
+    std::vector<SavedColumn> columns;
+    std::vector<std::vector<std::optional<QString>>> records;
+    bool operator==(const SavedData&) const = default;
+    // The columns a report's tables give, in order.
+    static std::vector<SavedColumn> columnsOf(const std::vector<TableDef>& tables);
+};
+
+// The text of a saved value that is not a string, and back: numbers and
+// currency amounts in C notation with as many digits as they need, booleans
+// true and false, dates yyyy-mm-dd, date-times yyyy-mm-ddThh:mm:ss.zzz.
+// `number` is the value, 0 or 1 for a boolean, the date serial for dates.
+ORX_REPORTRT_EXPORT QString savedText(double number, ValueType type);
+ORX_REPORTRT_EXPORT bool savedNumber(const QString& text, ValueType type, double& number);
+
 struct ORX_REPORTRT_EXPORT ReportDefinition {
+    // Version 2 adds the saved data; a file without saved data is written as version 1.
     static constexpr int kFormatVersion = 1;
+    static constexpr int kFormatVersionWithData = 2;
 
     QString name;
     QString title;
@@ -183,6 +216,8 @@ struct ORX_REPORTRT_EXPORT ReportDefinition {
     std::vector<SectionDef> sections;  // in print order
     // Sub-reports, each a report of its own (without sub-reports of its own).
     std::vector<std::shared_ptr<ReportDefinition>> subreports;
+    // The records saved with the report; null when it has none.
+    std::shared_ptr<const SavedData> savedData;
 
     bool operator==(const ReportDefinition& other) const;
 
@@ -192,6 +227,8 @@ struct ORX_REPORTRT_EXPORT ReportDefinition {
     std::shared_ptr<ReportDefinition> subreport(const QString& name) const;
     // The sections of one kind (and group), in print order.
     std::vector<const SectionDef*> sectionsOf(SectionKind kind, int group = 0) const;
+    // Whether it or a sub-report carries saved data.
+    bool hasSavedData() const;
 };
 
 // Names used in the file and in messages.

@@ -196,13 +196,15 @@ private:
     ReportDefinition readReport(int depth)
     {
         depth_ = depth;
+        int version = 0;
         groupCount_ = 0;
         ReportDefinition r;
-        int version = 0;
         attributes({integer("format-version", version, 1, 1000), text("name", r.name), text("title", r.title)},
                    {"format-version"});
-        if (version != ReportDefinition::kFormatVersion)
-            fail(QStringLiteral("format-version %1 (this runtime reads version %1)").arg(ReportDefinition::kFormatVersion),
+        if (version != ReportDefinition::kFormatVersion && version != ReportDefinition::kFormatVersionWithData)
+            fail(QStringLiteral("format-version %1 or %2 (this runtime reads versions %1 and %2)")
+                     .arg(ReportDefinition::kFormatVersion)
+                     .arg(ReportDefinition::kFormatVersionWithData),
                  QString::number(version));
         QSet<QString> seen;
         while (nextElement()) {
@@ -220,6 +222,7 @@ private:
             else if (n == QLatin1String("groups")) readGroups(r);
             else if (n == QLatin1String("sections")) readSections(r);
             else if (n == QLatin1String("subreports") && depth == 0) readSubreports(r);
+            else if (n == QLatin1String("saved-data") && version >= ReportDefinition::kFormatVersionWithData) readSavedData(r);
             else
                 unexpected(depth == 0 ? "<page>, <tables>, <links>, <sort>, <selection>, <formulas>, <parameters>, "
                                         "<groups>, <sections>, <subreports> or </report>"
@@ -229,6 +232,89 @@ private:
         if (depth == 0)
             checkSubreportNames(r);
         return r;
+    }
+
+    void readSavedData(ReportDefinition& r)
+    {
+        auto d = std::make_shared<SavedData>();
+        int version = 0, records = -1;
+        attributes({integer("version", version, 1, 1000), text("saved-at", d->savedAt), integer("records", records, 0, 2'000'000'000)},
+                   {"version"});
+        if (version != SavedData::kVersion)
+            fail(QStringLiteral("saved-data version %1 (this runtime reads version %1)").arg(SavedData::kVersion),
+                 QString::number(version));
+        const auto expected = SavedData::columnsOf(r.tables);
+        auto columnText = [](const SavedColumn& c) {
+            return QStringLiteral("%1.%2 (%3)").arg(c.table, c.field, valueTypeName(c.type));
+        };
+        bool inRecords = false;
+        while (nextElement()) {
+            const QString n = xml_.name().toString();
+            if (n == QLatin1String("column") && !inRecords) {
+                SavedColumn c;
+                attributes({text("table", c.table), text("field", c.field), valueType("type", c.type)}, {"table", "field", "type"});
+                currentParent_ = QStringLiteral("column");
+                const std::size_t at = d->columns.size();
+                if (at >= expected.size() || !(expected[at] == c))
+                    fail(at < expected.size() ? QStringLiteral("the column %1, the next field of the report's tables").arg(columnText(expected[at]))
+                                              : QStringLiteral("no more columns than the report's tables have fields (%1)").arg(expected.size()),
+                         columnText(c));
+                noChildren();
+                d->columns.push_back(c);
+            } else if (n == QLatin1String("r")) {
+                if (!inRecords && d->columns.size() != expected.size())
+                    fail(QStringLiteral("the column %1, the next field of the report's tables").arg(columnText(expected[d->columns.size()])),
+                         QStringLiteral("<r>"));
+                inRecords = true;
+                attributes({});
+                d->records.push_back(readSavedRecord(*d));
+            } else {
+                unexpected(inRecords ? "<r> or </saved-data>" : "<column>, <r> or </saved-data>");
+            }
+        }
+        if (!inRecords && d->columns.size() != expected.size())
+            fail(QStringLiteral("the column %1, the next field of the report's tables").arg(columnText(expected[d->columns.size()])),
+                 QStringLiteral("</saved-data>"));
+        if (records >= 0 && static_cast<std::size_t>(records) != d->records.size())
+            fail(QStringLiteral("%1 records, as records=\"%1\" says").arg(records), QString::number(d->records.size()));
+        r.savedData = std::move(d);
+    }
+
+    std::vector<std::optional<QString>> readSavedRecord(const SavedData& d)
+    {
+        std::vector<std::optional<QString>> record;
+        while (nextElement()) {
+            const QString n = xml_.name().toString();
+            if (record.size() >= d.columns.size())
+                failFound(QStringLiteral("</r> after %1 values, one per column").arg(d.columns.size()));
+            const SavedColumn& c = d.columns[record.size()];
+            if (n == QLatin1String("null")) {
+                attributes({});
+                currentParent_ = QStringLiteral("null");
+                noChildren();
+                record.emplace_back();
+                continue;
+            }
+            if (n != QLatin1String("v"))
+                unexpected("<v>, <null> or </r>");
+            QString encoding;
+            attributes({choice<QString>("encoding", encoding, {{"base64", QStringLiteral("base64")}}, "base64")});
+            QString v = elementText();
+            if (!encoding.isEmpty()) {
+                const auto decoded = QByteArray::fromBase64Encoding(v.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+                if (!decoded)
+                    fail(QStringLiteral("base64 text for %1.%2").arg(c.table, c.field));
+                v = QString::fromUtf8(*decoded);
+            }
+            double number = 0;
+            if (c.type != ValueType::String && !savedNumber(v, c.type, number))
+                fail(QStringLiteral("a value of type %1 for %2.%3").arg(valueTypeName(c.type), c.table, c.field),
+                     QStringLiteral("\"%1\"").arg(v.left(40)));
+            record.emplace_back(std::move(v));
+        }
+        if (record.size() != d.columns.size())
+            fail(QStringLiteral("%1 values in <r>, one per column").arg(d.columns.size()), QString::number(record.size()));
+        return record;
     }
 
     void readPage(PageSetup& p)

@@ -143,7 +143,7 @@ private:
     void writeReport(const ReportDefinition& r)
     {
         xml_.writeStartElement(QStringLiteral("report"));
-        attr("format-version", ReportDefinition::kFormatVersion, 0);
+        attr("format-version", r.hasSavedData() ? ReportDefinition::kFormatVersionWithData : ReportDefinition::kFormatVersion, 0);
         attr("name", r.name);
         attr("title", r.title);
 
@@ -245,7 +245,59 @@ private:
                 writeReport(*s);
             xml_.writeEndElement();
         }
+        if (r.savedData)
+            writeSavedData(*r.savedData);
         xml_.writeEndElement();
+    }
+
+    void writeSavedData(const SavedData& d)
+    {
+        xml_.writeStartElement(QStringLiteral("saved-data"));
+        attr("version", SavedData::kVersion, 0);
+        attr("saved-at", d.savedAt);
+        attr("records", static_cast<int>(d.records.size()), -1);
+        for (const auto& c : d.columns) {
+            xml_.writeEmptyElement(QStringLiteral("column"));
+            attr("table", c.table);
+            attr("field", c.field);
+            attr("type", valueTypeName(c.type));
+        }
+        for (const auto& record : d.records) {
+            xml_.writeStartElement(QStringLiteral("r"));
+            for (const auto& v : record) {
+                if (!v) {
+                    xml_.writeEmptyElement(QStringLiteral("null"));
+                } else if (needsBase64(*v)) {
+                    xml_.writeStartElement(QStringLiteral("v"));
+                    xml_.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+                    xml_.writeCharacters(QString::fromLatin1(v->toUtf8().toBase64()));
+                    xml_.writeEndElement();
+                } else {
+                    textElement("v", *v);
+                }
+            }
+            xml_.writeEndElement();
+        }
+        xml_.writeEndElement();
+    }
+
+    // Control characters other than tab, line feed and carriage return (and
+    // lone surrogates) cannot stand in XML, even as references.
+    static bool needsBase64(const QString& text) { return !isWholeText(text); }
+    static bool isWholeText(const QString& text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF)
+                return false;
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                ++i;
+                continue;
+            }
+            if (text[i].isSurrogate())
+                return false;
+        }
+        return true;
     }
 
     static QString kindName(SectionKind k)

@@ -33,71 +33,29 @@ QByteArray csvLine(const QStringList& cells)
     return line;
 }
 
-QString columnKey(const layout::PageItem& i)
+QStringList texts(const DetailTable::Row& row, int columns)
 {
-    return i.name.isEmpty() ? i.source : i.name;
+    QStringList cells;
+    for (const auto& c : row.cells)
+        cells << c.text;
+    while (cells.size() < columns)
+        cells << QString();
+    return cells;
 }
 
 }  // namespace
 
-void CsvWriter::addPage(const layout::Page& page)
+void CsvWriter::row(Row&& row)
 {
-    for (const auto& i : page.items) {
-        if (i.kind != layout::PageItem::Kind::Text || i.section != definition::SectionKind::Details || i.fromSubreport
-            || i.record <= 0 || i.source.isEmpty())
-            continue;
-        if (i.record != currentRecord_) {
-            endRow();
-            currentRecord_ = i.record;
-        }
-        const QString key = columnKey(i);
-        int c = columnIndex_.value(key, -1);
-        if (c < 0) {
-            // Columns met later (a field printed only on some records) go where their position puts them.
-            int at = 0;
-            while (at < columnX_.size() && columnX_[at] <= i.rect.left())
-                ++at;
-            if (rows_ > 0)
-                at = static_cast<int>(columns_.size());  // rows already written keep their columns
-            columns_.insert(at, key);
-            columnX_.insert(at, i.rect.left());
-            columnIndex_.clear();
-            for (int k = 0; k < columns_.size(); ++k)
-                columnIndex_.insert(columns_[k], k);
-            current_.insert(at < current_.size() ? at : current_.size(), QString());
-            c = at;
-        }
-        while (current_.size() < columns_.size())
-            current_.append(QString());
-        // The further lines of a wrapped text join it again where it was wrapped.
-        current_[c] = i.continued ? current_[c] + QLatin1Char(' ') + i.text : i.text;
-    }
-}
-
-void CsvWriter::endRow()
-{
-    if (currentRecord_ < 0)
-        return;
-    while (current_.size() < columns_.size())
-        current_.append(QString());
-    body_ += csvLine(current_);
-    ++rows_;
-    current_.clear();
-    currentRecord_ = -1;
+    body_ += csvLine(texts(row, 0));
 }
 
 QByteArray CsvWriter::result() const
 {
-    CsvWriter copy = *this;
-    copy.endRow();
-    QStringList header;
-    for (const QString& c : copy.columns_) {
-        QString h = c;
-        if (h.startsWith(QLatin1Char('{')) && h.endsWith(QLatin1Char('}')))
-            h = h.mid(1, h.size() - 2).section(QLatin1Char('.'), -1).remove(QLatin1Char('@')).remove(QLatin1Char('?'));
-        header << h;
-    }
-    return csvLine(header) + copy.body_;
+    QByteArray out = csvLine(headers()) + body_;
+    if (const Row* open = openRecord())
+        out += csvLine(texts(*open, columnCount()));
+    return out;
 }
 
 QByteArray detailsCsv(const layout::PageModel& model)
@@ -105,6 +63,7 @@ QByteArray detailsCsv(const layout::PageModel& model)
     CsvWriter w;
     for (const auto& p : model.pages())
         w.addPage(p);
+    w.finish();
     return w.result();
 }
 

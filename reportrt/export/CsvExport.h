@@ -2,34 +2,27 @@
 
 #include "reportrt/ReportRTExport.h"
 
+#include "reportrt/export/DetailTable.h"
 #include "reportrt/layout/PageModel.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 
-// The detail records of a laid-out report as comma-separated values: one
-// line per record with the detail fields as displayed, columns in the order
-// of the fields across the details section, a first line of column names.
-// Sub-report lines are left out.
+// The detail records of a laid-out report as comma-separated values: the
+// rows of DetailTable, one line each, and a first line of column names.
 namespace orx::reportrt::exporting {
 
-class ORX_REPORTRT_EXPORT CsvWriter {
+class ORX_REPORTRT_EXPORT CsvWriter : public DetailTable {
 public:
-    // Adds the detail texts of one page.
-    void addPage(const layout::Page& page);
+    // The lines so far, with the header line first and the open row last.
     QByteArray result() const;
-    qint64 rows() const { return rows_ + (currentRecord_ >= 0 ? 1 : 0); }
+    qint64 rows() const { return records(); }
+
+protected:
+    void row(Row&& row) override;
 
 private:
-    void endRow();
-    QStringList columns_;        // sources (or names) in order
-    QHash<QString, int> columnIndex_;
-    QList<int> columnX_;
     QByteArray body_;
-    QStringList current_;
-    qint64 currentRecord_ = -1;
-    qint64 rows_ = 0;
 };
 
 ORX_REPORTRT_EXPORT QByteArray detailsCsv(const layout::PageModel& model);

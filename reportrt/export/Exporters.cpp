@@ -7,6 +7,9 @@
 #include "reportrt/export/ExportFile.h"
 #include "reportrt/export/PageTextExport.h"
 #include "reportrt/export/PdfExport.h"
+#include "reportrt/export/RtfExport.h"
+#include "reportrt/export/SpreadsheetExport.h"
+#include "reportrt/export/WordExport.h"
 
 #include <array>
 
@@ -22,15 +25,15 @@ struct FormatInfo {
 };
 
 constexpr std::array kFormats{
-    FormatInfo{format::OwnFormat, "report with saved data", "rpt", false},
-    FormatInfo{format::RichText, "rich text", "rtf", false},
+    FormatInfo{format::OwnFormat, "report with saved data", "rpt", true},
+    FormatInfo{format::RichText, "rich text", "rtf", true},
     FormatInfo{format::Csv, "comma-separated values", "csv", true},
     FormatInfo{format::Text, "text", "txt", true},
-    FormatInfo{format::Word, "Word document", "docx", false},
-    FormatInfo{format::Excel50, "Excel workbook", "xlsx", false},
-    FormatInfo{format::Html32, "HTML 3.2", "htm", false},
-    FormatInfo{format::Excel70, "Excel workbook", "xlsx", false},
-    FormatInfo{format::Excel80, "Excel workbook", "xlsx", false},
+    FormatInfo{format::Word, "Word document", "docx", true},
+    FormatInfo{format::Excel50, "Excel workbook", "xlsx", true},
+    FormatInfo{format::Html32, "HTML 3.2", "htm", true},
+    FormatInfo{format::Excel70, "Excel workbook", "xlsx", true},
+    FormatInfo{format::Excel80, "Excel workbook", "xlsx", true},
     FormatInfo{format::Pdf, "PDF", "pdf", true},
     FormatInfo{format::Html40, "HTML 4.0", "htm", true},
 };
@@ -83,8 +86,20 @@ void exportPages(int number, const layout::PageModel& model, const QString& path
     case format::Text: writeExportFile(pagesText(model), path, formatName(number)); return;
     case format::Html40: writeExportFile(pagesHtml40(model, title), path, formatName(number)); return;
     case format::Pdf: writePdfFile(model, path, title); return;
+    case format::RichText: writeExportFile(pagesRtf(model, title), path, formatName(number)); return;
+    case format::Html32: writeExportFile(pagesHtml32(model, title), path, formatName(number)); return;
+    case format::Word: writeExportFile(pagesDocx(model, title), path, formatName(number)); return;
+    case format::Excel50:
+    case format::Excel70:
+    case format::Excel80: writeExportFile(pagesXlsx(model, title), path, formatName(number)); return;
     default: break;
     }
+    if (number == format::OwnFormat)
+        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                          QStringLiteral("Export to %1 (format %2) needs the report and its records, not its pages: "
+                                         "export it through the report")
+                              .arg(formatName(number))
+                              .arg(number));
     // A format marked written above without a case here is a fault of this file.
     raiseRuntimeError(rterr::NotAvailable, rterr::source(),
                       QStringLiteral("Export to %1 (format %2) has no exporter").arg(formatName(number)).arg(number));

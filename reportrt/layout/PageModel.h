@@ -31,6 +31,7 @@ struct ORX_REPORTRT_EXPORT PageItem {
     enum class Kind : unsigned char { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
     definition::SectionKind section = definition::SectionKind::Details;
+    int group = 0;        // group headers and footers: the group, 1 the outermost
     QRect rect;           // twips on the page
     int style = -1;       // Text: index into PageModel::styles()
     QString text;         // Text: as shown; Picture: the image file

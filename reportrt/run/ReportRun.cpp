@@ -528,6 +528,7 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
             continue;
         PageItem item;
         item.section = s.kind;
+        item.group = s.group;
         item.rect = QRect(o.x, o.y, o.width, o.height);
         item.name = o.name;
         item.color = co.color;

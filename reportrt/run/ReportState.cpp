@@ -11,6 +11,7 @@ std::shared_ptr<ReportState> ReportState::make(std::shared_ptr<definition::Repor
     s->bindings.resize(def->tables.size());
     s->parameterValues.resize(def->parameters.size());
     s->def = std::move(def);
+    s->useSavedData(true);
     return s;
 }
 
@@ -23,8 +24,18 @@ std::shared_ptr<ReportState> ReportState::subreport(const QString& name)
     if (!sub)
         return nullptr;
     auto s = make(sub, filePath, baseDir);
+    s->useSavedData(readSavedData);
     subreports.emplace(key, s);
     return s;
+}
+
+void ReportState::useSavedData(bool on)
+{
+    readSavedData = on;
+    if (!bindings.empty())
+        bindings.front().saved = on ? def->savedData : nullptr;
+    for (auto& [name, sub] : subreports)
+        sub->useSavedData(on);
 }
 
 }  // namespace orx::reportrt::run

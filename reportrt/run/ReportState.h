@@ -24,12 +24,15 @@ struct ORX_REPORTRT_EXPORT ReportState {
     std::vector<std::vector<QVariant>> parameterValues;   // one list per parameter of def; empty: its default
     QString extraSelection;                               // a program's selection formula, added with and
     std::map<QString, std::shared_ptr<ReportState>> subreports;  // by upper-case name, once opened
+    bool readSavedData = true;  // read the records saved in the file (where there are some) instead of the tables
 
     // A state for a definition as its file has it.
     static std::shared_ptr<ReportState> make(std::shared_ptr<definition::ReportDefinition> def, QString filePath,
                                              QString baseDir);
     // The state of a sub-report: the one a program opened, or a fresh one.
     std::shared_ptr<ReportState> subreport(const QString& name);
+    // Reads the saved records, or the tables, here and in the sub-reports.
+    void useSavedData(bool on);
 };
 
 }  // namespace orx::reportrt::run

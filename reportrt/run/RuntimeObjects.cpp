@@ -9,6 +9,7 @@
 #include "reportrt/render/Printing.h"
 #include "reportrt/run/CompiledReport.h"
 #include "reportrt/run/ReportRun.h"
+#include "reportrt/run/SaveWithData.h"
 
 #include <QAbstractItemModel>
 #include <QFileDialog>
@@ -552,7 +553,23 @@ void RtReport::Export(std::optional<bool> promptUser)
     }
     if (o.fileName.trimmed().isEmpty())
         raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(), QStringLiteral("Export: no file name is given"));
+    if (o.format == exporting::format::OwnFormat) {
+        // The report with its data is made from the records, not from the pages.
+        saveReportWithData(*state_, o.fileName);
+        return;
+    }
     exporting::exportPages(o.format, *pages(), o.fileName, QFileInfo(state_->filePath).completeBaseName());
+}
+
+void RtReport::setReadSavedData(bool on)
+{
+    state_->useSavedData(on);
+    changed();
+}
+
+bool RtReport::hasSavedData() const
+{
+    return state_->def->hasSavedData();
 }
 
 void RtReport::setRecordSelectionFormula(const QString& text)

@@ -4,6 +4,7 @@
 
 #include "reportrt/RecordSelection.h"
 #include "reportrt/ReportRuntime.h"
+#include "reportrt/SavedDataChoice.h"
 #include "reportrt/layout/PageModel.h"
 #include "reportrt/run/ReportState.h"
 
@@ -24,7 +25,10 @@ namespace orx::reportrt::run {
 class RunObserver;
 class RtReport;
 
-class ORX_REPORTRT_EXPORT RtReport : public Report, public RecordSelection, public std::enable_shared_from_this<RtReport> {
+class ORX_REPORTRT_EXPORT RtReport : public Report,
+                                     public RecordSelection,
+                                     public SavedDataChoice,
+                                     public std::enable_shared_from_this<RtReport> {
 public:
     RtReport(std::shared_ptr<ReportState> state, std::weak_ptr<RtReport> parent);
     ~RtReport() override;
@@ -63,6 +67,8 @@ public:
     void Export(std::optional<bool> promptUser) override;
 
     void setRecordSelectionFormula(const QString& text) override;
+    void setReadSavedData(bool on) override;
+    bool hasSavedData() const override;
 
     bool enableParameterPrompting() const { return parameterPrompting_; }
     bool morePrintEngineErrorMessages() const { return moreErrors_; }

@@ -14,6 +14,7 @@
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
 #include "viewreport/engine/RequestCollections.h"
 #include "viewreport/engine/RunState.h"
+#include "tests/reportrt/SampleReportFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,32 +51,14 @@ QVariant sql(const QString& statement, const QString& db = kSamples + QStringLit
     return v;
 }
 
-class EndToEnd : public test::HostFixture {
+class EndToEnd : public EngineRuns {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        viewreport::RunState::current().reset();
-    }
-    void TearDown() override
-    {
-        viewreport::RunState::current().reset();
-        HostFixture::TearDown();
-    }
-
     // Runs the request with Mode 0 and returns the pages of the report it ran.
     std::shared_ptr<const layout::PageModel> show(viewreport::ORXDLLViewReport& request)
     {
         request.setMode(0);
         request.Show();
-        auto* report = dynamic_cast<run::RtReport*>(viewreport::RunState::current().CurrentReport.get());
-        if (!report) {
-            ADD_FAILURE() << "the run did not use our runtime";
-            return std::make_shared<layout::PageModel>();
-        }
-        return report->pages();
+        return pagesOfTheRun();
     }
 
     static std::vector<const PageItem*> named(const layout::PageModel& m, const QString& name, bool subreport = false)

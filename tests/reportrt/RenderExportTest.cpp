@@ -8,6 +8,7 @@
 #include "reportrt/render/PagePainter.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "reportrt/viewer/PageViewer.h"
+#include "tests/reportrt/SampleReportFixture.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -33,8 +34,6 @@ using namespace orx::reportrt;
 using layout::PageItem;
 
 namespace {
-
-const QString kSamples = QStringLiteral(ORX_SAMPLE_REPORTS);
 
 // Half an inch is 720 twips; at 144 dpi one pixel is 10 twips.
 constexpr double kDpi = 144.0;
@@ -267,8 +266,8 @@ TEST(PageExports, FormatNumbersThatAreUnknownOrNotWrittenAreClearErrorsAndLeaveT
     } const cases[] = {
         {0, basic::err::InvalidProcedureCall, "0 is not an export format number"},
         {99, basic::err::InvalidProcedureCall, "99 is not an export format number"},
-        {exporting::format::Word, rterr::NotAvailable, "Word document (format 14) is not available"},
-        {exporting::format::Excel80, rterr::NotAvailable, "Excel workbook (format 29) is not available"},
+        {-1, basic::err::InvalidProcedureCall, "-1 is not an export format number"},
+        {exporting::format::OwnFormat, rterr::NotAvailable, "(format 1) needs the report and its records"},
     };
     for (const auto& c : cases) {
         try {
@@ -291,18 +290,6 @@ TEST(PageExports, FormatNumbersThatAreUnknownOrNotWrittenAreClearErrorsAndLeaveT
     }
     EXPECT_FALSE(QFile::exists(nowhere));
 }
-
-class SampleReport : public test::HostFixture {
-protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        report = run::RtReport::open(kSamples + QStringLiteral("/Orders.RPT"));
-    }
-    std::shared_ptr<run::RtReport> report;
-};
 
 TEST_F(SampleReport, ExportsThroughTheReportWriteEachFormatWithTheReportsTexts)
 {

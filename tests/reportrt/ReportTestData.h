@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -45,6 +46,20 @@ inline QStringList shopStatements()
         QStringLiteral("INSERT INTO lines VALUES (1, 'Pen', 10), (1, 'Ink', 2), (2, 'Paper', 5), (3, 'Pen', 1), "
                        "(4, 'Desk', 1), (4, 'Lamp', 2), (5, 'Ink', 1), (6, 'Pen', 3), (6, 'Clip', 100)"),
     };
+}
+
+// The ```xml example of docs/report-format.md that begins with `head`.
+inline QByteArray documentedExample(const QByteArray& head)
+{
+    QFile doc(QStringLiteral(ORX_SAMPLE_REPORTS "/../../docs/report-format.md"));
+    EXPECT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const qsizetype start = text.indexOf("```xml\n" + head);
+    EXPECT_GE(start, 0) << head.toStdString();
+    if (start < 0)
+        return {};
+    const qsizetype end = text.indexOf("```", start + 7);
+    return text.mid(start + 7, end - start - 7);
 }
 
 }  // namespace orx::test

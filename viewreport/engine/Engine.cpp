@@ -5,6 +5,7 @@
 #include "platform/basic/Strings.h"
 #include "platform/host/Services.h"
 #include "reportrt/RecordSelection.h"
+#include "reportrt/SavedDataChoice.h"
 #include "viewreport/engine/Constants.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
@@ -298,6 +299,9 @@ void RunReport(reportrt::Viewer* viewerArgument)
     state.CurrentReport = application.OpenReport(path, reportrt::OpenReportDefault);
     // This run's report, whatever a re-entrant run does to CurrentReport.
     const reportrt::ReportRef report = state.CurrentReport;
+    // A report that carries saved data reads it only when the request asks for the report with its data.
+    if (auto* saved = dynamic_cast<reportrt::SavedDataChoice*>(report.get()))
+        saved->setReadSavedData(R.ReportWithData());
 
     // 2. Tables and sub-reports.
     if (!R.ReportWithData()) {
