@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <dlfcn.h>
 #include <xlsxwriter.h>
 
 namespace orx::reportrt::exporting {
@@ -16,63 +15,6 @@ namespace {
 
 using formula::Type;
 using Row = DetailTable::Row;
-
-// libxlsxwriter, loaded when first used with its own symbols bound first:
-// it writes its zip through the system minizip, whose zipOpen3 and friends
-// QuaZip (which the Word export uses) exports under the same names with
-// other arguments, so in the process's shared scope one of the two would
-// call the other's and crash.
-struct Xlsx {
-    decltype(&::workbook_new_opt) workbook_new_opt = nullptr;
-    decltype(&::workbook_add_worksheet) workbook_add_worksheet = nullptr;
-    decltype(&::workbook_add_format) workbook_add_format = nullptr;
-    decltype(&::workbook_close) workbook_close = nullptr;
-    decltype(&::format_set_bold) format_set_bold = nullptr;
-    decltype(&::format_set_num_format) format_set_num_format = nullptr;
-    decltype(&::worksheet_write_number) worksheet_write_number = nullptr;
-    decltype(&::worksheet_write_boolean) worksheet_write_boolean = nullptr;
-    decltype(&::worksheet_write_string) worksheet_write_string = nullptr;
-    decltype(&::worksheet_freeze_panes) worksheet_freeze_panes = nullptr;
-    decltype(&::worksheet_set_row_opt) worksheet_set_row_opt = nullptr;
-    decltype(&::worksheet_set_column) worksheet_set_column = nullptr;
-    decltype(&::lxw_strerror) lxw_strerror = nullptr;
-    QString error;  // why it could not be loaded
-};
-
-template <class F>
-void bind(void* library, F& function, const char* name, QString& error)
-{
-    function = reinterpret_cast<F>(dlsym(library, name));
-    if (!function && error.isEmpty())
-        error = QStringLiteral("%1 has no %2").arg(QStringLiteral(ORX_XLSXWRITER_LIBRARY), QString::fromLatin1(name));
-}
-
-const Xlsx& xlsx()
-{
-    static const Xlsx api = [] {
-        Xlsx a;
-        void* library = dlopen(ORX_XLSXWRITER_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
-        if (!library) {
-            a.error = QString::fromLocal8Bit(dlerror());
-            return a;
-        }
-        bind(library, a.workbook_new_opt, "workbook_new_opt", a.error);
-        bind(library, a.workbook_add_worksheet, "workbook_add_worksheet", a.error);
-        bind(library, a.workbook_add_format, "workbook_add_format", a.error);
-        bind(library, a.workbook_close, "workbook_close", a.error);
-        bind(library, a.format_set_bold, "format_set_bold", a.error);
-        bind(library, a.format_set_num_format, "format_set_num_format", a.error);
-        bind(library, a.worksheet_write_number, "worksheet_write_number", a.error);
-        bind(library, a.worksheet_write_boolean, "worksheet_write_boolean", a.error);
-        bind(library, a.worksheet_write_string, "worksheet_write_string", a.error);
-        bind(library, a.worksheet_freeze_panes, "worksheet_freeze_panes", a.error);
-        bind(library, a.worksheet_set_row_opt, "worksheet_set_row_opt", a.error);
-        bind(library, a.worksheet_set_column, "worksheet_set_column", a.error);
-        bind(library, a.lxw_strerror, "lxw_strerror", a.error);
-        return a;
-    }();
-    return api;
-}
 
 [[noreturn]] void fail(const QString& why)
 {
@@ -94,15 +36,14 @@ class Formats {
 public:
     explicit Formats(lxw_workbook* book)
     {
-        const Xlsx& x = xlsx();
         const char* patterns[] = {nullptr, "#,##0.00", "yyyy-mm-dd", "yyyy-mm-dd hh:mm:ss"};
         for (int bold = 0; bold < 2; ++bold) {
             for (int k = 0; k < 4; ++k) {
-                lxw_format* f = x.workbook_add_format(book);
+                lxw_format* f = workbook_add_format(book);
                 if (bold)
-                    x.format_set_bold(f);
+                    format_set_bold(f);
                 if (patterns[k])
-                    x.format_set_num_format(f, patterns[k]);
+                    format_set_num_format(f, patterns[k]);
                 formats_[bold][k] = f;
             }
         }
@@ -121,21 +62,20 @@ constexpr qsizetype kCellText = 32767;
 
 lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool bold, Formats& f)
 {
-    const Xlsx& x = xlsx();
     const auto& v = cell.value;
     switch (v.type) {
-    case Type::Number: return x.worksheet_write_number(sheet, r, c, v.number, f.plain(bold));
-    case Type::Currency: return x.worksheet_write_number(sheet, r, c, v.number, f.currency(bold));
-    case Type::Boolean: return x.worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold));
+    case Type::Number: return worksheet_write_number(sheet, r, c, v.number, f.plain(bold));
+    case Type::Currency: return worksheet_write_number(sheet, r, c, v.number, f.currency(bold));
+    case Type::Boolean: return worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold));
     // Date serials count days from 30 Dec 1899, as the workbook's do.
-    case Type::Date: return x.worksheet_write_number(sheet, r, c, v.number, f.date(bold));
-    case Type::DateTime: return x.worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold));
+    case Type::Date: return worksheet_write_number(sheet, r, c, v.number, f.date(bold));
+    case Type::DateTime: return worksheet_write_number(sheet, r, c, v.number, f.dateTime(bold));
     case Type::String:
     case Type::Null: break;
     }
     if (cell.text.isEmpty())
         return LXW_NO_ERROR;
-    return x.worksheet_write_string(sheet, r, c, cell.text.left(kCellText).toUtf8().constData(), f.plain(bold));
+    return worksheet_write_string(sheet, r, c, cell.text.left(kCellText).toUtf8().constData(), f.plain(bold));
 }
 
 }  // namespace
@@ -148,9 +88,6 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int s
         table.addPage(p);
     table.finish();
 
-    const Xlsx& x = xlsx();
-    if (!x.error.isEmpty())
-        fail(QStringLiteral("libxlsxwriter cannot be loaded: %1").arg(x.error));
     QTemporaryDir dir;
     if (!dir.isValid())
         fail(QStringLiteral("no temporary folder: %1").arg(dir.errorString()));
@@ -158,14 +95,14 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int s
     QByteArray tmp = QFile::encodeName(dir.path());
     lxw_workbook_options options{};
     options.tmpdir = tmp.data();
-    lxw_workbook* book = x.workbook_new_opt(path.constData(), &options);
+    lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (!book)
         fail(QStringLiteral("the workbook cannot be created"));
     Formats formats(book);
     auto check = [&](lxw_error e) {
         if (e != LXW_NO_ERROR) {
-            x.workbook_close(book);
-            fail(QString::fromUtf8(x.lxw_strerror(e)));
+            workbook_close(book);
+            fail(QString::fromUtf8(lxw_strerror(e)));
         }
     };
 
@@ -176,12 +113,12 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int s
     auto newSheet = [&] {
         const int n = static_cast<int>(sheets.size()) + 1;
         const QString suffix = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
-        lxw_worksheet* sheet = x.workbook_add_worksheet(book, (name.left(LXW_SHEETNAME_MAX - suffix.size()) + suffix).toUtf8().constData());
+        lxw_worksheet* sheet = workbook_add_worksheet(book, (name.left(LXW_SHEETNAME_MAX - suffix.size()) + suffix).toUtf8().constData());
         if (!sheet)
             check(LXW_ERROR_MEMORY_MALLOC_FAILED);
         for (qsizetype c = 0; c < headers.size(); ++c)
-            check(x.worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true)));
-        x.worksheet_freeze_panes(sheet, 1, 0);
+            check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), formats.plain(true)));
+        worksheet_freeze_panes(sheet, 1, 0);
         sheets.push_back(sheet);
         return sheet;
     };
@@ -216,7 +153,7 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int s
         }
         lxw_row_col_options outline{};
         outline.level = static_cast<uint8_t>(std::min(7, group ? r.group - 1 : deepest));
-        check(x.worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline));
+        check(worksheet_set_row_opt(sheet, at, LXW_DEF_ROW_HEIGHT, group ? formats.plain(true) : nullptr, &outline));
         for (std::size_t c = 0; c < cells.size(); ++c) {
             check(writeCell(sheet, at, static_cast<lxw_col_t>(c), cells[c], group, formats));
             if (c < widths.size())
@@ -226,12 +163,12 @@ QByteArray pagesXlsx(const layout::PageModel& model, const QString& title, int s
     }
     for (lxw_worksheet* s : sheets) {
         for (std::size_t c = 0; c < widths.size(); ++c)
-            x.worksheet_set_column(s, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
+            worksheet_set_column(s, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(widths[c]) + 2, nullptr);
     }
 
-    const lxw_error error = x.workbook_close(book);
+    const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR)
-        fail(QString::fromUtf8(x.lxw_strerror(error)));
+        fail(QString::fromUtf8(lxw_strerror(error)));
     QFile file(QFile::decodeName(path));
     if (!file.open(QIODevice::ReadOnly))
         fail(file.errorString());

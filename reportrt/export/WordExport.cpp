@@ -4,10 +4,10 @@
 #include "reportrt/RuntimeError.h"
 #include "reportrt/export/PageTextExport.h"
 
-#include <QBuffer>
 #include <QColor>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <minizip/zip.h>
 
 namespace orx::reportrt::exporting {
 
@@ -155,11 +155,6 @@ QByteArray coreXml(const QString& title)
 
 QByteArray pagesDocx(const layout::PageModel& model, const QString& title)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        fail(QStringLiteral("zip error %1").arg(zip.getZipError()));
     const std::pair<const char*, QByteArray> parts[] = {
         {"[Content_Types].xml", QByteArray(kContentTypes)},
         {"_rels/.rels", QByteArray(kPackageRels)},
@@ -168,18 +163,33 @@ QByteArray pagesDocx(const layout::PageModel& model, const QString& title)
         {"word/styles.xml", QByteArray(kStyles)},
         {"word/document.xml", documentXml(model)},
     };
+    // The package is made in a private temporary folder (the zip library
+    // writes files) and handed back as bytes for the atomic write.
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        fail(QStringLiteral("no temporary folder: %1").arg(dir.errorString()));
+    const QString path = dir.filePath(QStringLiteral("document.docx"));
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
+        fail(QStringLiteral("the package cannot be created"));
     for (const auto& [name, content] : parts) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromLatin1(name))) || file.write(content) != content.size())
-            fail(QStringLiteral("%1: zip error %2").arg(QString::fromLatin1(name)).arg(file.getZipError()));
-        file.close();
-        if (file.getZipError() != UNZ_OK)
-            fail(QStringLiteral("%1: zip error %2").arg(QString::fromLatin1(name)).arg(file.getZipError()));
+        zip_fileinfo info{};
+        int error = zipOpenNewFileInZip64(zip, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0);
+        if (error == ZIP_OK)
+            error = zipWriteInFileInZip(zip, content.constData(), static_cast<unsigned>(content.size()));
+        if (error == ZIP_OK)
+            error = zipCloseFileInZip(zip);
+        if (error != ZIP_OK) {
+            zipClose(zip, nullptr);
+            fail(QStringLiteral("%1: zip error %2").arg(QString::fromLatin1(name)).arg(error));
+        }
     }
-    zip.close();
-    if (zip.getZipError() != UNZ_OK)
-        fail(QStringLiteral("zip error %1").arg(zip.getZipError()));
-    return bytes;
+    if (const int error = zipClose(zip, nullptr); error != ZIP_OK)
+        fail(QStringLiteral("zip error %1").arg(error));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(file.errorString());
+    return file.readAll();
 }
 
 }  // namespace orx::reportrt::exporting

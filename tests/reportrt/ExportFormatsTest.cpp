@@ -15,14 +15,13 @@
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <QTemporaryDir>
+#include <minizip/unzip.h>
 #include <sys/resource.h>
 
 using namespace orx;
@@ -134,18 +133,34 @@ QString rtfPlainText(const QByteArray& rtf)
 std::map<QString, QByteArray> unzip(const QByteArray& bytes)
 {
     std::map<QString, QByteArray> files;
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdUnzip)) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("package.zip"));
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+            ADD_FAILURE() << "cannot write the package to read it";
+            return files;
+        }
+    }
+    unzFile zip = unzOpen64(QFile::encodeName(path).constData());
+    if (!zip) {
         ADD_FAILURE() << "not a zip package";
         return files;
     }
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFile f(&zip);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << zip.getCurrentFileName().toStdString();
-        files[zip.getCurrentFileName()] = f.readAll();
+    for (int more = unzGoToFirstFile(zip); more == UNZ_OK; more = unzGoToNextFile(zip)) {
+        char name[512];
+        unz_file_info64 info{};
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK) {
+            ADD_FAILURE() << "a damaged entry";
+            break;
+        }
+        QByteArray content(static_cast<qsizetype>(info.uncompressed_size), Qt::Uninitialized);
+        const int read = content.isEmpty() ? 0 : unzReadCurrentFile(zip, content.data(), static_cast<unsigned>(content.size()));
+        EXPECT_EQ(read, content.size()) << name;
+        unzCloseCurrentFile(zip);
+        files[QString::fromUtf8(name)] = content;
     }
+    unzClose(zip);
     return files;
 }
 
