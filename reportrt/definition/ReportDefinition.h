@@ -80,6 +80,7 @@ struct ORX_REPORTRT_EXPORT ParameterDef {
     QString prompt;
     QString defaultValue;  // as written in the file; empty for none
     bool hasDefault = false;
+    bool multiple = false;  // takes a list of values: formulas see them all
     bool operator==(const ParameterDef&) const = default;
 };
 

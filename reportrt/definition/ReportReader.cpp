@@ -344,7 +344,7 @@ private:
                 unexpected("<parameter> or </parameters>");
             ParameterDef p;
             attributes({text("name", p.name), valueType("type", p.type), text("prompt", p.prompt),
-                        text("default", p.defaultValue)},
+                        text("default", p.defaultValue), flag("multiple", p.multiple)},
                        {"name", "type"});
             p.hasDefault = xml_.attributes().hasAttribute(QLatin1String("default"));
             if (r.parameter(p.name))

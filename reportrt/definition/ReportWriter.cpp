@@ -218,6 +218,7 @@ private:
                 attr("prompt", p.prompt);
                 if (p.hasDefault)
                     xml_.writeAttribute(QStringLiteral("default"), p.defaultValue);
+                flag("multiple", p.multiple, false);
             }
             xml_.writeEndElement();
         }

@@ -20,6 +20,10 @@ namespace orx::reportrt::formula {
 struct ORX_REPORTRT_EXPORT Symbol {
     int index = 0;
     Type type = Type::Null;
+    // A parameter holding a list: its values (each of `type`), known when
+    // the formula is compiled.
+    bool list = false;
+    std::vector<Value> values;
 };
 
 // What a formula may name, resolved while compiling.

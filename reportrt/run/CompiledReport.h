@@ -85,7 +85,8 @@ private:
     std::vector<int> tableOffsets_;
     std::vector<Type> fieldTypes_;
     std::vector<std::unique_ptr<Formula>> formulas_;
-    std::vector<Value> parameters_;
+    std::vector<Value> parameters_;                  // the first value (or the default)
+    std::vector<std::vector<Value>> parameterLists_;  // every value given
     std::vector<bool> parameterUsed_;
     std::unique_ptr<Formula> selection_;
     std::vector<std::unique_ptr<Formula>> groupFields_;
