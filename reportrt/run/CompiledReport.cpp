@@ -107,8 +107,14 @@ CompiledReport::CompiledReport(const ReportState& state)
         if (selection_->usesSummaries() || selection_->usesTotalPageCount())
             invalid(QStringLiteral("The record selection formula is not valid: it cannot use summaries or page counts"));
     }
-    for (std::size_t g = 0; g < d.groups.size(); ++g)
+    for (std::size_t g = 0; g < d.groups.size(); ++g) {
         groupFields_.push_back(compileOrRaise(d.groups[g].field, QStringLiteral("The field of group %1").arg(g + 1)));
+        // Specified order without named groups keeps the data's order, as original.
+        const bool specified = d.groups[g].direction == definition::SortDirection::Specified && !d.groups[g].namedGroups.empty();
+        specifiedOrders_.push_back(specified ? std::make_unique<grouping::SpecifiedOrder>(d.groups[g], static_cast<int>(g) + 1,
+                                                                                           groupFields_.back()->type())
+                                             : nullptr);
+    }
     for (const auto& s : d.sortFields)
         sortFields_.push_back(compileOrRaise(s.field, QStringLiteral("The sort field %1").arg(s.field)));
 
