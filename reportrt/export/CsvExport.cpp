@@ -8,35 +8,45 @@ namespace orx::reportrt::exporting {
 
 namespace {
 
-QByteArray csvLine(const QStringList& cells)
+// Appends the cells as one line; plain ASCII cells (most) are copied as they are.
+void appendCsvLine(QByteArray& out, const QStringList& cells)
 {
-    QByteArray line;
     for (int i = 0; i < cells.size(); ++i) {
         if (i > 0)
-            line += ',';
+            out += ',';
         const QString& c = cells[i];
         bool quote = false;
+        bool ascii = true;
         for (const QChar ch : c) {
             const char16_t u = ch.unicode();
             if (u == ',' || u == '"' || u == '\n' || u == '\r') {
                 quote = true;
                 break;
             }
+            ascii = ascii && u < 0x80;
         }
         if (quote) {
-            line += '"' + QString(c).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
+            out += '"' + QString(c).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
+        } else if (ascii) {
+            const qsizetype at = out.size();
+            out.resize(at + c.size());
+            char* to = out.data() + at;
+            for (const QChar ch : c)
+                *to++ = static_cast<char>(ch.unicode());
         } else {
-            line += c.toUtf8();
+            out += c.toUtf8();
         }
     }
-    line += "\r\n";
+    out += "\r\n";
+}
+
+QByteArray csvLine(const QStringList& cells)
+{
+    QByteArray line;
+    appendCsvLine(line, cells);
     return line;
 }
 
-QString columnKey(const layout::PageItem& i)
-{
-    return i.name.isEmpty() ? i.source : i.name;
-}
 
 }  // namespace
 
@@ -50,8 +60,9 @@ void CsvWriter::addPage(const layout::Page& page)
             endRow();
             currentRecord_ = i.record;
         }
-        const QString key = columnKey(i);
-        int c = columnIndex_.value(key, -1);
+        const QString& key = i.name.isEmpty() ? i.source : i.name;
+        // Items mostly come in column order: the column after the last one is tried first.
+        int c = nextColumn_ < columns_.size() && columns_[nextColumn_] == key ? nextColumn_ : columnIndex_.value(key, -1);
         if (c < 0) {
             // Columns met later (a field printed only on some records) go where their position puts them.
             int at = 0;
@@ -71,6 +82,7 @@ void CsvWriter::addPage(const layout::Page& page)
             current_.append(QString());
         // The further lines of a wrapped text join it again where it was wrapped.
         current_[c] = i.continued ? current_[c] + QLatin1Char(' ') + i.text : i.text;
+        nextColumn_ = c + 1;
     }
 }
 
@@ -80,10 +92,12 @@ void CsvWriter::endRow()
         return;
     while (current_.size() < columns_.size())
         current_.append(QString());
-    body_ += csvLine(current_);
+    appendCsvLine(body_, current_);
     ++rows_;
-    current_.clear();
+    for (QString& cell : current_)  // kept for the next row, emptied
+        cell = QString();
     currentRecord_ = -1;
+    nextColumn_ = 0;
 }
 
 QByteArray CsvWriter::result() const

@@ -28,6 +28,7 @@ private:
     QList<int> columnX_;
     QByteArray body_;
     QStringList current_;
+    int nextColumn_ = 0;  // the column the next item most likely fills
     qint64 currentRecord_ = -1;
     qint64 rows_ = 0;
 };

@@ -74,7 +74,7 @@ void Paginator::startPage()
     ++page_;
     open_ = true;
     hasContent_ = false;
-    current_ = Page{};
+    current_.items.clear();  // keeps the room reserved when the last page closed
     y_ = setup_.marginTop;
     if (hooks_.header) {
         for (auto& b : hooks_.header(page_)) {
@@ -98,8 +98,10 @@ void Paginator::closePage()
     }
     open_ = false;
     ++done_;
+    const std::size_t items = current_.items.size();
     sink_.page(std::move(current_));
     current_ = Page{};
+    current_.items.reserve(items);  // the next page most likely holds as many
 }
 
 void Paginator::put(Band& band, int top)
