@@ -142,6 +142,7 @@ Value evaluateNode(const Node& node, Env& env)
             v.type = node.type;  // a number branch of a currency if, a date branch of a date-time if
         return v;
     }
+    case Op::GroupName: return Value::ofString(env.groupName(node.index));
     case Op::In: return anyOf(evaluateNode(*node.kids[0], env), *node.kids[1], env);
     case Op::List: {  // a list on its own shows its values, separated by ", "
         QString text;

@@ -51,6 +51,13 @@ public:
     virtual int pageNumber() = 0;
     virtual int totalPageCount() = 0;
     virtual qint64 recordNumber() = 0;
+    // The name of the current group of group `level` (1 outermost): a named
+    // group's name in specified order, otherwise its value as shown.
+    virtual QString groupName(int level)
+    {
+        Q_UNUSED(level);
+        return {};
+    }
 };
 
 struct ORX_REPORTRT_EXPORT CompileError {

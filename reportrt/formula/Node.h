@@ -16,6 +16,7 @@ enum class Op : unsigned char {
     Negate, Not, Add, Subtract, Multiply, Divide, Modulo, Power, Concat,
     Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, And, Or, If, Call,
     List, In,  // a list of values [a, b] (or a parameter's); x in list
+    GroupName,
 };
 
 struct ORX_REPORTRT_EXPORT Node {

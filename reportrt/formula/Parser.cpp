@@ -625,6 +625,8 @@ private:
         }
         if (const auto sop = summaryOp(t.text); sop != definition::SummaryOp::None)
             return summary(t, sop);
+        if (isWord(t, "GroupName"))
+            return groupName(t);
         const FunctionInfo* f = findFunction(t.text);
         if (!f) {
             if (isWord(t, "then") || isWord(t, "else") || isWord(t, "and") || isWord(t, "or") || isWord(t, "mod"))
@@ -672,6 +674,22 @@ private:
             advance();
             expect(Tok::RParen, "a closing parenthesis (this takes no arguments)");
         }
+    }
+
+    // GroupName({field of a group})
+    std::unique_ptr<Node> groupName(const Token& t)
+    {
+        expect(Tok::LParen, "an opening parenthesis");
+        if (tok_.kind != Tok::Ref)
+            fail(tok_.offset, QStringLiteral("the field of a group is expected here"));
+        const auto level = scope_.groupLevel(tok_.text);
+        if (!level)
+            fail(tok_.offset, QStringLiteral("the field of a group is expected here; the report has no group on %1").arg(tok_.text));
+        advance();
+        expect(Tok::RParen, "a closing parenthesis");
+        auto n = makeNode(Op::GroupName, Type::String, t.offset);
+        n->index = *level;
+        return n;
     }
 
     std::unique_ptr<Node> summary(const Token& t, definition::SummaryOp op)

@@ -62,7 +62,7 @@ bool startsGroup(GroupCondition condition, const Value& previous, const Value& c
 }
 
 SpecifiedOrder::SpecifiedOrder(const definition::GroupDef& group, int level, Type fieldType)
-    : others_(group.others), condition_(group.condition)
+    : othersName_(group.othersName), others_(group.others), condition_(group.condition)
 {
     using T = definition::NamedGroupTest;
     for (const auto& n : group.namedGroups) {
@@ -88,6 +88,7 @@ SpecifiedOrder::SpecifiedOrder(const definition::GroupDef& group, int level, Typ
             named.values.push_back(v);
         }
         named_.push_back(std::move(named));
+        names_ << n.name;
     }
 }
 
@@ -151,6 +152,14 @@ Value SpecifiedOrder::breakKey(const Value& value) const
     QString text = QString::number(r) + QLatin1Char('\x1f') + QChar(static_cast<char16_t>(key.type) + u'a');
     text += key.type == Type::String ? key.text : QString::number(key.number, 'g', 17);
     return Value::ofString(text);
+}
+
+QString SpecifiedOrder::groupName(const Value& value) const
+{
+    const int r = rank(value);
+    if (r < namedCount())
+        return names_[r];
+    return others_ == definition::OthersRule::Keep ? value.display() : othersName_;
 }
 
 void Accumulator::reset()

@@ -43,6 +43,9 @@ public:
     void addSortKeys(const Value& value, std::vector<Value>& keys) const;
     // The key whose change starts a group (compared as any-value).
     Value breakKey(const Value& value) const;
+    // The name of the group a value goes to: its named group's, the others'
+    // name, or (others kept in their own groups) the value as shown.
+    QString groupName(const Value& value) const;
 
 private:
     struct Named {
@@ -52,6 +55,8 @@ private:
     bool takes(const Named& n, const Value& value) const;
 
     std::vector<Named> named_;
+    QStringList names_;
+    QString othersName_;
     definition::OthersRule others_;
     GroupCondition condition_;
 };

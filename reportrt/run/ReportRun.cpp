@@ -135,6 +135,12 @@ public:
     int pageNumber() override { return page_(); }
     int totalPageCount() override { return totalPages_; }
     qint64 recordNumber() override { return number_; }
+    QString groupName(int level) override
+    {
+        const Value v = evaluate(*c_.groupFields()[static_cast<std::size_t>(level - 1)], QStringLiteral("A group field"));
+        const auto* spec = c_.specifiedOrder(level - 1);
+        return spec ? spec->groupName(v) : v.display();
+    }
 
 private:
     [[noreturn]] void fail(const QString& what, const formula::EvalError& e, const QString& text)

@@ -153,6 +153,50 @@ TEST_F(SpecifiedOrder, TheEngineTurnsItOnThroughTheGroupArea)
     EXPECT_EQ(groups(*open(report(plain))), QStringLiteral("1 | 2 | 3 | 4 | 5 | 6 |"));
 }
 
+TEST_F(SpecifiedOrder, GroupNameGivesTheNamedGroupsAndTheOthersName)
+{
+    using T = NamedGroupTest;
+    const struct {
+        const char* what;
+        SortDirection direction;
+        OthersRule others;
+        const char* expected;  // the group headers, in order
+    } cases[] = {
+        {"others together", SortDirection::Specified, OthersRule::Together, "Big Small Rest"},
+        {"others kept", SortDirection::Specified, OthersRule::Keep, "Big Small 20 50.5"},
+        {"not in specified order: the value", SortDirection::Ascending, OthersRule::Together, "5 10 20 50.5 75 100"},
+    };
+    for (const auto& c : cases) {
+        GroupDef g{QStringLiteral("{O.total}"), c.direction};
+        g.namedGroups = {named("Big", T::GreaterEqual, {"75"}), named("Small", T::Less, {"20"})};
+        g.others = c.others;
+        g.othersName = QStringLiteral("Rest");
+        ReportDefinition def = report(g);
+        def.formulas = {{QStringLiteral("Name"), ValueType::String, QStringLiteral("GroupName({O.total})")}};
+        ObjectDef name;
+        name.kind = ObjectKind::Field;
+        name.name = QStringLiteral("H");
+        name.source = QStringLiteral("{@Name}");
+        name.width = 2000;
+        name.height = 240;
+        def.sections.insert(def.sections.begin(), SectionDef{SectionKind::GroupHeader, 1, {}, 240, {}, false, true, false, false, {name}});
+        auto r = open(def);
+        QStringList headers;
+        for (const auto* t : r->pages()->texts()) {
+            if (t->name == QLatin1String("H"))
+                headers << t->text;
+        }
+        EXPECT_EQ(headers.join(QLatin1Char(' ')), QString::fromLatin1(c.expected)) << c.what;
+    }
+    // Only the field of a group has a group name.
+    ReportDefinition def = report(GroupDef{QStringLiteral("{O.total}")});
+    def.formulas = {{QStringLiteral("Name"), ValueType::String, QStringLiteral("GroupName({O.id})")}};
+    auto r = open(def);
+    QString error;
+    EXPECT_FALSE(r->FormulaFields().Item(1).Check(error));
+    EXPECT_EQ(error, QStringLiteral("the field of a group is expected here; the report has no group on {O.id} (column 11)"));
+}
+
 TEST_F(SpecifiedOrder, ValuesThatDoNotSuitTheFieldAreRefused)
 {
     const struct {
