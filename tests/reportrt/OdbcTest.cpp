@@ -54,36 +54,20 @@ protected:
     {
         ReportDefinition def;
         def.name = QStringLiteral("OdbcOrders");
-        def.tables = {{QStringLiteral("O"), location, QStringLiteral("orders"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
-                        {QStringLiteral("total"), ValueType::Currency}}},
-                      {QStringLiteral("C"), location, QStringLiteral("customers"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("name"), ValueType::String}}}};
-        def.links = {{QStringLiteral("O"), QStringLiteral("customer_id"), QStringLiteral("C"), QStringLiteral("id")}};
+        test::ordersWithCustomers(def, location,
+                                  {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
+                                   {QStringLiteral("total"), ValueType::Currency}});
         def.groups = {{QStringLiteral("{C.name}"), SortDirection::Ascending, GroupCondition::AnyValue, false, false}};
         def.sortFields = {{QStringLiteral("{O.total}"), SortDirection::Descending}};
-        ObjectDef name;
-        name.kind = ObjectKind::Field;
-        name.name = QStringLiteral("Name");
-        name.source = QStringLiteral("{C.name}");
-        ObjectDef total = name;
-        total.name = QStringLiteral("Total");
-        total.source = QStringLiteral("{O.total}");
-        total.x = 3000;
-        total.format = QStringLiteral("0.00");
-        SectionDef details;
-        details.kind = SectionKind::Details;
-        details.height = 240;
-        details.objects = {name, total};
-        def.sections = {details};
+        def.sections = {{SectionKind::Details, 0, {}, 240, {}, false, true, false, false,
+                         {test::fieldAt(QStringLiteral("Name"), QStringLiteral("{C.name}"), 0, 0),
+                          test::fieldAt(QStringLiteral("Total"), QStringLiteral("{O.total}"), 3000, 0, QStringLiteral("0.00"))}}};
         return def;
     }
 
     std::shared_ptr<run::RtReport> open(const ReportDefinition& def, const QString& password = {})
     {
-        const QString path = QDir(test::freshFolder(QStringLiteral("odbc"))).filePath(QStringLiteral("OdbcOrders.RPT"));
-        saveReportFile(def, path);
-        auto report = run::RtReport::open(path);
+        auto report = test::saveAndOpen(def, test::freshFolder(QStringLiteral("odbc")));
         if (!password.isEmpty()) {
             for (std::int16_t t = 1; t <= report->Database().Tables().Count(); ++t)
                 report->Database().Tables().Item(t).SetSessionInfo(QString(), QStringLiteral("\n") + password);

@@ -29,32 +29,18 @@ protected:
     {
         ReportDefinition def;
         def.name = QStringLiteral("Lists");
-        def.tables = {{QStringLiteral("O"), db_, QStringLiteral("orders"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
-                        {QStringLiteral("total"), ValueType::Currency}}},
-                      {QStringLiteral("C"), db_, QStringLiteral("customers"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("name"), ValueType::String}}}};
-        def.links = {{QStringLiteral("O"), QStringLiteral("customer_id"), QStringLiteral("C"), QStringLiteral("id")}};
+        test::ordersWithCustomers(def, db_,
+                                  {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
+                                   {QStringLiteral("total"), ValueType::Currency}});
         ParameterDef who{QStringLiteral("Who"), ValueType::String, {}, QStringLiteral("Verdi"), true};
         who.multiple = multiple;
         def.parameters = {who, {QStringLiteral("Ids"), ValueType::Number, {}, QStringLiteral("0"), true}};
         def.selection = selection;
         def.sortFields = {{QStringLiteral("{O.id}"), SortDirection::Ascending}};
         def.formulas = {{QStringLiteral("Label"), ValueType::String, label}};
-        ObjectDef o;
-        o.kind = ObjectKind::Field;
-        o.name = QStringLiteral("L");
-        o.source = QStringLiteral("{@Label}");
-        o.width = 3000;
-        o.height = 240;
-        SectionDef details;
-        details.kind = SectionKind::Details;
-        details.height = 240;
-        details.objects = {o};
-        def.sections = {details};
-        const QString path = QDir(QFileInfo(db_).absolutePath()).filePath(QStringLiteral("Lists.RPT"));
-        saveReportFile(def, path);
-        return run::RtReport::open(path);
+        def.sections = {{SectionKind::Details, 0, {}, 240, {}, false, true, false, false,
+                         {test::fieldAt(QStringLiteral("L"), QStringLiteral("{@Label}"), 0, 3000)}}};
+        return test::saveAndOpen(def, QFileInfo(db_).absolutePath());
     }
 
     static QStringList labels(run::RtReport& r)

@@ -32,21 +32,12 @@ protected:
     {
         ReportDefinition def;
         def.name = QStringLiteral("Specified");
-        def.tables = {{QStringLiteral("O"), db_, QStringLiteral("orders"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
-                        {QStringLiteral("order_date"), ValueType::Date}, {QStringLiteral("total"), ValueType::Number}}},
-                      {QStringLiteral("C"), db_, QStringLiteral("customers"), {},
-                       {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("name"), ValueType::String}}}};
-        def.links = {{QStringLiteral("O"), QStringLiteral("customer_id"), QStringLiteral("C"), QStringLiteral("id")}};
+        test::ordersWithCustomers(def, db_,
+                                  {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number},
+                                   {QStringLiteral("order_date"), ValueType::Date}, {QStringLiteral("total"), ValueType::Number}});
         def.groups = {group};
         def.sortFields = {{QStringLiteral("{O.id}"), SortDirection::Ascending}};
-        ObjectDef id;
-        id.kind = ObjectKind::Field;
-        id.name = QStringLiteral("D");
-        id.source = QStringLiteral("{O.id}");
-        id.format = QStringLiteral("0");
-        id.width = 1000;
-        id.height = 240;
+        const ObjectDef id = test::fieldAt(QStringLiteral("D"), QStringLiteral("{O.id}"), 0, 1000, QStringLiteral("0"));
         ObjectDef count = id;
         count.name = QStringLiteral("N");
         count.summary = SummaryOp::Count;
@@ -59,9 +50,7 @@ protected:
 
     std::shared_ptr<run::RtReport> open(const ReportDefinition& def) const
     {
-        const QString path = QDir(QFileInfo(db_).absolutePath()).filePath(QStringLiteral("Specified.RPT"));
-        saveReportFile(def, path);
-        return run::RtReport::open(path);
+        return test::saveAndOpen(def, QFileInfo(db_).absolutePath());
     }
 
     // "1 4 | 5 6 |": the ids of each group, a bar where a group ends.
@@ -173,12 +162,7 @@ TEST_F(SpecifiedOrder, GroupNameGivesTheNamedGroupsAndTheOthersName)
         g.othersName = QStringLiteral("Rest");
         ReportDefinition def = report(g);
         def.formulas = {{QStringLiteral("Name"), ValueType::String, QStringLiteral("GroupName({O.total})")}};
-        ObjectDef name;
-        name.kind = ObjectKind::Field;
-        name.name = QStringLiteral("H");
-        name.source = QStringLiteral("{@Name}");
-        name.width = 2000;
-        name.height = 240;
+        const ObjectDef name = test::fieldAt(QStringLiteral("H"), QStringLiteral("{@Name}"), 0, 2000);
         def.sections.insert(def.sections.begin(), SectionDef{SectionKind::GroupHeader, 1, {}, 240, {}, false, true, false, false, {name}});
         auto r = open(def);
         QStringList headers;
