@@ -5,8 +5,13 @@
 #include "platform/basic/BasicError.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/definition/ReportFile.h"
+#include "reportrt/Runtime.h"
 #include "reportrt/run/RuntimeObjects.h"
 #include "tests/reportrt/ReportTestData.h"
+#include "tests/support/HostFixture.h"
+#include "viewreport/engine/ORXDLLViewReport.h"
+#include "viewreport/engine/RequestCollections.h"
+#include "viewreport/engine/RunState.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -252,6 +257,62 @@ TEST(SpecifiedOrderFile, NamedGroupsAreWrittenReadAndChecked)
         } catch (const basic::BasicError& e) {
             EXPECT_TRUE(e.description().contains(QString::fromLatin1(b.error))) << e.description().toStdString();
         }
+    }
+}
+
+// The request's order-by entry for the group's field, with the specified
+// order (3), reaches the group through the engine's write of its direction.
+class SpecifiedThroughTheEngine : public test::HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        useRegional(basic::RegionalSettings::unitedStates());
+        reportrt::setRuntime(nullptr);
+        viewreport::RunState::current().reset();
+    }
+    void TearDown() override
+    {
+        viewreport::RunState::current().reset();
+        HostFixture::TearDown();
+    }
+};
+
+TEST_F(SpecifiedThroughTheEngine, TheRequestsOrderByEntryTurnsItOn)
+{
+    const QString db = test::makeDatabase(QStringLiteral("shop.db"), test::shopStatements());
+    ReportDefinition def;
+    def.name = QStringLiteral("ByName");
+    test::ordersWithCustomers(def, db, {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("customer_id"), ValueType::Number}});
+    GroupDef g{QStringLiteral("{C.name}")};
+    g.namedGroups = {named("Verdi first", NamedGroupTest::OneOf, {"Verdi"})};
+    g.others = OthersRule::Together;
+    def.groups = {g};
+    def.sortFields = {{QStringLiteral("{O.id}"), SortDirection::Ascending}};
+    def.formulas = {{QStringLiteral("Name"), ValueType::String, QStringLiteral("GroupName({C.name})")}};
+    def.sections = {{SectionKind::GroupHeader, 1, {}, 240, {}, false, true, false, false,
+                     {test::fieldAt(QStringLiteral("H"), QStringLiteral("{@Name}"))}}};
+    test::saveAndOpen(def, QFileInfo(db).absolutePath());
+    const struct {
+        int order;
+        const char* headers;
+    } cases[] = {
+        {0, "Bianchi Rossi Verdi"},
+        {1, "Verdi Rossi Bianchi"},
+        {3, "Verdi first Others"},
+    };
+    for (const auto& c : cases) {
+        viewreport::ORXDLLViewReport request;
+        request.setReportName(QDir(QFileInfo(db).absolutePath()).filePath(QStringLiteral("ByName")));
+        request.OrderByFields()->Add(QStringLiteral("C.name"), c.order);
+        request.setMode(0);
+        request.Show();
+        auto* report = dynamic_cast<run::RtReport*>(viewreport::RunState::current().CurrentReport.get());
+        ASSERT_NE(report, nullptr);
+        QStringList headers;
+        for (const auto* t : report->pages()->texts())
+            headers << t->text;
+        EXPECT_EQ(headers.join(QLatin1Char(' ')), QString::fromLatin1(c.headers)) << "order " << c.order;
     }
 }
 
