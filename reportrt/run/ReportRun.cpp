@@ -138,8 +138,8 @@ public:
     QString groupName(int level) override
     {
         const Value v = evaluate(*c_.groupFields()[static_cast<std::size_t>(level - 1)], QStringLiteral("A group field"));
-        const auto* spec = c_.specifiedOrder(level - 1);
-        return spec ? spec->groupName(v) : v.display();
+        const auto* order = c_.specifiedOrder(level - 1);
+        return order ? order->groupName(v) : v.display();
     }
 
 private:
@@ -198,8 +198,8 @@ public:
         bool ordered = true;
         for (std::size_t g = 0; g < d.groups.size() && ordered; ++g) {
             const auto dir = d.groups[g].direction;
-            if (const auto* spec = c.specifiedOrder(static_cast<int>(g))) {
-                keys_.push_back({c.groupFields()[g].get(), false, spec});  // the named groups' order
+            if (const auto* order = c.specifiedOrder(static_cast<int>(g))) {
+                keys_.push_back({c.groupFields()[g].get(), false, order});  // the named groups' order
                 databaseOrder = false;
             } else if (dir == definition::SortDirection::Original || dir == definition::SortDirection::Specified)
                 ordered = false;
@@ -264,8 +264,8 @@ private:
     bool discarded()
     {
         for (std::size_t g = 0; g < c_.groupFields().size(); ++g) {
-            const auto* spec = c_.specifiedOrder(static_cast<int>(g));
-            if (spec && spec->discards(env_.evaluate(*c_.groupFields()[g], QStringLiteral("A group field"))))
+            const auto* order = c_.specifiedOrder(static_cast<int>(g));
+            if (order && order->discards(env_.evaluate(*c_.groupFields()[g], QStringLiteral("A group field"))))
                 return true;
         }
         return false;
@@ -321,8 +321,8 @@ public:
             env_.setRecord(&cur, n);
             for (int g = 1; g <= levels_; ++g) {
                 const Value v = env_.evaluate(*c_.groupFields()[g - 1], [g] { return QStringLiteral("The field of group %1").arg(g); });
-                const auto* spec = c_.specifiedOrder(g - 1);
-                keys[g] = spec ? spec->breakKey(v) : grouping::groupKey(v, c_.def().groups[g - 1].condition);
+                const auto* order = c_.specifiedOrder(g - 1);
+                keys[g] = order ? order->breakKey(v) : grouping::groupKey(v, c_.def().groups[g - 1].condition);
             }
             int breakLevel = levels_ + 1;
             if (n == 1) {
