@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <vector>
+
 namespace orx::reportrt::data {
 
 namespace {
@@ -18,6 +20,109 @@ namespace {
 {
     raiseRuntimeError(rterr::DataUnavailable, rterr::source(),
                       QStringLiteral("Cannot open the data of table %1 at %2: %3").arg(table, location.shown, why));
+}
+
+// The key=value pairs of an ODBC connection string; a value in braces may
+// hold ";" and "=". A part without "=" (a bare DSN) has a null value.
+std::vector<std::pair<QString, QString>> odbcPairs(const QString& text)
+{
+    std::vector<std::pair<QString, QString>> pairs;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = i;
+        while (end < text.size() && text[end] != QLatin1Char(';') && text[end] != QLatin1Char('='))
+            ++end;
+        const QString key = text.mid(i, end - i);
+        if (end >= text.size() || text[end] == QLatin1Char(';')) {
+            if (!key.trimmed().isEmpty())
+                pairs.emplace_back(key, QString());
+            i = end + 1;
+            continue;
+        }
+        qsizetype v = end + 1;
+        while (v < text.size() && text[v] == QLatin1Char(' '))
+            ++v;
+        if (v < text.size() && text[v] == QLatin1Char('{')) {
+            // up to the closing brace ("}}" stands for one brace inside)
+            qsizetype j = v + 1;
+            while (j < text.size()) {
+                if (text[j] == QLatin1Char('}')) {
+                    if (j + 1 < text.size() && text[j + 1] == QLatin1Char('}')) {
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++j;
+            }
+            v = j;
+        }
+        const qsizetype stop = text.indexOf(QLatin1Char(';'), v);
+        const qsizetype valueEnd = stop < 0 ? text.size() : stop;
+        pairs.emplace_back(key, text.mid(end + 1, valueEnd - end - 1));
+        i = valueEnd + 1;
+    }
+    return pairs;
+}
+
+bool isOdbcPasswordKey(const QString& key)
+{
+    return key.compare(QLatin1String("PWD"), Qt::CaseInsensitive) == 0
+           || key.compare(QLatin1String("PASSWORD"), Qt::CaseInsensitive) == 0;
+}
+
+QString unbraced(const QString& value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('{')) && value.endsWith(QLatin1Char('}')))
+        return value.mid(1, value.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
+    return value;
+}
+
+// A value as a connection string holds it: in braces when it has ; { } or
+// blanks at its ends.
+QString odbcValue(const QString& value)
+{
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) && !value.contains(QLatin1Char('}'))
+        && value.trimmed() == value)
+        return value;
+    return QLatin1Char('{') + QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
+}
+
+// The text handed to Qt's ODBC driver for a location: a DSN name, or a
+// connection string, with a log-on (user, password) put in place of the
+// string's own. Qt's driver puts "DSN=" in front of any text that names no
+// DRIVER or SERVER and adds the log-on unquoted, so the DSN goes first,
+// without its key, and the log-on is written here, quoted when it must be.
+QString odbcConnectText(const QString& database, const QString& user, const QString& password)
+{
+    const auto pairs = odbcPairs(database);
+    if (pairs.size() == 1 && pairs.front().second.isNull() && user.isEmpty() && password.isEmpty())
+        return database.trimmed();  // a bare DSN
+    QString dsn;
+    QStringList rest;
+    bool named = false;  // DRIVER=, SERVER= or FILEDSN=: Qt takes the string as it is
+    for (const auto& [key, value] : pairs) {
+        const QString k = key.trimmed();
+        if (value.isNull() || k.compare(QLatin1String("DSN"), Qt::CaseInsensitive) == 0) {
+            dsn = value.isNull() ? k : value.trimmed();
+            continue;
+        }
+        if ((!user.isEmpty() && k.compare(QLatin1String("UID"), Qt::CaseInsensitive) == 0)
+            || (!password.isEmpty() && isOdbcPasswordKey(k)))
+            continue;
+        if (k.compare(QLatin1String("DRIVER"), Qt::CaseInsensitive) == 0
+            || k.compare(QLatin1String("SERVER"), Qt::CaseInsensitive) == 0
+            || k.compare(QLatin1String("FILEDSN"), Qt::CaseInsensitive) == 0)
+            named = true;
+        rest << k + QLatin1Char('=') + value;
+    }
+    if (!user.isEmpty())
+        rest << QStringLiteral("UID=") + odbcValue(user);
+    if (!password.isEmpty())
+        rest << QStringLiteral("PWD=") + odbcValue(password);
+    if (!dsn.isEmpty())
+        rest.prepend(named ? QStringLiteral("DSN=") + dsn : dsn);
+    return rest.join(QLatin1Char(';'));
 }
 
 }  // namespace
@@ -49,13 +154,18 @@ Location Location::parse(const QString& text, const QString& baseDir)
         l.kind = Kind::Odbc;
         l.driver = QStringLiteral("QODBC");
         l.database = text.mid(5);
-        // A DSN string may carry PWD=...; keep it out of messages.
-        QStringList parts = l.database.split(QLatin1Char(';'));
-        for (QString& p : parts) {
-            if (p.trimmed().startsWith(QLatin1String("PWD="), Qt::CaseInsensitive))
-                p = QStringLiteral("PWD=***");
+        // A connection string may carry PWD=...; keep it out of messages.
+        QStringList shown;
+        for (const auto& [key, value] : odbcPairs(l.database)) {
+            const QString k = key.trimmed();
+            if (isOdbcPasswordKey(k)) {
+                l.urlPassword = unbraced(value.trimmed());
+                shown << k + QStringLiteral("=***");
+            } else {
+                shown << (value.isNull() ? key : key + QLatin1Char('=') + value);
+            }
         }
-        l.shown = QStringLiteral("odbc:") + parts.join(QLatin1Char(';'));
+        l.shown = QStringLiteral("odbc:") + shown.join(QLatin1Char(';'));
         return l;
     }
     l.kind = Kind::SQLite;
@@ -110,11 +220,13 @@ QSqlDatabase Connections::open(const Location& location, const QString& user, co
             db.setHostName(location.host);
         if (location.port > 0)
             db.setPort(location.port);
-        db.setUserName(user.isEmpty() ? location.user : user);
-        db.setPassword(password.isEmpty() ? location.urlPassword : password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=10"));
-        if (location.kind == Location::Kind::Odbc)
-            db.setConnectOptions(QString());
+        if (location.kind == Location::Kind::Odbc) {
+            db.setDatabaseName(odbcConnectText(location.database, user, password));
+        } else {
+            db.setUserName(user.isEmpty() ? location.user : user);
+            db.setPassword(password.isEmpty() ? location.urlPassword : password);
+            db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+        }
     }
     names_.insert(key, name);
     if (!db.open()) {

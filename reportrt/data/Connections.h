@@ -8,7 +8,8 @@
 
 // Where a table's data is and how to reach it. A location is the path of an
 // SQLite database file (relative paths are taken from the report file's
-// folder), `postgresql://user@host:port/database`, or `odbc:DSN`. One
+// folder), `postgresql://user@host:port/database`, or `odbc:` followed by a
+// DSN or an ODBC connection string. One
 // Connections object opens each location once for a run (a sub-report run
 // per record reuses the connection) and closes them all when it goes.
 // Passwords are used to log on and are never part of an error text.
@@ -23,7 +24,7 @@ struct ORX_REPORTRT_EXPORT Location {
     QString host;
     int port = -1;
     QString user;
-    QString urlPassword;
+    QString urlPassword;  // a password written in the location (URL, or PWD= of a connection string)
 
     // Parses `text`; relative SQLite paths are resolved against `baseDir`.
     static Location parse(const QString& text, const QString& baseDir);

@@ -9,6 +9,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <cmath>
+#include <sqlite3.h>
 #include <unordered_map>
 
 namespace orx::reportrt::data {
@@ -161,6 +163,8 @@ public:
             sql_ += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
         if (!orderBy.isEmpty())
             sql_ += QStringLiteral(" ORDER BY ") + orderBy.join(QStringLiteral(", "));
+        if (prepareSqlite(db, filters))
+            return;
         query_.setForwardOnly(true);
         if (!query_.prepare(sql_))
             dataError(rterr::DataReadFailed, *tables[0], loc.shown, query_.lastError().text());
@@ -173,8 +177,16 @@ public:
         Q_UNUSED(tableForErrors);
     }
 
+    ~SqlSource() override
+    {
+        if (stmt_)
+            sqlite3_finalize(stmt_);
+    }
+
     bool next(std::vector<Value>& row, int offset) override
     {
+        if (stmt_)
+            return nextSqlite(row, offset);
         if (!query_.next()) {
             if (query_.lastError().isValid())
                 dataError(rterr::DataReadFailed, *tables_[0], loc_.shown, query_.lastError().text());
@@ -189,6 +201,93 @@ public:
     }
 
 private:
+    // An SQLite file is read through SQLite's own interface, on the
+    // connection Qt SQL opened: no row cache and no variant per value.
+    // Values come out as Qt's SQLite driver gives them. A statement SQLite
+    // refuses, or a filter value other than text or a number, is left to
+    // Qt SQL (and its error texts).
+    bool prepareSqlite(const QSqlDatabase& db, const std::vector<std::pair<int, Value>>& filters)
+    {
+        if (db.driverName() != QLatin1String("QSQLITE"))
+            return false;
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return false;
+        sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+        for (const auto& f : filters) {
+            if (!f.second.isNull() && f.second.type != Type::String && !formula::isNumeric(f.second.type))
+                return false;
+        }
+        const QByteArray sql = sql_.toUtf8();
+        if (!connection || sqlite3_prepare_v2(connection, sql.constData(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt_);
+            stmt_ = nullptr;
+            return false;
+        }
+        int position = 1;
+        for (const auto& [index, value] : filters) {
+            if (value.isNull())
+                continue;
+            if (value.type == Type::String)
+                sqlite3_bind_text16(stmt_, position++, value.text.utf16(), static_cast<int>(value.text.size() * 2), SQLITE_TRANSIENT);
+            else
+                sqlite3_bind_double(stmt_, position++, value.number);
+        }
+        return true;
+    }
+
+    bool nextSqlite(std::vector<Value>& row, int offset)
+    {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_DONE)
+            return false;
+        if (rc != SQLITE_ROW)
+            dataError(rterr::DataReadFailed, *tables_[0], loc_.shown, QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(stmt_))));
+        ++row_;
+        for (int c = 0; c < static_cast<int>(types_.size()); ++c)
+            row[offset + c] = sqliteValue(c);
+        return true;
+    }
+
+    Value sqliteValue(int c) const
+    {
+        const Type type = types_[c];
+        const bool number = type == Type::Number || type == Type::Currency;
+        QVariant v;
+        switch (sqlite3_column_type(stmt_, c)) {
+        case SQLITE_INTEGER: {
+            const qint64 n = sqlite3_column_int64(stmt_, c);
+            if (number)
+                return {type, static_cast<double>(n), {}};
+            v = QVariant(static_cast<qlonglong>(n));
+            break;
+        }
+        case SQLITE_FLOAT: {
+            const double d = sqlite3_column_double(stmt_, c);
+            if (number && std::isfinite(d))
+                return {type, d, {}};
+            v = QVariant(d);
+            break;
+        }
+        case SQLITE_NULL:
+            return type == Type::String ? Value::ofString(QString()) : Value::null();
+        case SQLITE_BLOB:
+            v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, c)), sqlite3_column_bytes(stmt_, c));
+            break;
+        default: {
+            const auto* text = static_cast<const QChar*>(sqlite3_column_text16(stmt_, c));
+            QString s(text, sqlite3_column_bytes16(stmt_, c) / 2);
+            if (type == Type::String)
+                return Value::ofString(std::move(s));
+            v = std::move(s);
+            break;
+        }
+        }
+        const auto [t, f] = fieldOf_[c];
+        return convert(v, type, *tables_[t], loc_.shown, f, row_);
+    }
+
+    sqlite3_stmt* stmt_ = nullptr;
     QSqlQuery query_;
     std::vector<const TableInput*> tables_;
     Location loc_;

@@ -238,6 +238,62 @@ bool sortDirectionFromName(const QString& name, SortDirection& direction)
     return false;
 }
 
+namespace {
+
+constexpr std::array<const char*, 10> kTestNames = {"one-of", "not-one-of", "between", "not-between", "less",
+                                                    "less-equal", "greater", "greater-equal", "starts-with",
+                                                    "not-starts-with"};
+constexpr std::array<const char*, 3> kOthersNames = {"together", "discard", "keep"};
+
+template <class E, std::size_t N>
+bool fromName(const std::array<const char*, N>& names, const QString& name, E& out)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == QLatin1String(names[i])) {
+            out = static_cast<E>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QString namedGroupTestName(NamedGroupTest test)
+{
+    return QString::fromLatin1(kTestNames.at(static_cast<std::size_t>(test)));
+}
+
+bool namedGroupTestFromName(const QString& name, NamedGroupTest& test)
+{
+    return fromName(kTestNames, name, test);
+}
+
+std::pair<int, int> namedGroupTestArity(NamedGroupTest test)
+{
+    using T = NamedGroupTest;
+    switch (test) {
+    case T::OneOf:
+    case T::NotOneOf:
+    case T::StartsWith:
+    case T::NotStartsWith: return {1, -1};
+    case T::Between:
+    case T::NotBetween: return {2, 2};
+    default: break;
+    }
+    return {1, 1};
+}
+
+QString othersRuleName(OthersRule rule)
+{
+    return QString::fromLatin1(kOthersNames.at(static_cast<std::size_t>(rule)));
+}
+
+bool othersRuleFromName(const QString& name, OthersRule& rule)
+{
+    return fromName(kOthersNames, name, rule);
+}
+
 FieldRef FieldRef::parse(const QString& text)
 {
     FieldRef ref;

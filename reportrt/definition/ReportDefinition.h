@@ -81,6 +81,7 @@ struct ORX_REPORTRT_EXPORT ParameterDef {
     QString prompt;
     QString defaultValue;  // as written in the file; empty for none
     bool hasDefault = false;
+    bool multiple = false;  // takes a list of values: formulas see them all
     bool operator==(const ParameterDef&) const = default;
 };
 
@@ -92,12 +93,34 @@ enum class GroupCondition {
 };
 inline constexpr int kGroupConditionCount = 19;
 
+// A named group of a group in specified order: the records whose field
+// value meets the test against the values (written as in a parameter
+// default, read as the field's type).
+enum class NamedGroupTest { OneOf, NotOneOf, Between, NotBetween, Less, LessEqual, Greater, GreaterEqual,
+                            StartsWith, NotStartsWith };
+
+struct ORX_REPORTRT_EXPORT NamedGroupDef {
+    QString name;
+    NamedGroupTest test = NamedGroupTest::OneOf;
+    QStringList values;
+    bool operator==(const NamedGroupDef&) const = default;
+};
+
+// What becomes of the records no named group takes.
+enum class OthersRule { Together, Discard, Keep };
+
 struct ORX_REPORTRT_EXPORT GroupDef {
     QString field;  // {Table.Field} or {@Formula}
     SortDirection direction = SortDirection::Ascending;
     GroupCondition condition = GroupCondition::AnyValue;
     bool keepTogether = false;  // start the group on a new page rather than split it
     bool repeatHeader = false;  // print the group header again on each page it continues on
+    // In specified order: the named groups, in the order they print; a record
+    // goes to the first that takes it. The rest are put together under
+    // `othersName`, discarded, or kept in groups of their own after them.
+    std::vector<NamedGroupDef> namedGroups;
+    OthersRule others = OthersRule::Together;
+    QString othersName = QStringLiteral("Others");
     bool operator==(const GroupDef&) const = default;
 };
 
@@ -239,6 +262,12 @@ ORX_REPORTRT_EXPORT QString groupConditionName(GroupCondition condition);
 ORX_REPORTRT_EXPORT bool groupConditionFromName(const QString& name, GroupCondition& condition);
 ORX_REPORTRT_EXPORT QString sortDirectionName(SortDirection direction);
 ORX_REPORTRT_EXPORT bool sortDirectionFromName(const QString& name, SortDirection& direction);
+ORX_REPORTRT_EXPORT QString namedGroupTestName(NamedGroupTest test);
+ORX_REPORTRT_EXPORT bool namedGroupTestFromName(const QString& name, NamedGroupTest& test);
+// How many values a test takes: {least, most} (most -1: any number).
+ORX_REPORTRT_EXPORT std::pair<int, int> namedGroupTestArity(NamedGroupTest test);
+ORX_REPORTRT_EXPORT QString othersRuleName(OthersRule rule);
+ORX_REPORTRT_EXPORT bool othersRuleFromName(const QString& name, OthersRule& rule);
 
 // A reference written in braces: {Table.Field}, {@Formula}, {?Parameter}.
 struct ORX_REPORTRT_EXPORT FieldRef {

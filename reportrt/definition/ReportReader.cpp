@@ -430,7 +430,7 @@ private:
                 unexpected("<parameter> or </parameters>");
             ParameterDef p;
             attributes({text("name", p.name), valueType("type", p.type), text("prompt", p.prompt),
-                        text("default", p.defaultValue)},
+                        text("default", p.defaultValue), flag("multiple", p.multiple)},
                        {"name", "type"});
             p.hasDefault = xml_.attributes().hasAttribute(QLatin1String("default"));
             if (r.parameter(p.name))
@@ -451,14 +451,49 @@ private:
             attributes({text("field", g.field), direction("direction", g.direction),
                         {"condition", [&g](const QString& v) { return groupConditionFromName(v, g.condition); },
                          "a group condition (any-value, daily, weekly, ... see the format's documentation)"},
-                        flag("keep-together", g.keepTogether), flag("repeat-header", g.repeatHeader)},
+                        flag("keep-together", g.keepTogether), flag("repeat-header", g.repeatHeader),
+                        {"others", [&g](const QString& v) { return othersRuleFromName(v, g.others); },
+                         "together, discard or keep"},
+                        text("others-name", g.othersName)},
                        {"field"});
             requireReference(g.field);
-            currentParent_ = QStringLiteral("group");
-            noChildren();
+            while (nextElement()) {
+                if (xml_.name() != QLatin1String("named-group"))
+                    unexpected("<named-group> or </group>");
+                g.namedGroups.push_back(readNamedGroup(g));
+            }
             r.groups.push_back(g);
         }
         groupCount_ = static_cast<int>(r.groups.size());
+    }
+
+    NamedGroupDef readNamedGroup(const GroupDef& g)
+    {
+        NamedGroupDef n;
+        attributes({text("name", n.name),
+                    {"test", [&n](const QString& v) { return namedGroupTestFromName(v, n.test); },
+                     "one-of, not-one-of, between, not-between, less, less-equal, greater, greater-equal, "
+                     "starts-with or not-starts-with"}},
+                   {"name"});
+        for (const auto& other : g.namedGroups) {
+            if (other.name == n.name)
+                fail(QStringLiteral("a named group name not used before in this group"), n.name);
+        }
+        while (nextElement()) {
+            if (xml_.name() != QLatin1String("value"))
+                unexpected("<value> or </named-group>");
+            attributes({});
+            n.values << elementText();
+        }
+        const auto [least, most] = namedGroupTestArity(n.test);
+        const int count = static_cast<int>(n.values.size());
+        if (count < least || (most >= 0 && count > most)) {
+            const QString wanted = least == most ? QString::number(least) : QStringLiteral("at least %1").arg(least);
+            fail(QStringLiteral("%1 <value> for the test %2 of the named group %3")
+                     .arg(wanted, namedGroupTestName(n.test), n.name),
+                 QString::number(count));
+        }
+        return n;
     }
 
     // Print order of the areas; group headers go outermost first, footers innermost first.

@@ -218,18 +218,35 @@ private:
                 attr("prompt", p.prompt);
                 if (p.hasDefault)
                     xml_.writeAttribute(QStringLiteral("default"), p.defaultValue);
+                flag("multiple", p.multiple, false);
             }
             xml_.writeEndElement();
         }
         if (!r.groups.empty()) {
             xml_.writeStartElement(QStringLiteral("groups"));
             for (const auto& g : r.groups) {
-                xml_.writeEmptyElement(QStringLiteral("group"));
+                if (g.namedGroups.empty())
+                    xml_.writeEmptyElement(QStringLiteral("group"));
+                else
+                    xml_.writeStartElement(QStringLiteral("group"));
                 attr("field", g.field, QStringLiteral("\x01"));
                 attr("direction", sortDirectionName(g.direction), QStringLiteral("ascending"));
                 attr("condition", groupConditionName(g.condition), QStringLiteral("any-value"));
                 flag("keep-together", g.keepTogether, false);
                 flag("repeat-header", g.repeatHeader, false);
+                attr("others", othersRuleName(g.others), QStringLiteral("together"));
+                attr("others-name", g.othersName, QStringLiteral("Others"));
+                if (g.namedGroups.empty())
+                    continue;
+                for (const auto& n : g.namedGroups) {
+                    xml_.writeStartElement(QStringLiteral("named-group"));
+                    attr("name", n.name, QStringLiteral("\x01"));
+                    attr("test", namedGroupTestName(n.test), QStringLiteral("one-of"));
+                    for (const QString& v : n.values)
+                        xml_.writeTextElement(QStringLiteral("value"), v);
+                    xml_.writeEndElement();
+                }
+                xml_.writeEndElement();
             }
             xml_.writeEndElement();
         }

@@ -8,53 +8,71 @@ namespace orx::reportrt::exporting {
 
 namespace {
 
-QByteArray csvLine(const QStringList& cells)
+// Appends one cell, quoted when it must be; plain ASCII cells (most) are
+// copied as they are.
+void appendCell(QByteArray& out, const QString& c)
+{
+    bool quote = false;
+    bool ascii = true;
+    for (const QChar ch : c) {
+        const char16_t u = ch.unicode();
+        if (u == ',' || u == '"' || u == '\n' || u == '\r') {
+            quote = true;
+            break;
+        }
+        ascii = ascii && u < 0x80;
+    }
+    if (quote) {
+        out += '"' + QString(c).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
+    } else if (ascii) {
+        const qsizetype at = out.size();
+        out.resize(at + c.size());
+        char* to = out.data() + at;
+        for (const QChar ch : c)
+            *to++ = static_cast<char>(ch.unicode());
+    } else {
+        out += c.toUtf8();
+    }
+}
+
+// Appends the row's cells as one line, padded with empty cells to `columns`.
+void appendLine(QByteArray& out, const DetailTable::Row& row, qsizetype columns = 0)
+{
+    qsizetype n = 0;
+    for (const auto& c : row.cells) {
+        if (n++ > 0)
+            out += ',';
+        appendCell(out, c.text);
+    }
+    for (; n < columns; ++n)
+        out += ',';
+    out += "\r\n";
+}
+
+QByteArray headerLine(const QStringList& names)
 {
     QByteArray line;
-    for (int i = 0; i < cells.size(); ++i) {
+    for (qsizetype i = 0; i < names.size(); ++i) {
         if (i > 0)
             line += ',';
-        const QString& c = cells[i];
-        bool quote = false;
-        for (const QChar ch : c) {
-            const char16_t u = ch.unicode();
-            if (u == ',' || u == '"' || u == '\n' || u == '\r') {
-                quote = true;
-                break;
-            }
-        }
-        if (quote) {
-            line += '"' + QString(c).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
-        } else {
-            line += c.toUtf8();
-        }
+        appendCell(line, names[i]);
     }
     line += "\r\n";
     return line;
-}
-
-QStringList texts(const DetailTable::Row& row, int columns)
-{
-    QStringList cells;
-    for (const auto& c : row.cells)
-        cells << c.text;
-    while (cells.size() < columns)
-        cells << QString();
-    return cells;
 }
 
 }  // namespace
 
 void CsvWriter::row(Row&& row)
 {
-    body_ += csvLine(texts(row, 0));
+    appendLine(body_, row);
 }
 
 QByteArray CsvWriter::result() const
 {
-    QByteArray out = csvLine(headers()) + body_;
+    QByteArray out = headerLine(headers()) + body_;
     if (const Row* open = openRecord())
-        out += csvLine(texts(*open, columnCount()));
+        appendLine(out, *open, columnCount());
     return out;
 }
 

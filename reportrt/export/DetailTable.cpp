@@ -59,7 +59,8 @@ void DetailTable::addDetail(const PageItem& i)
         current_.kind = Row::Kind::Record;
     }
     const QString key = columnKey(i);
-    int c = columnIndex_.value(key, -1);
+    // Items mostly come in column order: the column after the last one is tried first.
+    int c = nextColumn_ < columns_.size() && columns_[nextColumn_] == key ? nextColumn_ : columnIndex_.value(key, -1);
     if (c < 0) {
         // Columns met later (a field printed only on some records) go where their position puts them.
         int at = 0;
@@ -85,6 +86,7 @@ void DetailTable::addDetail(const PageItem& i)
     } else {
         cell = {i.text, i.value, i.rect.left()};
     }
+    nextColumn_ = c + 1;
 }
 
 void DetailTable::endRow()
@@ -101,6 +103,7 @@ void DetailTable::endRow()
     Row done = std::move(current_);
     current_ = Row{};
     currentRecord_ = -1;
+    nextColumn_ = 0;
     groupRecord_ = -1;
     row(std::move(done));
 }

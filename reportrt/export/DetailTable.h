@@ -69,6 +69,7 @@ private:
     QList<int> columnX_;
     Row current_;
     qint64 currentRecord_ = -1;
+    int nextColumn_ = 0;  // the column the next detail text most likely fills
     // The group row being gathered: its section, group and record (0 while
     // only plain texts have come; -1 when there is none).
     definition::SectionKind groupSection_ = definition::SectionKind::Details;

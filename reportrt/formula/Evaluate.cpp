@@ -19,8 +19,33 @@ Value numeric(Type type, double n, const Node& node)
     return {type, n, {}};
 }
 
+// Whether `a` equals one of the values of `list` (a list, or one value);
+// null when `a` is null. Null items match nothing.
+Value anyOf(const Value& a, const Node& list, Env& env)
+{
+    if (a.isNull())
+        return Value::null();
+    if (!list.list) {
+        const Value b = evaluateNode(list, env);
+        return b.isNull() ? Value::null() : Value::ofBoolean(Value::compare(a, b) == 0);
+    }
+    for (const auto& k : list.kids) {
+        const Value b = evaluateNode(*k, env);
+        if (!b.isNull() && Value::compare(a, b) == 0)
+            return Value::ofBoolean(true);
+    }
+    return Value::ofBoolean(false);
+}
+
 Value compareNodes(const Node& node, Env& env)
 {
+    if (node.kids[0]->list || node.kids[1]->list) {  // = any of the list, <> none of it
+        const bool leftList = node.kids[0]->list;
+        Value r = anyOf(evaluateNode(*node.kids[leftList ? 1 : 0], env), *node.kids[leftList ? 0 : 1], env);
+        if (node.op == Op::NotEqual && !r.isNull())
+            r.number = r.number != 0 ? 0 : 1;
+        return r;
+    }
     const Value a = evaluateNode(*node.kids[0], env);
     const Value b = evaluateNode(*node.kids[1], env);
     if (a.isNull() || b.isNull())
@@ -116,6 +141,18 @@ Value evaluateNode(const Node& node, Env& env)
         if (!v.isNull() && v.type != node.type && node.type != Type::Null)
             v.type = node.type;  // a number branch of a currency if, a date branch of a date-time if
         return v;
+    }
+    case Op::GroupName: return Value::ofString(env.groupName(node.index));
+    case Op::In: return anyOf(evaluateNode(*node.kids[0], env), *node.kids[1], env);
+    case Op::List: {  // a list on its own shows its values, separated by ", "
+        QString text;
+        for (const auto& k : node.kids) {
+            const Value v = evaluateNode(*k, env);
+            if (k != node.kids.front())
+                text += QStringLiteral(", ");
+            text += v.type == Type::String ? v.text : v.display();
+        }
+        return Value::ofString(text);
     }
     case Op::Call: {
         std::vector<Value> args;

@@ -20,6 +20,10 @@ namespace orx::reportrt::formula {
 struct ORX_REPORTRT_EXPORT Symbol {
     int index = 0;
     Type type = Type::Null;
+    // A parameter holding a list: its values (each of `type`), known when
+    // the formula is compiled.
+    bool list = false;
+    std::vector<Value> values;
 };
 
 // What a formula may name, resolved while compiling.
@@ -47,6 +51,13 @@ public:
     virtual int pageNumber() = 0;
     virtual int totalPageCount() = 0;
     virtual qint64 recordNumber() = 0;
+    // The name of the current group of group `level` (1 outermost): a named
+    // group's name in specified order, otherwise its value as shown.
+    virtual QString groupName(int level)
+    {
+        Q_UNUSED(level);
+        return {};
+    }
 };
 
 struct ORX_REPORTRT_EXPORT CompileError {

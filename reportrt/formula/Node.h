@@ -15,6 +15,8 @@ enum class Op : unsigned char {
     Constant, Field, FormulaRef, Parameter, Summary, PageNumber, TotalPageCount, RecordNumber,
     Negate, Not, Add, Subtract, Multiply, Divide, Modulo, Power, Concat,
     Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, And, Or, If, Call,
+    List, In,  // a list of values [a, b] (or a parameter's); x in list
+    GroupName,
 };
 
 struct ORX_REPORTRT_EXPORT Node {
@@ -22,6 +24,7 @@ struct ORX_REPORTRT_EXPORT Node {
     Type type = Type::Null;
     int offset = 0;  // where the node starts in the text, for errors
     int index = 0;   // field, formula, parameter, summary slot or function
+    bool list = false;  // a List node: `type` is the type of its items
     Value constant;
     std::vector<std::unique_ptr<Node>> kids;
 };

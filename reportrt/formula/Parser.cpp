@@ -8,7 +8,7 @@ namespace orx::reportrt::formula {
 
 namespace {
 
-enum class Tok { End, Number, String, Date, Ident, Ref, Op, LParen, RParen, Comma };
+enum class Tok { End, Number, String, Date, Ident, Ref, Op, LParen, RParen, Comma, LBracket, RBracket };
 
 struct Token {
     Tok kind = Tok::End;
@@ -70,6 +70,8 @@ public:
         case '(': t.kind = Tok::LParen; return t;
         case ')': t.kind = Tok::RParen; return t;
         case ',': t.kind = Tok::Comma; return t;
+        case '[': t.kind = Tok::LBracket; return t;
+        case ']': t.kind = Tok::RBracket; return t;
         case '+': case '-': case '*': case '/': case '^': case '&': case '=':
             t.kind = Tok::Op;
             t.text = c;
@@ -227,11 +229,25 @@ public:
         auto n = expression();
         if (tok_.kind != Tok::End)
             fail(tok_.offset, QStringLiteral("an operator or the end of the formula is expected here"));
+        for (const auto& k : n->kids)
+            onlyWhereListsGo(*n, *k);
         return n;
     }
 
 private:
     void advance() { tok_ = lexer_.next(); }
+
+    // A list is a whole formula, the right side of in, or a side of = and
+    // <>; anywhere else a single value is expected.
+    static void onlyWhereListsGo(const Node& parent, const Node& n)
+    {
+        const bool allowed = parent.op == Op::Equal || parent.op == Op::NotEqual
+                             || (parent.op == Op::In && &n == parent.kids[1].get()) || parent.op == Op::List;
+        if (n.list && !allowed)
+            fail(n.offset, QStringLiteral("a single value is expected here, not a list; use in, = or <> with a list"));
+        for (const auto& k : n.kids)
+            onlyWhereListsGo(n, *k);
+    }
 
     bool isOp(const char* op) const { return tok_.kind == Tok::Op && tok_.text == QLatin1String(op); }
 
@@ -364,6 +380,16 @@ private:
     std::unique_ptr<Node> comparison()
     {
         auto a = concat();
+        if (isWord(tok_, "in")) {
+            advance();
+            auto b = concat();
+            if (a->list)
+                fail(a->offset, QStringLiteral("a single value is expected here, to look for in the list"));
+            if (!comparable(a->type, b->type))
+                fail(b->offset, QStringLiteral("a list of %1 is expected here")
+                                    .arg(typeName(isNumeric(a->type) ? Type::Number : a->type)));
+            return binary(Op::In, Type::Boolean, std::move(a), std::move(b));
+        }
         static const std::pair<const char*, Op> ops[] = {{"=", Op::Equal}, {"<>", Op::NotEqual}, {"<", Op::Less},
                                                          {"<=", Op::LessEqual}, {">", Op::Greater},
                                                          {">=", Op::GreaterEqual}};
@@ -371,6 +397,11 @@ private:
             if (isOp(text)) {
                 advance();
                 auto b = concat();
+                if ((a->list || b->list) && op != Op::Equal && op != Op::NotEqual)
+                    fail((a->list ? a : b)->offset, QStringLiteral("a single value is expected here; a list is only "
+                                                                   "compared with = and <>, or used with in"));
+                if (a->list && b->list)
+                    fail(b->offset, QStringLiteral("a single value is expected here, to compare with the list"));
                 if (!comparable(a->type, b->type))
                     fail(b->offset, QStringLiteral("%1 is expected here, to compare with the left side")
                                         .arg(typeName(isNumeric(a->type) ? Type::Number : a->type)));
@@ -503,10 +534,34 @@ private:
             return n;
         }
         case Tok::Ident: return word();
+        case Tok::LBracket: return listLiteral();
         case Tok::End: fail(t.offset, QStringLiteral("a value is expected here; the formula ends too early"));
         default: break;
         }
         fail(t.offset, QStringLiteral("a value is expected here"));
+    }
+
+    // [a, b, ...]: values of one kind (nulls allowed).
+    std::unique_ptr<Node> listLiteral()
+    {
+        const int at = tok_.offset;
+        advance();
+        auto n = makeNode(Op::List, Type::Null, at);
+        n->list = true;
+        if (tok_.kind != Tok::RBracket) {
+            for (;;) {
+                auto item = expression();
+                if (item->list)
+                    fail(item->offset, QStringLiteral("a single value is expected here; lists do not nest"));
+                n->type = n->kids.empty() ? item->type : unify(*n, *item);
+                n->kids.push_back(std::move(item));
+                if (tok_.kind != Tok::Comma)
+                    break;
+                advance();
+            }
+        }
+        expect(Tok::RBracket, "a comma or a closing bracket ]");
+        return n;
     }
 
     std::unique_ptr<Node> reference(const Token& t)
@@ -537,6 +592,13 @@ private:
         case K::Invalid:
             fail(t.offset, QStringLiteral("a field is expected here, written {Table.Field}, {@Formula} or {?Parameter}"));
         }
+        if (s->list) {  // a parameter holding a list: its values, as a list written in the formula
+            auto n = makeNode(Op::List, s->type, t.offset);
+            n->list = true;
+            for (const Value& v : s->values)
+                n->kids.push_back(constant(v, t.offset));
+            return n;
+        }
         auto n = makeNode(op, s->type, t.offset);
         n->index = s->index;
         return n;
@@ -563,6 +625,8 @@ private:
         }
         if (const auto sop = summaryOp(t.text); sop != definition::SummaryOp::None)
             return summary(t, sop);
+        if (isWord(t, "GroupName"))
+            return groupName(t);
         const FunctionInfo* f = findFunction(t.text);
         if (!f) {
             if (isWord(t, "then") || isWord(t, "else") || isWord(t, "and") || isWord(t, "or") || isWord(t, "mod"))
@@ -610,6 +674,22 @@ private:
             advance();
             expect(Tok::RParen, "a closing parenthesis (this takes no arguments)");
         }
+    }
+
+    // GroupName({field of a group})
+    std::unique_ptr<Node> groupName(const Token& t)
+    {
+        expect(Tok::LParen, "an opening parenthesis");
+        if (tok_.kind != Tok::Ref)
+            fail(tok_.offset, QStringLiteral("the field of a group is expected here"));
+        const auto level = scope_.groupLevel(tok_.text);
+        if (!level)
+            fail(tok_.offset, QStringLiteral("the field of a group is expected here; the report has no group on %1").arg(tok_.text));
+        advance();
+        expect(Tok::RParen, "a closing parenthesis");
+        auto n = makeNode(Op::GroupName, Type::String, t.offset);
+        n->index = *level;
+        return n;
     }
 
     std::unique_ptr<Node> summary(const Token& t, definition::SummaryOp op)
@@ -663,7 +743,7 @@ std::unique_ptr<Formula> Formula::compile(const QString& text, Scope& scope, Com
     try {
         Parser p(text, scope, *f);
         f->root_ = p.parseAll();
-        f->type_ = f->root_->type;
+        f->type_ = f->root_->list ? Type::String : f->root_->type;  // a list shows as text
     } catch (const Failure& failure) {
         error = failure.error;
         return nullptr;

@@ -4,6 +4,7 @@
 #include "platform/basic/Currency.h"
 #include "platform/basic/Dates.h"
 #include "platform/basic/Numbers.h"
+#include "platform/basic/Regional.h"
 #include "platform/basic/Variant.h"
 
 #include <QDateTime>
@@ -190,6 +191,34 @@ QVariant Value::toVariant() const
     return {};
 }
 
+namespace {
+
+// The general form of a number with a few decimals (12.5, -0.25): the
+// shortest decimal the double is nearest to, when it has at most six
+// decimals and fifteen digits. Its fifteen-digit rounding is that decimal,
+// so the text is the one numberToString gives, without working the digits out.
+bool shortDecimalText(double number, QString& out)
+{
+    static constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    static constexpr qint64 kIntPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    const double magnitude = std::fabs(number);
+    if (!(magnitude >= 1e-4 && magnitude < 1e9))
+        return false;
+    for (int k = 1; k <= 6; ++k) {
+        const double r = std::round(magnitude * kPow10[k]);
+        if (r >= 1e15 || r / kPow10[k] != magnitude)
+            continue;
+        const auto digits = static_cast<qint64>(r);
+        QString fraction = QString::number(digits % kIntPow10[k]);
+        out = (number < 0 ? QStringLiteral("-") : QString()) + QString::number(digits / kIntPow10[k])
+              + basic::regional().decimalSeparator + QString(k - fraction.size(), QLatin1Char('0')) + fraction;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 QString Value::display(const QString& pattern) const
 {
     switch (type) {
@@ -205,6 +234,8 @@ QString Value::display(const QString& pattern) const
             // A whole number shows the same under every convention: no separator is involved.
             if (number == std::trunc(number) && std::fabs(number) < 1e15)
                 return QString::number(static_cast<qint64>(number));
+            if (QString text; shortDecimalText(number, text))
+                return text;
             return basic::numberToString(number);
         }
         return basic::formatNumber(number, pattern);

@@ -6,6 +6,7 @@
 #include "reportrt/formula/Value.h"
 
 #include <QSet>
+#include <vector>
 
 // Group breaks and summaries. A group starts where its condition says the
 // value of its field has moved on (a new day, month, hour..., a change of a
@@ -23,6 +24,42 @@ ORX_REPORTRT_EXPORT Value groupKey(const Value& value, GroupCondition condition)
 // Whether the record with `current` starts a new group after the record with
 // `previous` (its group key for date conditions, its value otherwise).
 ORX_REPORTRT_EXPORT bool startsGroup(GroupCondition condition, const Value& previous, const Value& current);
+
+// A group in specified order: its named groups, in print order, each with
+// its test and values, and what becomes of the records none takes.
+class ORX_REPORTRT_EXPORT SpecifiedOrder {
+public:
+    // `level` (1 outermost) names the group in errors; raises FormulaInvalid
+    // when a value or a test does not suit the field's type.
+    SpecifiedOrder(const definition::GroupDef& group, int level, formula::Type fieldType);
+
+    int namedCount() const { return static_cast<int>(named_.size()); }
+    // The named group taking `value` (0 the first), or namedCount() when none does.
+    int rank(const Value& value) const;
+    // Whether a record with this value is left out of the report.
+    bool discards(const Value& value) const;
+    // The two keys records are sorted by: the rank, then, for the others
+    // kept in groups of their own, the value's group key (ascending).
+    void addSortKeys(const Value& value, std::vector<Value>& keys) const;
+    // The key whose change starts a group (compared as any-value).
+    Value breakKey(const Value& value) const;
+    // The name of the group a value goes to: its named group's, the others'
+    // name, or (others kept in their own groups) the value as shown.
+    QString groupName(const Value& value) const;
+
+private:
+    struct Named {
+        definition::NamedGroupTest test;
+        std::vector<Value> values;
+    };
+    bool takes(const Named& n, const Value& value) const;
+
+    std::vector<Named> named_;
+    QStringList names_;
+    QString othersName_;
+    definition::OthersRule others_;
+    GroupCondition condition_;
+};
 
 class ORX_REPORTRT_EXPORT Accumulator {
 public:

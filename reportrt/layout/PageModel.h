@@ -45,6 +45,10 @@ struct ORX_REPORTRT_EXPORT PageItem {
     bool canGrow = false;
     bool fromSubreport = false;  // printed by a sub-report
     bool continued = false;      // a further line of the text above it (a wrapped can-grow text)
+    // Picture: the part shown when a picture taller than a page is split over
+    // pages: rows from pictureTop of a picture pictureHeight tall (twips; 0: the whole picture).
+    int pictureTop = 0;
+    int pictureHeight = 0;
     // Page numbers are filled in when the item is placed; the page count when the last page is done.
     definition::SpecialField special = definition::SpecialField::None;
 };

@@ -4,6 +4,27 @@
 
 namespace orx::reportrt::layout {
 
+namespace {
+
+// Cuts `item` (a box, a line, a picture) at `cut` (band coordinates): it keeps
+// the part above, the part below is returned, placed at the top of the rest.
+PageItem splitAt(PageItem& item, int cut)
+{
+    PageItem below = item;
+    const int above = cut - item.rect.top();
+    if (item.kind == PageItem::Kind::Picture) {
+        const int full = item.pictureHeight > 0 ? item.pictureHeight : item.rect.height();
+        item.pictureHeight = full;
+        below.pictureHeight = full;
+        below.pictureTop = item.pictureTop + above;
+    }
+    below.rect = QRect(item.rect.left(), 0, item.rect.width(), item.rect.height() - above);
+    item.rect.setHeight(above);
+    return below;
+}
+
+}  // namespace
+
 Paginator::Paginator(const definition::PageSetup& setup, PageSink& sink, Hooks hooks, int footerHeight)
     : setup_(setup), paper_(paperSizeTwips(setup.paperSize, setup.orientation)), sink_(sink), hooks_(std::move(hooks)),
       footerHeight_(footerHeight)
@@ -53,7 +74,7 @@ void Paginator::startPage()
     ++page_;
     open_ = true;
     hasContent_ = false;
-    current_ = Page{};
+    current_.items.clear();  // keeps the room reserved when the last page closed
     y_ = setup_.marginTop;
     if (hooks_.header) {
         for (auto& b : hooks_.header(page_)) {
@@ -77,8 +98,10 @@ void Paginator::closePage()
     }
     open_ = false;
     ++done_;
+    const std::size_t items = current_.items.size();
     sink_.page(std::move(current_));
     current_ = Page{};
+    current_.items.reserve(items);  // the next page most likely holds as many
 }
 
 void Paginator::put(Band& band, int top)
@@ -102,7 +125,8 @@ void Paginator::place(Band band)
         startPage();
     const int limit = setup_.marginTop + bodyHeight();
     while (y_ + band.height > limit) {
-        const bool mustSplit = !band.keepTogether || band.height > limit - setup_.marginTop;
+        // Kept together unless taller than the room under a page header like this page's.
+        const bool mustSplit = !band.keepTogether || band.height > bodyHeight() - headerHeight_;
         if (!mustSplit && hasContent_) {
             closePage();
             startPage();
@@ -119,8 +143,9 @@ void Paginator::place(Band band)
             startPage();
             continue;
         }
-        // Split above the first item that would cross the foot of the page (an
-        // item taller than a page stays and is cut there); what is below moves on.
+        // Split above the first item that would cross the foot of the page;
+        // what is below moves on. An item taller than the page is cut there:
+        // boxes, lines and pictures go on at the top of the next page.
         int cut = limit - y_;
         for (const auto& i : band.items) {
             if (i.rect.top() < cut && i.rect.bottom() >= cut && i.rect.height() < bodyHeight() - headerHeight_)
@@ -138,8 +163,11 @@ void Paginator::place(Band band)
         rest.items.clear();
         band.items.erase(std::remove_if(band.items.begin(), band.items.end(),
                                         [&](PageItem& i) {
-                                            if (i.rect.top() < cut)
+                                            if (i.rect.top() < cut) {
+                                                if (i.rect.bottom() >= cut && i.kind != PageItem::Kind::Text)
+                                                    rest.items.push_back(splitAt(i, cut));
                                                 return false;
+                                            }
                                             i.rect.translate(0, -cut);
                                             rest.items.push_back(i);
                                             return true;

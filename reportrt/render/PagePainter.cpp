@@ -92,8 +92,15 @@ void paintPage(QPainter& painter, const layout::PageModel& model, int index)
             auto it = pictures.find(item.text);
             if (it == pictures.end())
                 it = pictures.insert(item.text, pictureOf(item.text));
-            if (!it->isNull())
+            if (it->isNull())
+                break;
+            if (item.pictureHeight > 0) {  // the part of a picture split over pages
+                const double scale = static_cast<double>(it->height()) / item.pictureHeight;
+                painter.drawImage(QRectF(item.rect), *it,
+                                  QRectF(0, item.pictureTop * scale, it->width(), item.rect.height() * scale));
+            } else {
                 painter.drawImage(QRectF(item.rect), *it);
+            }
             break;
         }
         case layout::PageItem::Kind::Text: {

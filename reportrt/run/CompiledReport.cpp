@@ -54,17 +54,23 @@ CompiledReport::CompiledReport(const ReportState& state)
         for (const auto& f : t.fields)
             fieldTypes_.push_back(formula::typeOf(f.type));
     }
-    // Parameters: the program's first value, else the report's default.
+    // Parameters: the program's values, else the report's default. A
+    // parameter declared multiple, or given more than one value, is a list.
     parameterUsed_.assign(d.parameters.size(), false);
+    parameterLists_.resize(d.parameters.size());
     for (std::size_t i = 0; i < d.parameters.size(); ++i) {
         const auto& p = d.parameters[i];
         Value v;
         const auto& given = i < state.parameterValues.size() ? state.parameterValues[i] : std::vector<QVariant>{};
         if (!given.empty()) {
-            if (!Value::parse(given.front(), formula::typeOf(p.type), v))
-                raiseRuntimeError(rterr::ParameterInvalid, rterr::source(),
-                                  QStringLiteral("The value \"%1\" does not suit the parameter %2, which takes %3")
-                                      .arg(given.front().toString(), p.name, formula::typeName(formula::typeOf(p.type))));
+            for (const QVariant& g : given) {
+                if (!Value::parse(g, formula::typeOf(p.type), v))
+                    raiseRuntimeError(rterr::ParameterInvalid, rterr::source(),
+                                      QStringLiteral("The value \"%1\" does not suit the parameter %2, which takes %3")
+                                          .arg(g.toString(), p.name, formula::typeName(formula::typeOf(p.type))));
+                parameterLists_[i].push_back(v);
+            }
+            v = parameterLists_[i].front();
         } else if (p.hasDefault) {
             if (!Value::parse(p.defaultValue, formula::typeOf(p.type), v))
                 raiseRuntimeError(rterr::ParameterInvalid, rterr::source(),
@@ -101,8 +107,14 @@ CompiledReport::CompiledReport(const ReportState& state)
         if (selection_->usesSummaries() || selection_->usesTotalPageCount())
             invalid(QStringLiteral("The record selection formula is not valid: it cannot use summaries or page counts"));
     }
-    for (std::size_t g = 0; g < d.groups.size(); ++g)
+    for (std::size_t g = 0; g < d.groups.size(); ++g) {
         groupFields_.push_back(compileOrRaise(d.groups[g].field, QStringLiteral("The field of group %1").arg(g + 1)));
+        // Specified order without named groups keeps the data's order, as original.
+        const bool specified = d.groups[g].direction == definition::SortDirection::Specified && !d.groups[g].namedGroups.empty();
+        specifiedOrders_.push_back(specified ? std::make_unique<grouping::SpecifiedOrder>(d.groups[g], static_cast<int>(g) + 1,
+                                                                                           groupFields_.back()->type())
+                                             : nullptr);
+    }
     for (const auto& s : d.sortFields)
         sortFields_.push_back(compileOrRaise(s.field, QStringLiteral("The sort field %1").arg(s.field)));
 
@@ -228,7 +240,12 @@ std::optional<formula::Symbol> CompiledReport::parameter(const QString& name)
     for (std::size_t i = 0; i < d.parameters.size(); ++i) {
         if (sameName(d.parameters[i].name, name)) {
             parameterUsed_[i] = true;
-            return formula::Symbol{static_cast<int>(i), formula::typeOf(d.parameters[i].type)};
+            formula::Symbol s{static_cast<int>(i), formula::typeOf(d.parameters[i].type)};
+            s.list = d.parameters[i].multiple || parameterLists_[i].size() > 1;
+            if (s.list)
+                s.values = parameterLists_[i].empty() && !parameters_[i].isNull() ? std::vector<Value>{parameters_[i]}
+                                                                                  : parameterLists_[i];
+            return s;
         }
     }
     return std::nullopt;
@@ -283,10 +300,12 @@ QString CompiledReport::check(const ReportState& state, int index, const QString
     def->sortFields.clear();
     copy.def = def;
     copy.extraSelection.clear();
-    // Parameters without values are fine while checking.
-    for (auto& p : def->parameters) {
+    // Parameters without values are fine while checking; one given several is a list.
+    for (std::size_t i = 0; i < def->parameters.size(); ++i) {
+        auto& p = def->parameters[i];
         p.hasDefault = true;
         p.defaultValue.clear();
+        p.multiple = p.multiple || (i < state.parameterValues.size() && state.parameterValues[i].size() > 1);
     }
     copy.parameterValues.assign(def->parameters.size(), {});
     try {

@@ -3,6 +3,7 @@
 #include "reportrt/ReportRTExport.h"
 
 #include "reportrt/formula/Formula.h"
+#include "reportrt/grouping/Grouping.h"
 #include "reportrt/run/ReportState.h"
 
 #include <QRgb>
@@ -59,6 +60,8 @@ public:
     Formula* selection() const { return selection_.get(); }
     const std::vector<std::unique_ptr<Formula>>& groupFields() const { return groupFields_; }
     const std::vector<std::unique_ptr<Formula>>& sortFields() const { return sortFields_; }
+    // The named groups of group `g` (0 outermost) when it is in specified order; null otherwise.
+    const grouping::SpecifiedOrder* specifiedOrder(int g) const { return specifiedOrders_[static_cast<std::size_t>(g)].get(); }
     std::vector<SummarySlot>& summaries() { return summaries_; }
     std::vector<CompiledSection>& sections() { return sections_; }
     // Summaries are needed before their group ends (in a header, in a formula).
@@ -85,11 +88,13 @@ private:
     std::vector<int> tableOffsets_;
     std::vector<Type> fieldTypes_;
     std::vector<std::unique_ptr<Formula>> formulas_;
-    std::vector<Value> parameters_;
+    std::vector<Value> parameters_;                  // the first value (or the default)
+    std::vector<std::vector<Value>> parameterLists_;  // every value given
     std::vector<bool> parameterUsed_;
     std::unique_ptr<Formula> selection_;
     std::vector<std::unique_ptr<Formula>> groupFields_;
     std::vector<std::unique_ptr<Formula>> sortFields_;
+    std::vector<std::unique_ptr<grouping::SpecifiedOrder>> specifiedOrders_;
     std::vector<SummarySlot> summaries_;
     std::vector<CompiledSection> sections_;
     bool summariesAhead_ = false;

@@ -135,6 +135,12 @@ public:
     int pageNumber() override { return page_(); }
     int totalPageCount() override { return totalPages_; }
     qint64 recordNumber() override { return number_; }
+    QString groupName(int level) override
+    {
+        const Value v = evaluate(*c_.groupFields()[static_cast<std::size_t>(level - 1)], QStringLiteral("A group field"));
+        const auto* order = c_.specifiedOrder(level - 1);
+        return order ? order->groupName(v) : v.display();
+    }
 
 private:
     [[noreturn]] void fail(const QString& what, const formula::EvalError& e, const QString& text)
@@ -181,7 +187,7 @@ public:
         // group in original order keeps the data's order from there on.
         bool databaseOrder = true;
         auto addKey = [&](const QString& ref, Formula* f, bool descending) {
-            keys_.push_back({f, descending});
+            keys_.push_back({f, descending, nullptr});
             const auto r = definition::FieldRef::parse(ref);
             const int index = r.kind == definition::FieldRef::Kind::Database ? c.fieldIndex(r.table, r.name) : -1;
             if (index < 0)
@@ -192,7 +198,10 @@ public:
         bool ordered = true;
         for (std::size_t g = 0; g < d.groups.size() && ordered; ++g) {
             const auto dir = d.groups[g].direction;
-            if (dir == definition::SortDirection::Original || dir == definition::SortDirection::Specified)
+            if (const auto* order = c.specifiedOrder(static_cast<int>(g))) {
+                keys_.push_back({c.groupFields()[g].get(), false, order});  // the named groups' order
+                databaseOrder = false;
+            } else if (dir == definition::SortDirection::Original || dir == definition::SortDirection::Specified)
                 ordered = false;
             else
                 addKey(d.groups[g].field, c.groupFields()[g].get(), dir == definition::SortDirection::Descending);
@@ -206,15 +215,23 @@ public:
         reader_ = std::make_unique<data::RecordReader>(plan, connections);
         if (!keys_.empty() && !(databaseOrder && reader_->sortedInSource())) {
             std::vector<bool> descending;
-            for (const auto& k : keys_)
-                descending.push_back(k.second);
+            for (const auto& k : keys_) {
+                descending.push_back(k.descending);
+                if (k.specified)
+                    descending.push_back(false);  // it gives two keys
+            }
             sorter_ = std::make_unique<data::Sorter>(descending);
             std::vector<Value> r;
             while (readSelected(r)) {
                 std::vector<Value> keyValues;
                 env_.setRecord(&r, 0);
-                for (const auto& k : keys_)
-                    keyValues.push_back(env_.evaluate(*k.first, QStringLiteral("A sort field")));
+                for (const auto& k : keys_) {
+                    Value v = env_.evaluate(*k.formula, QStringLiteral("A sort field"));
+                    if (k.specified)
+                        k.specified->addSortKeys(v, keyValues);
+                    else
+                        keyValues.push_back(std::move(v));
+                }
                 sorter_->add(std::move(keyValues), r);
             }
             sorter_->finish();
@@ -234,10 +251,21 @@ private:
     bool readSelected(std::vector<Value>& r)
     {
         while (reader_->next(r)) {
-            if (!c_.selection())
-                return true;
             env_.setRecord(&r, 0);
-            if (env_.evaluate(*c_.selection(), QStringLiteral("The record selection formula")).isTrue())
+            if (c_.selection() && !env_.evaluate(*c_.selection(), QStringLiteral("The record selection formula")).isTrue())
+                continue;
+            if (!discarded())
+                return true;
+        }
+        return false;
+    }
+
+    // A group in specified order may leave out the records no named group takes.
+    bool discarded()
+    {
+        for (std::size_t g = 0; g < c_.groupFields().size(); ++g) {
+            const auto* order = c_.specifiedOrder(static_cast<int>(g));
+            if (order && order->discards(env_.evaluate(*c_.groupFields()[g], QStringLiteral("A group field"))))
                 return true;
         }
         return false;
@@ -245,7 +273,12 @@ private:
 
     CompiledReport& c_;
     RecordEnv env_;
-    std::vector<std::pair<Formula*, bool>> keys_;
+    struct Key {
+        Formula* formula;
+        bool descending;
+        const grouping::SpecifiedOrder* specified;  // a group in specified order
+    };
+    std::vector<Key> keys_;
     std::unique_ptr<data::RecordReader> reader_;
     std::unique_ptr<data::Sorter> sorter_;
 };
@@ -288,14 +321,17 @@ public:
             env_.setRecord(&cur, n);
             for (int g = 1; g <= levels_; ++g) {
                 const Value v = env_.evaluate(*c_.groupFields()[g - 1], [g] { return QStringLiteral("The field of group %1").arg(g); });
-                keys[g] = grouping::groupKey(v, c_.def().groups[g - 1].condition);
+                const auto* order = c_.specifiedOrder(g - 1);
+                keys[g] = order ? order->breakKey(v) : grouping::groupKey(v, c_.def().groups[g - 1].condition);
             }
             int breakLevel = levels_ + 1;
             if (n == 1) {
                 breakLevel = 1;
             } else {
                 for (int g = 1; g <= levels_; ++g) {
-                    if (grouping::startsGroup(c_.def().groups[g - 1].condition, prevKeys[g], keys[g])) {
+                    const auto condition = c_.specifiedOrder(g - 1) ? definition::GroupCondition::AnyValue
+                                                                    : c_.def().groups[g - 1].condition;
+                    if (grouping::startsGroup(condition, prevKeys[g], keys[g])) {
                         breakLevel = g;
                         break;
                     }

@@ -274,20 +274,35 @@ public:
         values().clear();
         report_.changed();
     }
+    // A list (an array of the caller's) gives each of its items; every item
+    // is checked before any is taken.
     void AddCurrentValue(const QVariant& value) override
     {
-        checked(value);
-        values().push_back(value);
+        const auto items = itemsOf(value);
+        values().insert(values().end(), items.begin(), items.end());
         report_.changed();
     }
     void SetCurrentValue(const QVariant& value) override
     {
-        checked(value);
-        values() = {value};
+        values() = itemsOf(value);
         report_.changed();
     }
 
 private:
+    std::vector<QVariant> itemsOf(const QVariant& value)
+    {
+        std::vector<QVariant> items;
+        if (value.metaType().id() == QMetaType::QVariantList || value.metaType().id() == QMetaType::QStringList) {
+            for (const QVariant& item : value.toList())
+                items.push_back(item);
+        } else {
+            items.push_back(value);
+        }
+        for (const QVariant& item : items)
+            checked(item);
+        return items;
+    }
+
     void checked(const QVariant& value)
     {
         formula::Value v;

@@ -1,6 +1,9 @@
 #pragma once
 
-// Test data for the report runtime: small SQLite databases made from SQL.
+// Test data for the report runtime: small SQLite databases made from SQL,
+// and the parts of report definitions many tests share.
+#include "reportrt/definition/ReportFile.h"
+#include "reportrt/run/RuntimeObjects.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -60,6 +63,41 @@ inline QByteArray documentedExample(const QByteArray& head)
         return {};
     const qsizetype end = text.indexOf("```", start + 7);
     return text.mid(start + 7, end - start - 7);
+}
+
+// The shop's orders (O) with the fields given, linked to their customers (C: id, name), at `location`.
+inline void ordersWithCustomers(reportrt::definition::ReportDefinition& def, const QString& location,
+                                std::vector<reportrt::definition::FieldDef> orderFields)
+{
+    using reportrt::definition::ValueType;
+    def.tables = {{QStringLiteral("O"), location, QStringLiteral("orders"), {}, std::move(orderFields)},
+                  {QStringLiteral("C"), location, QStringLiteral("customers"), {},
+                   {{QStringLiteral("id"), ValueType::Number}, {QStringLiteral("name"), ValueType::String}}}};
+    def.links = {{QStringLiteral("O"), QStringLiteral("customer_id"), QStringLiteral("C"), QStringLiteral("id")}};
+}
+
+// A field object showing `source`, one line high.
+inline reportrt::definition::ObjectDef fieldAt(const QString& name, const QString& source, int x = 0, int width = 1500,
+                                               const QString& format = {})
+{
+    reportrt::definition::ObjectDef o;
+    o.kind = reportrt::definition::ObjectKind::Field;
+    o.name = name;
+    o.source = source;
+    o.x = x;
+    o.width = width;
+    o.height = 240;
+    o.format = format;
+    return o;
+}
+
+// Saves the definition as its name followed by .RPT in `folder` and opens it as a program would.
+inline std::shared_ptr<reportrt::run::RtReport> saveAndOpen(const reportrt::definition::ReportDefinition& def,
+                                                              const QString& folder)
+{
+    const QString path = QDir(folder).filePath(def.name + QStringLiteral(".RPT"));
+    reportrt::definition::saveReportFile(def, path);
+    return reportrt::run::RtReport::open(path);
 }
 
 }  // namespace orx::test
