@@ -130,6 +130,10 @@ public:
         }
         return cache_[i];
     }
+    // The condition fields of the groups the sections being printed belong to.
+    const layout::KeyFields& keys() const { return keys_; }
+    void setKeys(layout::KeyFields keys) { keys_ = std::move(keys); }
+
     const Value& parameter(int index) override { return c_.parameters()[static_cast<std::size_t>(index)]; }
     Value summary(int slot) override { return summaries_(slot); }
     int pageNumber() override { return page_(); }
@@ -160,6 +164,7 @@ private:
     std::vector<Value> empty_;
     const std::vector<Value>* record_;
     qint64 number_ = 0;
+    layout::KeyFields keys_;
 };
 
 namespace {
@@ -260,7 +265,7 @@ public:
         : run_(run), c_(*run.compiled_), out_(out), filters_(filters),
           levels_(static_cast<int>(c_.def().groups.size())),
           env_(c_, [this](int slot) { return summary(slot); }, [this] { return out_ ? out_->page() : 1; }, run.totalPages_),
-          instance_(levels_ + 1, -1), repeatable_(levels_ + 1, false)
+          instance_(levels_ + 1, -1), repeatable_(levels_ + 1, false), groupValues_(levels_ + 1), paths_(levels_ + 1)
     {
         for (const auto& s : c_.summaries())
             running_.emplace_back(s.op);
@@ -289,6 +294,7 @@ public:
             for (int g = 1; g <= levels_; ++g) {
                 const Value v = env_.evaluate(*c_.groupFields()[g - 1], [g] { return QStringLiteral("The field of group %1").arg(g); });
                 keys[g] = grouping::groupKey(v, c_.def().groups[g - 1].condition);
+                groupValues_[g] = v;
             }
             int breakLevel = levels_ + 1;
             if (n == 1) {
@@ -338,8 +344,12 @@ public:
 
     void printSections(SectionKind kind, int group)
     {
-        if (out_)
-            run_.sectionBands(*out_, env_, kind, group);
+        if (!out_)
+            return;
+        const bool inGroups = kind == SectionKind::Details || kind == SectionKind::GroupHeader || kind == SectionKind::GroupFooter;
+        env_.setKeys(inGroups ? paths_[kind == SectionKind::Details ? levels_ : group] : nullptr);
+        run_.sectionBands(*out_, env_, kind, group);
+        env_.setKeys(nullptr);
     }
 
 private:
@@ -357,6 +367,13 @@ private:
     void startGroup(int g)
     {
         ++instance_[g];
+        if (out_) {
+            // The texts of this group instance tell its condition fields, outer groups first.
+            auto path = paths_[g - 1] ? std::make_shared<std::vector<layout::KeyField>>(*paths_[g - 1])
+                                      : std::make_shared<std::vector<layout::KeyField>>();
+            path->push_back({c_.def().groups[g - 1].field, groupValues_[g]});
+            paths_[g] = std::move(path);
+        }
         for (std::size_t s = 0; s < running_.size(); ++s) {
             if (c_.summaries()[s].level == g)
                 running_[s].reset();
@@ -397,6 +414,8 @@ private:
     std::vector<grouping::Accumulator> running_;
     std::vector<int> instance_;
     std::vector<bool> repeatable_;
+    std::vector<Value> groupValues_;         // per level: the group field's value for the record
+    std::vector<layout::KeyFields> paths_;   // per level: the condition fields down to it
     qint64 records_ = 0;
     bool reportHeaderByPage_ = false;
 };
@@ -427,19 +446,40 @@ void ReportRun::computeAhead(const std::vector<std::pair<int, Value>>& filters)
     aheadReady_ = true;
 }
 
-void ReportRun::layout(layout::PageModel& model)
+void ReportRun::startModel(layout::PageModel& model) const
 {
     model.setup = state_.def->page;
     model.paperSize = layout::paperSizeTwips(model.setup.paperSize, model.setup.orientation);
+}
+
+void ReportRun::layout(layout::PageModel& model)
+{
+    startModel(model);
+    layout::ModelSink sink(model);
+    layoutPages(sink);
+    model.setStyles(styles_->styles());
+}
+
+int ReportRun::layoutPages(layout::PageSink& sink, bool countFirst)
+{
     int total = 0;
-    if (compiled_->usesTotalPageCount()) {
+    if (countFirst || compiled_->usesTotalPageCount()) {
         // Formulas that show the page count need it before the pages are made: count them first.
         CountingSink counter;
         total = layout(counter, 0);
     }
-    layout::ModelSink sink(model);
-    layout(sink, total);
-    model.setStyles(styles_->styles());
+    return layout(sink, total);
+}
+
+bool ReportRun::showsTotalPageCount() const
+{
+    for (const auto& section : state_.def->sections) {
+        for (const auto& o : section.objects) {
+            if (o.special == SpecialField::TotalPageCount || o.special == SpecialField::PageNofM)
+                return true;
+        }
+    }
+    return false;
 }
 
 int ReportRun::layout(layout::PageSink& sink, int totalPages)
@@ -533,6 +573,8 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
         item.color = co.color;
         item.canGrow = o.canGrow;
         item.record = env.recordNumber();
+        if (s.kind == SectionKind::Details || s.kind == SectionKind::GroupHeader || s.kind == SectionKind::GroupFooter)
+            item.keys = env.keys();
         switch (o.kind) {
         case ObjectKind::Line: item.kind = PageItem::Kind::Line; item.thickness = o.thickness; break;
         case ObjectKind::Box:

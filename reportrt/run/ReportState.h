@@ -30,6 +30,13 @@ struct ORX_REPORTRT_EXPORT ReportState {
                                              QString baseDir);
     // The state of a sub-report: the one a program opened, or a fresh one.
     std::shared_ptr<ReportState> subreport(const QString& name);
+    // A copy that shares nothing the program may change (the definitions of
+    // the report and its sub-reports are copied too), for a run on another
+    // thread while the program goes on editing this one.
+    std::shared_ptr<ReportState> copy() const;
+    // Whether a table of the report or of an opened sub-report reads an item
+    // model (which only its own thread may read).
+    bool readsItemModels() const;
 };
 
 }  // namespace orx::reportrt::run

@@ -37,6 +37,12 @@ public:
     void changed();
     // The laid-out report (run now when it has changed since the last run).
     std::shared_ptr<const layout::PageModel> pages(RunObserver* observer = nullptr);
+    // The pages of the last run when nothing has changed since; null otherwise.
+    std::shared_ptr<const layout::PageModel> laidOut() const { return pages_; }
+    // Counts the changes: a layout made elsewhere (in the background) is
+    // kept with adoptPages only when nothing changed since it started.
+    quint64 generation() const { return generation_; }
+    void adoptPages(std::shared_ptr<const layout::PageModel> model, quint64 generation);
 
     reportrt::Database& Database() override;
     reportrt::Sections& Sections() override;
@@ -61,6 +67,10 @@ public:
     void PrintOut(std::optional<bool> promptUser, std::optional<std::int16_t> numberOfCopies) override;
     void PrinterSetup(qintptr windowHandle) override;
     void Export(std::optional<bool> promptUser) override;
+    // Exports after the export dialog whatever the export options hold: a
+    // disk file, starting from their format when this runtime writes it
+    // (else PDF) and their file name.
+    void exportAsked();
 
     void setRecordSelectionFormula(const QString& text) override;
 
@@ -85,6 +95,7 @@ private:
     std::unique_ptr<Parts> parts_;
     std::map<QString, std::shared_ptr<RtReport>> subreports_;
     std::shared_ptr<const layout::PageModel> pages_;
+    quint64 generation_ = 0;
     bool parameterPrompting_ = true, moreErrors_ = false, discardSavedData_ = false;
     QString driver_, printer_, port_;
 };
