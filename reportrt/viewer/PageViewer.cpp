@@ -172,6 +172,15 @@ void PageViewer::guarded(const char* what, F&& f)
     }
 }
 
+void PageViewer::cancelLoading()
+{
+    if (!layingOut())
+        return;
+    layout_->stop();
+    updateBar();
+    update();
+}
+
 bool PageViewer::layingOut() const
 {
     return layout_ && layout_->busy();
@@ -374,7 +383,9 @@ void PageViewer::updateBar()
     goTo_->setRange(count > 0 ? 1 : 0, count);
     goTo_->setValue(count > 0 ? page_ + 1 : 0);
     // While the layout goes on, the count shows that more pages are coming.
-    of_->setText(layingOut() ? tr(" of %1+ ").arg(count) : tr(" of %1 ").arg(count));
+    of_->setText(layingOut()                          ? tr(" of %1+ ").arg(count)
+                 : layout_ && layout_->stopped() ? tr(" of %1 (stopped) ").arg(count)
+                                                 : tr(" of %1 ").arg(count));
     first_->setEnabled(page_ > 0);
     previous_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < count);

@@ -46,6 +46,8 @@ public:
     QVariant getProperty(int dispid) override;
     void putProperty(int dispid, const QVariant& value) override;
     QVariant call(int dispid, const QVariantList& args = {}) override;
+    // Stops the layout under way; the pages laid out so far stay shown.
+    void cancelLoading() override;
 
     int currentPage() const { return page_; }
     std::shared_ptr<const layout::PageModel> pages() const { return pages_; }
