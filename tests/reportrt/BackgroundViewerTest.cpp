@@ -3,6 +3,7 @@
 // mid-layout; the toolbar's print and export; clicks naming the record's keys.
 #include "platform/host/Form.h"
 #include "platform/host/Twips.h"
+#include "reportrt/ErrorNumbers.h"
 #include "reportrt/Runtime.h"
 #include "reportrt/render/Printing.h"
 #include "reportrt/run/RuntimeObjects.h"
@@ -37,7 +38,8 @@ namespace {
 const QString kSamples = QStringLiteral(ORX_SAMPLE_REPORTS);
 
 // A grouped report over `rows` records: 40 regions, a key formula and the page count.
-QString bigReport(int rows)
+// `keyFormula` replaces the key formula's text.
+QString bigReport(int rows, const char* keyFormula = "{T.id}")
 {
     const QString db = test::makeDatabase(
         QStringLiteral("big.db"),
@@ -48,7 +50,7 @@ QString bigReport(int rows)
     const QString path = QFileInfo(db).dir().filePath(QStringLiteral("Big.RPT"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+    file.write(QByteArray(R"(<?xml version="1.0" encoding="UTF-8"?>
 <report format-version="1" name="Big" title="Big">
   <tables>
     <table name="T" location="big.db" source="t">
@@ -58,7 +60,7 @@ QString bigReport(int rows)
     </table>
   </tables>
   <sort><sort-field field="{T.id}"/></sort>
-  <formulas><formula name="KeyRowId" type="number">{T.id}</formula></formulas>
+  <formulas><formula name="KeyRowId" type="number">@KEY@</formula></formulas>
   <groups><group field="{T.region}"/></groups>
   <sections>
     <section kind="group-header" group="1" height="300">
@@ -77,7 +79,7 @@ QString bigReport(int rows)
     </section>
   </sections>
 </report>
-)");
+)").replace("@KEY@", keyFormula));
     return path;
 }
 
@@ -105,6 +107,17 @@ protected:
     {
         while (v.isBusy()) {
         }
+    }
+    // The preview windows open; picked out before any is deleted (deleting one deletes its own
+    // top-level children, which the list of top-level widgets still holds).
+    static QList<QPointer<viewreport::ORXDLLViewReportFRM>> previewWindows()
+    {
+        QList<QPointer<viewreport::ORXDLLViewReportFRM>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* f = qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
+                windows << f;
+        }
+        return windows;
     }
     static QString ofText(viewer::PageViewer& v) { return v.findChild<QLabel*>(QStringLiteral("pageCount"))->text().trimmed(); }
 };
@@ -196,10 +209,8 @@ TEST_F(BackgroundViewer, APreviewWindowClosedMidLayoutEndsTheLoadAndItsWait)
     // Closed as soon as its viewer shows pages: the engine's wait for the viewer and for the window end.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* f = qobject_cast<viewreport::ORXDLLViewReportFRM*>(w))
-                window = f;
-        }
+        if (!window && !previewWindows().isEmpty())
+            window = previewWindows().front();
         auto* v = window ? window->findChild<viewer::PageViewer*>() : nullptr;
         if (v && v->pages() && v->pages()->pageCount() > 0 && closedAtPages < 0) {
             closedAtPages = v->pages()->pageCount();
@@ -213,6 +224,51 @@ TEST_F(BackgroundViewer, APreviewWindowClosedMidLayoutEndsTheLoadAndItsWait)
     EXPECT_GT(closedAtPages, 0);
     QTest::qWait(50);
     EXPECT_TRUE(window.isNull()) << "the window is deleted after its load";
+}
+
+// Show with the viewer and the export bit: the export runs on the whole report, after the
+// background layout is done; a formula failing on a record far down the report reaches the
+// caller of Show, as it did when the viewer laid the report out before returning.
+TEST_F(BackgroundViewer, ShowWaitsForTheWholeLayoutAndItsError)
+{
+    const QString csv = QDir(test::freshFolder(QStringLiteral("mode5"))).filePath(QStringLiteral("all.csv"));
+    {
+        viewreport::ORXDLLViewReport request;
+        request.setReportName(QFileInfo(bigReport(30000)).absoluteDir().filePath(QStringLiteral("Big")));
+        request.setMode(1 | 4);
+        request.ExportOptions()->setFormatType(5);
+        request.ExportOptions()->setFileName(csv);
+        request.ExportOptions()->setSilent(true);
+        request.Show();
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().count('\n'), 30001) << "a heading and every record";
+        const auto windows = previewWindows();
+        ASSERT_EQ(windows.size(), 1);
+        auto* v = windows.front()->findChild<viewer::PageViewer*>();
+        ASSERT_NE(v, nullptr);
+        EXPECT_FALSE(v->layingOut());
+        EXPECT_EQ(std::dynamic_pointer_cast<run::RtReport>(viewreport::RunState::current().CurrentReport)->laidOut(), v->pages())
+            << "the export used the viewer's pages";
+        delete windows.front().data();
+    }
+    viewreport::ORXDLLViewReport failing;
+    failing.setReportName(QFileInfo(bigReport(30000, "1 / ({T.id} - 20000)")).absoluteDir().filePath(QStringLiteral("Big")));
+    failing.setMode(1);
+    try {
+        failing.Show();
+        ADD_FAILURE() << "the failing formula went unnoticed";
+    } catch (const basic::BasicError& e) {
+        EXPECT_EQ(e.number(), rterr::FormulaFailed);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("record 20000"))) << e.description().toStdString();
+    }
+    const auto windows = previewWindows();
+    ASSERT_EQ(windows.size(), 1);
+    auto* v = windows.front()->findChild<viewer::PageViewer*>();
+    ASSERT_NE(v, nullptr);
+    EXPECT_GT(v->getProperty(viewerid::PageCount).toInt(), 100) << "the pages before the failure stay shown";
+    EXPECT_FALSE(v->isBusy()) << "the error is raised once";
+    delete windows.front().data();
 }
 
 // The toolbar's print and export, and Ctrl+P, through their dialogs, into files.
