@@ -9,7 +9,7 @@
 #include "reportrt/run/RuntimeObjects.h"
 #include "reportrt/viewer/PageViewer.h"
 #include "tests/reportrt/ReportTestData.h"
-#include "tests/support/HostFixture.h"
+#include "tests/reportrt/OurRuntimeFixture.h"
 #include "viewreport/control/ORXOCXViewReport.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
@@ -83,15 +83,8 @@ QString bigReport(int rows, const char* keyFormula = "{T.id}")
     return path;
 }
 
-class BackgroundViewer : public test::HostFixture {
+class BackgroundViewer : public test::OurRuntimeFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        viewreport::RunState::current().reset();
-    }
 
     std::shared_ptr<run::RtReport> open(int rows) { return run::RtReport::open(bigReport(rows)); }
 

@@ -7,6 +7,7 @@
 #include "reportrt/Runtime.h"
 #include "reportrt/export/CsvExport.h"
 #include "reportrt/run/RuntimeObjects.h"
+#include "tests/reportrt/OurRuntimeFixture.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TestSupport.h"
 #include "reportrt/viewer/PageViewer.h"
@@ -50,20 +51,8 @@ QVariant sql(const QString& statement, const QString& db = kSamples + QStringLit
     return v;
 }
 
-class EndToEnd : public test::HostFixture {
+class EndToEnd : public test::OurRuntimeFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        viewreport::RunState::current().reset();
-    }
-    void TearDown() override
-    {
-        viewreport::RunState::current().reset();
-        HostFixture::TearDown();
-    }
 
     // Runs the request with Mode 0 and returns the pages of the report it ran.
     std::shared_ptr<const layout::PageModel> show(viewreport::ORXDLLViewReport& request)
