@@ -45,6 +45,12 @@ std::vector<const PageItem*> PageModel::texts() const
     return out;
 }
 
+void setPaper(PageModel& model, const definition::PageSetup& setup)
+{
+    model.setup = setup;
+    model.paperSize = paperSizeTwips(setup.paperSize, setup.orientation);
+}
+
 QSize paperSizeTwips(int paperSize, int orientation)
 {
     QSize s;

@@ -94,4 +94,7 @@ private:
 // Paper size in twips for a paper size number and orientation (1 portrait, 2 landscape).
 ORX_REPORTRT_EXPORT QSize paperSizeTwips(int paperSize, int orientation);
 
+// Gives a model a page set-up and its paper, before pages go in.
+ORX_REPORTRT_EXPORT void setPaper(PageModel& model, const definition::PageSetup& setup);
+
 }  // namespace orx::reportrt::layout

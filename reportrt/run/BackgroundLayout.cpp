@@ -67,8 +67,7 @@ BackgroundLayout::BackgroundLayout(const std::shared_ptr<RtReport>& report, QObj
       generation_(report->generation())
 {
     auto state = report->state().copy();
-    model_->setup = state->def->page;
-    model_->paperSize = layout::paperSizeTwips(model_->setup.paperSize, model_->setup.orientation);
+    layout::setPaper(*model_, state->def->page);
     Shared& sh = *shared_;
     // Wakes the owner's event loop once per batch of pages: whatever has
     // arrived by the time it runs is taken in one go.

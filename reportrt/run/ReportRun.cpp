@@ -446,15 +446,9 @@ void ReportRun::computeAhead(const std::vector<std::pair<int, Value>>& filters)
     aheadReady_ = true;
 }
 
-void ReportRun::startModel(layout::PageModel& model) const
-{
-    model.setup = state_.def->page;
-    model.paperSize = layout::paperSizeTwips(model.setup.paperSize, model.setup.orientation);
-}
-
 void ReportRun::layout(layout::PageModel& model)
 {
-    startModel(model);
+    layout::setPaper(model, state_.def->page);
     layout::ModelSink sink(model);
     layoutPages(sink);
     model.setStyles(styles_->styles());

@@ -42,8 +42,6 @@ public:
 
     // Lays the report out into `model`.
     void layout(layout::PageModel& model);
-    // Gives a model the report's page set-up and paper, before pages go in.
-    void startModel(layout::PageModel& model) const;
     // Lays the report out into pages handed to `sink` as they are done;
     // formulas that show the page count get it from a first, counting pass
     // (made also when `countFirst`, for a sink that needs the count on every

@@ -501,7 +501,7 @@ bool RtReport::printOn(QPrinter& printer, bool prompt, int copies)
     data::Connections connections;
     ReportRun run(*state_, connections);
     layout::PageModel paper;
-    run.startModel(paper);
+    layout::setPaper(paper, state_->def->page);
     render::setPrinterPaper(printer, kept ? *kept : paper);
     render::setPrinterPaperSource(printer, state_->def->page.paperSource);
     printer.setCopyCount(copies);
@@ -560,11 +560,19 @@ bool RtReport::printOn(QPrinter& printer, bool prompt, int copies)
 void RtReport::PrinterSetup(qintptr)
 {
     QPrinter printer(chosenPrinter(), QPrinter::HighResolution);
-    render::setPrinterPaper(printer, *pages());
+    setUpPageOn(printer);
+}
+
+bool RtReport::setUpPageOn(QPrinter& printer)
+{
+    layout::PageModel paper;
+    layout::setPaper(paper, state_->def->page);
+    render::setPrinterPaper(printer, paper);
     QPageSetupDialog dialog(&printer);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     applyPrinterPaper(printer);
+    return true;
 }
 
 void RtReport::applyPrinterPaper(const QPrinter& printer)

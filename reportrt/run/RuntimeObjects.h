@@ -81,7 +81,10 @@ public:
     // Prints on the printer given (a system printer or a PDF file), after the
     // print dialog when `prompt`; false when the dialog is cancelled.
     bool printOn(QPrinter& printer, bool prompt, int copies);
-    // Takes the page set-up (orientation, paper size) from the printer's.
+    // The page set-up dialog on the printer given (PrinterSetup uses the
+    // chosen one): accepted, the report takes its paper; false when cancelled.
+    bool setUpPageOn(QPrinter& printer);
+    // Takes the page set-up (orientation, paper size, paper source) from the printer's.
     void applyPrinterPaper(const QPrinter& printer);
 
     struct Parts;

@@ -25,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -353,6 +354,29 @@ TEST_F(BackgroundViewer, ThePaperSourceGoesToThePrinterAndBack)
     EXPECT_TRUE(report->printOn(printer, true, 1));
     EXPECT_EQ(render::printerPaperSource(printer), 2);
     EXPECT_TRUE(QFile::exists(pdf));
+
+    // The page set-up dialog, driven: cancelled it changes nothing; landscape chosen and
+    // accepted, the report lays out on it and keeps its tray.
+    const int portraitWidth = report->pages()->paperSize.width();
+    for (const bool accept : {false, true}) {
+        QPrinter setUp(QPrinter::HighResolution);
+        setUp.setOutputFormat(QPrinter::PdfFormat);
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+            auto* landscape = dialog ? dialog->findChild<QRadioButton*>(QStringLiteral("landscape")) : nullptr;
+            seen = landscape != nullptr;
+            if (landscape)
+                landscape->click();
+            if (dialog)
+                accept ? dialog->accept() : dialog->reject();
+        });
+        EXPECT_EQ(report->setUpPageOn(setUp), accept);
+        EXPECT_TRUE(seen) << "the set-up dialog came up with its orientation buttons";
+        EXPECT_EQ(report->PaperOrientation(), accept ? 2 : 1);
+        EXPECT_EQ(report->PaperSource(), 2);
+    }
+    EXPECT_GT(report->pages()->paperSize.width(), portraitWidth) << "the next run lays out on landscape paper";
 }
 
 // A click on a detail field names the field, its value, and the record it came from: the group's
