@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +22,6 @@
 #include <QSpinBox>
 #include <QToolBar>
 #include <QWheelEvent>
-#include <QDir>
-#include <QFileInfo>
 
 namespace orx::reportrt::viewer {
 
