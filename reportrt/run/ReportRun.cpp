@@ -510,7 +510,9 @@ int ReportRun::layout(layout::PageSink& sink, int totalPages)
     };
     layout::Paginator paginator(d.page, sink, hooks, footerHeight);
     PaginatorOut out(paginator);
-    Produce pass(*this, &out, {});
+    // Produce keeps a reference to its filters: they must outlive it (a temporary would not).
+    const std::vector<std::pair<int, Value>> noFilters;
+    Produce pass(*this, &out, noFilters);
     pass.printReportHeaderWithFirstPage();
     current = &pass;
     pass.run();
