@@ -172,7 +172,8 @@ namespace {
 // The records a run reports, selected and in order.
 class SelectedRecords {
 public:
-    SelectedRecords(CompiledReport& c, data::Connections& connections, const std::vector<std::pair<int, Value>>& filters)
+    SelectedRecords(CompiledReport& c, data::Connections& connections, const std::vector<std::pair<int, Value>>& filters,
+                    RunObserver* observer)
         : c_(c), env_(c, [](int) { return Value::null(); }, [] { return 1; }, 0)
     {
         const auto& d = c.def();
@@ -215,7 +216,11 @@ public:
                 descending.push_back(k.second);
             sorter_ = std::make_unique<data::Sorter>(descending);
             std::vector<Value> r;
+            qint64 read = 0;
             while (readSelected(r)) {
+                // Reading everything before the first record can be long: a stop is heeded meanwhile.
+                if (++read % 1000 == 0 && observer && observer->cancelled())
+                    raiseRuntimeError(rterr::Cancelled, rterr::source(), QStringLiteral("The run was stopped"));
                 std::vector<Value> keyValues;
                 env_.setRecord(&r, 0);
                 for (const auto& k : keys_)
@@ -280,7 +285,7 @@ public:
 
     void run()
     {
-        SelectedRecords records(c_, run_.connections_, filters_);
+        SelectedRecords records(c_, run_.connections_, filters_, run_.observer_);
         std::vector<Value> cur, prev;
         bool have = records.next(cur);
         env_.setRecord(have ? &cur : nullptr, have ? 1 : 0);
@@ -321,8 +326,10 @@ public:
             printSections(SectionKind::Details, 0);
             std::swap(prevKeys, keys);
             std::swap(prev, cur);
-            if (out_ && n % 1000 == 0 && run_.observer_) {
-                run_.observer_->progress(n);
+            // Progress is told by the pass that makes pages; a stop is heeded by every pass.
+            if (n % 1000 == 0 && run_.observer_) {
+                if (out_)
+                    run_.observer_->progress(n);
                 if (run_.observer_->cancelled())
                     raiseRuntimeError(rterr::Cancelled, rterr::source(), QStringLiteral("The run was stopped"));
             }
