@@ -19,12 +19,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "bench/BenchApp.h"
 #include "bench/Compare.h"
+#include "reportrt/viewer/PageViewer.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -148,7 +152,10 @@ ORX_COMPARE_COUNTERS(FormulaPerRecord, "BM_FormulaPerRecord_vs_SQLiteSelect/iter
 
 // ---- Grouped layout: memory of 100,000 rows beside 10,000 ------------------
 
-ReportDefinition groupedReport(const QString& db)
+// Grouped by month, a summary in the group header and footer; `headerSummary`
+// false leaves the header's out (a report that prints a group's total before
+// its records needs a first pass over every record before its first page).
+ReportDefinition groupedReport(const QString& db, bool headerSummary = true)
 {
     ReportDefinition def;
     def.name = QStringLiteral("Grouped");
@@ -179,6 +186,8 @@ ReportDefinition groupedReport(const QString& db)
     page.height = 240;
     SectionDef gh{SectionKind::GroupHeader, 1, {}, 300, {}, false, true, false, false,
                   {field(QStringLiteral("Month"), QStringLiteral("{T.day}"), 0, QStringLiteral("mmmm yyyy")), sum}};
+    if (!headerSummary)
+        gh.objects.pop_back();
     SectionDef details{SectionKind::Details, 0, {}, 240, {}, false, true, false, false,
                        {field(QStringLiteral("Id"), QStringLiteral("{T.id}"), 0, QStringLiteral("0")),
                         field(QStringLiteral("Day"), QStringLiteral("{T.day}"), 1600, QStringLiteral("dd/mm/yyyy")),
@@ -337,5 +346,139 @@ void BM_CsvThroughPages_vs_sqlite3(benchmark::State& state)
 BENCHMARK(BM_CsvThroughPages_vs_sqlite3)->Unit(benchmark::kMillisecond)->Iterations(3);
 ORX_COMPARE_COUNTERS(CsvThroughput, "BM_CsvThroughPages_vs_sqlite3/iterations:3", "rows_per_s",
                      "BM_CsvThroughPages_vs_sqlite3/iterations:3", "sqlite3_rows_per_s", orx::bench::AtLeast, 0.5);
+
+// ---- A grouped report printed to PDF: 10,000 rows, memory flat in the pages --
+
+// Our report object over the grouped report of `rows` rows.
+std::shared_ptr<run::RtReport> groupedRtReport(int rows, bool headerSummary = true)
+{
+    const QString db = benchDatabase(benchDir(), rows);
+    return std::make_shared<run::RtReport>(run::ReportState::make(std::make_shared<ReportDefinition>(groupedReport(db, headerSummary)),
+                                                                  QString(), QString()),
+                                           std::weak_ptr<run::RtReport>());
+}
+
+// The pages of a PDF file, counted from its page objects.
+int pdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
+}
+
+struct Printed {
+    long peakKb = 0, addedKb = 0;
+    double seconds = 0;
+    int pages = 0, expectedPages = 0;
+};
+
+// Prints the grouped report of `rows` rows into a PDF file the way PrintOut
+// does (no pages kept: laid out as it prints); false when the peak cannot be reset.
+bool printPeak(int rows, Printed& p)
+{
+    auto report = groupedRtReport(rows);
+    const QString pdf = benchDir().filePath(QStringLiteral("printed-%1.pdf").arg(rows));
+    QFile::remove(pdf);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return false;
+    clear.close();
+    const long before = kilobytes("VmRSS:");
+    QElapsedTimer t;
+    t.start();
+    report->printOn(printer, false, 1);
+    p.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    p.peakKb = kilobytes("VmHWM:");
+    p.addedKb = p.peakKb - before;
+    p.pages = pdfPages(pdf);
+    // The pages the layout makes, counted apart: every one must be in the file.
+    CountingSink counted;
+    data::Connections connections;
+    run::ReportRun run(report->state(), connections);
+    run.layout(counted, 0);
+    p.expectedPages = counted.pages;
+    return true;
+}
+
+void BM_PrintPdf_Grouped_10k_vs_2k(benchmark::State& state)
+{
+    orx::bench::application();
+    benchDatabase(benchDir(), 2000);
+    benchDatabase(benchDir(), 10000);
+    for (auto _ : state) {
+        Printed warmUp, small, large;
+        // A first printout sets up what every one shares (fonts, the PDF engine), so neither measure pays for it.
+        if (!printPeak(2000, warmUp) || !printPeak(2000, small) || !printPeak(10000, large)) {
+            state.SkipWithError("the peak resident memory cannot be measured here (/proc/self/clear_refs)");
+            return;
+        }
+        if (small.pages != small.expectedPages || large.pages != large.expectedPages || large.pages <= small.pages) {
+            state.SkipWithError("the PDF files do not hold every page of the report");
+            return;
+        }
+        state.counters["seconds_10k"] = large.seconds;
+        state.counters["target_seconds"] = 2.0;
+        state.counters["pages_10k"] = large.pages;
+        state.counters["pages_per_s"] = large.pages / large.seconds;
+        state.counters["peak_kb_2k"] = static_cast<double>(small.peakKb);
+        state.counters["peak_kb_10k"] = static_cast<double>(large.peakKb);
+        state.counters["added_kb_2k"] = static_cast<double>(std::max(1L, small.addedKb));
+        state.counters["added_kb_10k"] = static_cast<double>(std::max(1L, large.addedKb));
+    }
+}
+BENCHMARK(BM_PrintPdf_Grouped_10k_vs_2k)->Unit(benchmark::kMillisecond)->Iterations(1);
+// 10,000 rows printed to PDF in under 2 seconds.
+ORX_COMPARE_COUNTERS(PrintPdf10kSeconds, "BM_PrintPdf_Grouped_10k_vs_2k/iterations:1", "seconds_10k",
+                     "BM_PrintPdf_Grouped_10k_vs_2k/iterations:1", "target_seconds", orx::bench::AtMost, 1.0);
+// Five times the pages, about the same memory: the pages are printed as they are laid out.
+ORX_COMPARE_COUNTERS(PrintPdfPeakMemory, "BM_PrintPdf_Grouped_10k_vs_2k/iterations:1", "peak_kb_10k",
+                     "BM_PrintPdf_Grouped_10k_vs_2k/iterations:1", "peak_kb_2k", orx::bench::AtMost, 1.2);
+
+// ---- The viewer's first page of 100,000 rows --------------------------------
+
+void BM_ViewerFirstPage_100k(benchmark::State& state)
+{
+    orx::bench::application();
+    benchDatabase(benchDir(), 100000);
+    double total = 0;
+    for (auto _ : state) {
+        // Group totals in the footers: the first page needs only its own records.
+        auto report = groupedRtReport(100000, false);
+        viewer::PageViewer v;
+        v.resize(800, 1000);
+        v.show();
+        QElapsedTimer t;
+        t.start();
+        v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
+        v.call(viewerid::ViewReport);
+        while (v.getProperty(viewerid::PageCount).toInt() == 0 && v.isBusy())
+            QCoreApplication::processEvents();
+        // Shown: the page painted, mostly white paper across the middle of the view.
+        const QImage shot = v.grab().toImage();
+        const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+        const bool busy = v.isBusy();
+        int white = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            white += shot.pixelColor(x, shot.height() / 2) == Qt::white ? 1 : 0;
+        if (v.getProperty(viewerid::PageCount).toInt() == 0 || white < shot.width() / 2 || !busy) {
+            state.SkipWithError(busy || v.getProperty(viewerid::PageCount).toInt() == 0
+                                    ? "the first page was not shown"
+                                    : "the report was laid out whole before the first page showed");
+            return;
+        }
+        total += seconds;
+    }
+    state.counters["first_page_s"] = total / static_cast<double>(state.iterations());
+    state.counters["target_s"] = 0.3;
+}
+BENCHMARK(BM_ViewerFirstPage_100k)->Unit(benchmark::kMillisecond)->Iterations(5);
+// The first page of 100,000 rows shows in under 0.3 seconds; the rest is laid out behind it.
+ORX_COMPARE_COUNTERS(ViewerFirstPage100k, "BM_ViewerFirstPage_100k/iterations:5", "first_page_s",
+                     "BM_ViewerFirstPage_100k/iterations:5", "target_s", orx::bench::AtMost, 1.0);
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tools/textbox/ORXTextBox.h"
 
 #include <QApplication>
+#include "bench/BenchApp.h"
 #include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -49,17 +50,9 @@ struct Bench {
 
     static Bench& get()
     {
-        static int argc = 1;
-        static char name[] = "orx-bench";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Both live until the process ends and are never destroyed: the
-        // form's controls reach library-wide state whose own destruction
-        // order at exit is not ours to choose.
-        static QApplication* app = new QApplication(argc, argv);
+        // Lives until the process ends and is never destroyed, as the application does.
+        orx::bench::application();
         static Bench* bench = new Bench;
-        Q_UNUSED(app);
         return *bench;
     }
 

@@ -62,6 +62,11 @@ public:
     virtual void putProperty(int dispid, const QVariant& value) = 0;
     virtual QVariant call(int dispid, const QVariantList& args = {}) = 0;
 
+    // Stops loading the report shown (the window showing it is going away):
+    // IsBusy reads false from then on. Not a member of the viewer's dispatch
+    // interface; a viewer that loads before ViewReport returns has nothing to stop.
+    virtual void cancelLoading() {}
+
     // Typed shorthands over the identifiers above.
     bool isBusy() { return getProperty(viewerid::IsBusy).toBool(); }
     void zoom(std::int16_t level) { call(viewerid::Zoom, {QVariant::fromValue(level)}); }

@@ -2,9 +2,12 @@
 
 #include "apps/demo/DemoWindow.h"
 #include "platform/basic/BasicError.h"
+#include "platform/host/Form.h"
+#include "platform/host/Twips.h"
 #include "reportrt/Viewer.h"
 #include "reportrt/export/Exporters.h"
 #include "reportrt/viewer/PageViewer.h"
+#include "viewreport/control/ORXOCXViewReport.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
 #include "viewreport/engine/ORXDLLViewReportFRM.h"
 #include "viewreport/engine/RunState.h"
@@ -35,6 +38,54 @@ void listFile(QTextStream& out, const QString& path)
         out << "  " << info.absoluteFilePath() << "  " << info.size() << " bytes\n";
     else
         out << "  " << path << "  NOT WRITTEN\n";
+}
+
+// The viewer control on a host form: the grouped report shown inside the form, a page
+// turned, a field clicked (the control's event with the field's name and value), a picture.
+void runControlDemo(QTextStream& out, const QString& reportPath)
+{
+    out << "\nReport " << reportPath << " in the viewer control ORXOCXViewReport on a host form:\n";
+    host::Form form;
+    form.setWindowTitle(QStringLiteral("ORXOCXViewReport"));
+    form.resize(900, 1000);
+    auto* control = new viewreport::ORXOCXViewReport;
+    form.placeControl(control, QStringLiteral("ORXOCX_ViewReport.ORXOCXViewReport"), QStringLiteral("Report1"),
+                      host::TwipRect{120, 120, host::twipsFromPixelsX(860), host::twipsFromPixelsY(960)});
+    form.show();
+    QStringList heard;
+    QObject::connect(control, &viewreport::ORXOCXViewReport::DBFieldSelected, &form, [&](const QString& name, const QVariant& value) {
+        heard << QStringLiteral("DBFieldSelected(%1, %2)").arg(name, value.toString());
+    });
+    QObject::connect(control, &viewreport::ORXOCXViewReport::RowSelected, &form, [&](const QString& name, const QVariant& value) {
+        heard << QStringLiteral("RowSelected(%1, %2)").arg(name, value.toString());
+    });
+    try {
+        control->setReportName(reportPath.chopped(4));
+        control->Show();
+    } catch (const basic::BasicError& e) {
+        out << "  the report did not run: " << e.description() << "\n";
+        return;
+    }
+    auto* viewer = qobject_cast<reportrt::viewer::PageViewer*>(control->CRV_Preview());
+    if (!viewer || !viewer->pages()) {
+        out << "  the control shows no pages\n";
+        return;
+    }
+    out << "  " << control->TotalPage() << " pages\n";
+    // The page turned with the viewer's own key, as a user would press it.
+    QKeyEvent next(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QApplication::sendEvent(viewer, &next);
+    QApplication::processEvents();
+    out << "  page " << viewer->currentPage() + 1 << " shown\n";
+    // A click on the first amount of a detail record on that page.
+    for (const auto& item : viewer->pages()->page(viewer->currentPage()).items) {
+        if (item.section != reportrt::definition::SectionKind::Details || item.source.isEmpty() || item.record == 0)
+            continue;
+        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->viewerPoint(QRectF(item.rect).center()));
+        break;
+    }
+    out << "  " << (heard.isEmpty() ? QStringLiteral("no event was raised") : heard.join(QStringLiteral(", "))) << "\n";
+    listFile(out, saveSnapshot(form, QStringLiteral("report/Control-page%1").arg(viewer->currentPage() + 1)));
 }
 
 }  // namespace
@@ -126,5 +177,6 @@ bool runReportDemo()
     }
     frm->close();
     QApplication::processEvents();
+    runControlDemo(out, reportPath);
     return false;
 }

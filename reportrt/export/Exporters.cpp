@@ -48,6 +48,14 @@ const FormatInfo* find(int number)
 
 }  // namespace
 
+std::vector<int> exportFormats()
+{
+    std::vector<int> numbers;
+    for (const auto& f : kFormats)
+        numbers.push_back(f.number);
+    return numbers;
+}
+
 bool isExportFormat(int number) { return find(number) != nullptr; }
 bool canExport(int number)
 {

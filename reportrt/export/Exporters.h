@@ -5,6 +5,7 @@
 #include "reportrt/layout/PageModel.h"
 
 #include <QString>
+#include <vector>
 
 // One exporter per export format number, all from the page model.
 namespace orx::reportrt::exporting {
@@ -27,6 +28,8 @@ inline constexpr int Html40 = 32;
 // runtime writes it.
 ORX_REPORTRT_EXPORT bool isExportFormat(int format);
 ORX_REPORTRT_EXPORT bool canExport(int format);
+// Every export format number, in the order of the table of formats.
+ORX_REPORTRT_EXPORT std::vector<int> exportFormats();
 // A name for messages and a usual file suffix (without the dot).
 ORX_REPORTRT_EXPORT QString formatName(int format);
 ORX_REPORTRT_EXPORT QString formatSuffix(int format);

@@ -14,15 +14,21 @@ int PageModel::styleIndex(const TextStyle& style)
 
 void PageModel::setTotalPages(int total)
 {
-    for (std::size_t p = 0; p < pages_.size(); ++p) {
-        for (auto& i : pages_[p].items) {
-            if (i.special == definition::SpecialField::TotalPageCount) {
-                i.text = QString::number(total);
-                i.value = formula::Value::ofNumber(total);
-            } else if (i.special == definition::SpecialField::PageNofM) {
-                i.text = QStringLiteral("Page %1 of %2").arg(p + 1).arg(total);
-                i.value = formula::Value::ofString(i.text);
-            }
+    for (std::size_t p = 0; p < pages_.size(); ++p)
+        fillTotalPages(pages_[p], static_cast<int>(p) + 1, QString::number(total));
+}
+
+void PageModel::fillTotalPages(Page& page, int number, const QString& total)
+{
+    bool isNumber = false;
+    const int count = total.toInt(&isNumber);
+    for (auto& i : page.items) {
+        if (i.special == definition::SpecialField::TotalPageCount) {
+            i.text = total;
+            i.value = isNumber ? formula::Value::ofNumber(count) : formula::Value::null();
+        } else if (i.special == definition::SpecialField::PageNofM) {
+            i.text = QStringLiteral("Page %1 of %2").arg(number).arg(total);
+            i.value = formula::Value::ofString(i.text);
         }
     }
 }
@@ -37,6 +43,12 @@ std::vector<const PageItem*> PageModel::texts() const
         }
     }
     return out;
+}
+
+void setPaper(PageModel& model, const definition::PageSetup& setup)
+{
+    model.setup = setup;
+    model.paperSize = paperSizeTwips(setup.paperSize, setup.orientation);
 }
 
 QSize paperSizeTwips(int paperSize, int orientation)

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 // The laid-out report: pages of positioned texts, lines, boxes and pictures,
@@ -26,6 +27,15 @@ struct ORX_REPORTRT_EXPORT TextStyle {
     QRgb color = 0xff000000;
     bool operator==(const TextStyle&) const = default;
 };
+
+// A field that tells which record or group a text came from: a group's
+// condition field (as the report names it) with its value for that record.
+struct ORX_REPORTRT_EXPORT KeyField {
+    QString source;
+    formula::Value value;
+};
+// Shared by every text of one group instance; null when there is none.
+using KeyFields = std::shared_ptr<const std::vector<KeyField>>;
 
 struct ORX_REPORTRT_EXPORT PageItem {
     enum class Kind : unsigned char { Text, Line, Box, Picture };
@@ -49,6 +59,8 @@ struct ORX_REPORTRT_EXPORT PageItem {
     // pages: rows from pictureTop of a picture pictureHeight tall (twips; 0: the whole picture).
     int pictureTop = 0;
     int pictureHeight = 0;
+    // Details and group sections: the condition fields of the groups the record is in, outermost first.
+    KeyFields keys;
     // Page numbers are filled in when the item is placed; the page count when the last page is done.
     definition::SpecialField special = definition::SpecialField::None;
 };
@@ -68,6 +80,9 @@ public:
     void addPage(Page page) { pages_.push_back(std::move(page)); }
     // Fills the page count into the items that show it.
     void setTotalPages(int total);
+    // Fills the page count (a number, or a mark while it is not known yet)
+    // into the items of one page (1-based number) that show it.
+    static void fillTotalPages(Page& page, int number, const QString& total);
 
     const std::vector<TextStyle>& styles() const { return styles_; }
     int styleIndex(const TextStyle& style);
@@ -83,5 +98,8 @@ private:
 
 // Paper size in twips for a paper size number and orientation (1 portrait, 2 landscape).
 ORX_REPORTRT_EXPORT QSize paperSizeTwips(int paperSize, int orientation);
+
+// Gives a model a page set-up and its paper, before pages go in.
+ORX_REPORTRT_EXPORT void setPaper(PageModel& model, const definition::PageSetup& setup);
 
 }  // namespace orx::reportrt::layout

@@ -64,13 +64,18 @@ void paintPage(QPainter& painter, const layout::PageModel& model, int index)
 {
     if (index < 0 || index >= model.pageCount())
         return;
+    paintPage(painter, model.page(index), model.styles());
+}
+
+void paintPage(QPainter& painter, const layout::Page& page, const std::vector<layout::TextStyle>& styles)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     QHash<QString, QImage> pictures;
     int currentStyle = -2;
-    for (const auto& item : model.page(index).items) {
+    for (const auto& item : page.items) {
         switch (item.kind) {
         case layout::PageItem::Kind::Line: {
             painter.setPen(linePen(item));
@@ -106,20 +111,20 @@ void paintPage(QPainter& painter, const layout::PageModel& model, int index)
         case layout::PageItem::Kind::Text: {
             if (item.text.isEmpty())
                 break;
-            if (item.style < 0 || item.style >= static_cast<int>(model.styles().size())) {
-                qCWarning(lcReport) << "A text on page" << index + 1 << "has no style; it is drawn in the default font";
+            if (item.style < 0 || item.style >= static_cast<int>(styles.size())) {
+                qCWarning(lcReport) << "The text" << item.text << "has no style; it is drawn in the default font";
                 if (currentStyle != -1)
                     painter.setFont(styleFont({}));
                 currentStyle = -1;
                 painter.setPen(Qt::black);
             } else if (item.style != currentStyle) {
-                const auto& st = model.styles()[static_cast<std::size_t>(item.style)];
+                const auto& st = styles[static_cast<std::size_t>(item.style)];
                 painter.setFont(styleFont(st));
                 painter.setPen(QColor::fromRgba(st.color));
                 currentStyle = item.style;
             }
             const Qt::Alignment align = currentStyle >= 0
-                ? alignmentOf(model.styles()[static_cast<std::size_t>(currentStyle)].alignment)
+                ? alignmentOf(styles[static_cast<std::size_t>(currentStyle)].alignment)
                 : Qt::AlignLeft;
             painter.drawText(QRectF(item.rect), static_cast<int>(align | Qt::AlignTop) | (item.canGrow ? Qt::TextWordWrap : 0),
                              item.text);

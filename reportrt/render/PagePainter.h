@@ -24,6 +24,9 @@ ORX_REPORTRT_EXPORT QFont styleFont(const layout::TextStyle& style);
 // not filled; the caller paints it (white on screen, nothing on paper).
 ORX_REPORTRT_EXPORT void paintPage(QPainter& painter, const layout::PageModel& model, int index);
 
+// Draws one page with the text styles it refers to, as above.
+ORX_REPORTRT_EXPORT void paintPage(QPainter& painter, const layout::Page& page, const std::vector<layout::TextStyle>& styles);
+
 // Draws page `index` scaled into `target` (device coordinates of the
 // painter), filling the paper white first.
 ORX_REPORTRT_EXPORT void paintPageInto(QPainter& painter, const layout::PageModel& model, int index, const QRectF& target);

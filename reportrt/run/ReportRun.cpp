@@ -130,6 +130,10 @@ public:
         }
         return cache_[i];
     }
+    // The condition fields of the groups the sections being printed belong to.
+    const layout::KeyFields& keys() const { return keys_; }
+    void setKeys(layout::KeyFields keys) { keys_ = std::move(keys); }
+
     const Value& parameter(int index) override { return c_.parameters()[static_cast<std::size_t>(index)]; }
     Value summary(int slot) override { return summaries_(slot); }
     int pageNumber() override { return page_(); }
@@ -166,6 +170,7 @@ private:
     std::vector<Value> empty_;
     const std::vector<Value>* record_;
     qint64 number_ = 0;
+    layout::KeyFields keys_;
 };
 
 namespace {
@@ -173,7 +178,8 @@ namespace {
 // The records a run reports, selected and in order.
 class SelectedRecords {
 public:
-    SelectedRecords(CompiledReport& c, data::Connections& connections, const std::vector<std::pair<int, Value>>& filters)
+    SelectedRecords(CompiledReport& c, data::Connections& connections, const std::vector<std::pair<int, Value>>& filters,
+                    RunObserver* observer)
         : c_(c), env_(c, [](int) { return Value::null(); }, [] { return 1; }, 0)
     {
         const auto& d = c.def();
@@ -222,7 +228,11 @@ public:
             }
             sorter_ = std::make_unique<data::Sorter>(descending);
             std::vector<Value> r;
+            qint64 read = 0;
             while (readSelected(r)) {
+                // Reading everything before the first record can be long: a stop is heeded meanwhile.
+                if (++read % 1000 == 0 && observer && observer->cancelled())
+                    raiseRuntimeError(rterr::Cancelled, rterr::source(), QStringLiteral("The run was stopped"));
                 std::vector<Value> keyValues;
                 env_.setRecord(&r, 0);
                 for (const auto& k : keys_) {
@@ -293,7 +303,7 @@ public:
         : run_(run), c_(*run.compiled_), out_(out), filters_(filters),
           levels_(static_cast<int>(c_.def().groups.size())),
           env_(c_, [this](int slot) { return summary(slot); }, [this] { return out_ ? out_->page() : 1; }, run.totalPages_),
-          instance_(levels_ + 1, -1), repeatable_(levels_ + 1, false)
+          instance_(levels_ + 1, -1), repeatable_(levels_ + 1, false), groupValues_(levels_ + 1), paths_(levels_ + 1)
     {
         for (const auto& s : c_.summaries())
             running_.emplace_back(s.op);
@@ -308,7 +318,7 @@ public:
 
     void run()
     {
-        SelectedRecords records(c_, run_.connections_, filters_);
+        SelectedRecords records(c_, run_.connections_, filters_, run_.observer_);
         std::vector<Value> cur, prev;
         bool have = records.next(cur);
         env_.setRecord(have ? &cur : nullptr, have ? 1 : 0);
@@ -323,6 +333,7 @@ public:
                 const Value v = env_.evaluate(*c_.groupFields()[g - 1], [g] { return QStringLiteral("The field of group %1").arg(g); });
                 const auto* order = c_.specifiedOrder(g - 1);
                 keys[g] = order ? order->breakKey(v) : grouping::groupKey(v, c_.def().groups[g - 1].condition);
+                groupValues_[g] = v;
             }
             int breakLevel = levels_ + 1;
             if (n == 1) {
@@ -351,8 +362,10 @@ public:
             printSections(SectionKind::Details, 0);
             std::swap(prevKeys, keys);
             std::swap(prev, cur);
-            if (out_ && n % 1000 == 0 && run_.observer_) {
-                run_.observer_->progress(n);
+            // Progress is told by the pass that makes pages; a stop is heeded by every pass.
+            if (n % 1000 == 0 && run_.observer_) {
+                if (out_)
+                    run_.observer_->progress(n);
                 if (run_.observer_->cancelled())
                     raiseRuntimeError(rterr::Cancelled, rterr::source(), QStringLiteral("The run was stopped"));
             }
@@ -374,8 +387,12 @@ public:
 
     void printSections(SectionKind kind, int group)
     {
-        if (out_)
-            run_.sectionBands(*out_, env_, kind, group);
+        if (!out_)
+            return;
+        const bool inGroups = kind == SectionKind::Details || kind == SectionKind::GroupHeader || kind == SectionKind::GroupFooter;
+        env_.setKeys(inGroups ? paths_[kind == SectionKind::Details ? levels_ : group] : nullptr);
+        run_.sectionBands(*out_, env_, kind, group);
+        env_.setKeys(nullptr);
     }
 
 private:
@@ -393,6 +410,13 @@ private:
     void startGroup(int g)
     {
         ++instance_[g];
+        if (out_) {
+            // The texts of this group instance tell its condition fields, outer groups first.
+            auto path = paths_[g - 1] ? std::make_shared<std::vector<layout::KeyField>>(*paths_[g - 1])
+                                      : std::make_shared<std::vector<layout::KeyField>>();
+            path->push_back({c_.def().groups[g - 1].field, groupValues_[g]});
+            paths_[g] = std::move(path);
+        }
         for (std::size_t s = 0; s < running_.size(); ++s) {
             if (c_.summaries()[s].level == g)
                 running_[s].reset();
@@ -433,6 +457,8 @@ private:
     std::vector<grouping::Accumulator> running_;
     std::vector<int> instance_;
     std::vector<bool> repeatable_;
+    std::vector<Value> groupValues_;         // per level: the group field's value for the record
+    std::vector<layout::KeyFields> paths_;   // per level: the condition fields down to it
     qint64 records_ = 0;
     bool reportHeaderByPage_ = false;
 };
@@ -465,17 +491,32 @@ void ReportRun::computeAhead(const std::vector<std::pair<int, Value>>& filters)
 
 void ReportRun::layout(layout::PageModel& model)
 {
-    model.setup = state_.def->page;
-    model.paperSize = layout::paperSizeTwips(model.setup.paperSize, model.setup.orientation);
+    layout::setPaper(model, state_.def->page);
+    layout::ModelSink sink(model);
+    layoutPages(sink);
+    model.setStyles(styles_->styles());
+}
+
+int ReportRun::layoutPages(layout::PageSink& sink, bool countFirst)
+{
     int total = 0;
-    if (compiled_->usesTotalPageCount()) {
+    if (countFirst || compiled_->usesTotalPageCount()) {
         // Formulas that show the page count need it before the pages are made: count them first.
         CountingSink counter;
         total = layout(counter, 0);
     }
-    layout::ModelSink sink(model);
-    layout(sink, total);
-    model.setStyles(styles_->styles());
+    return layout(sink, total);
+}
+
+bool ReportRun::showsTotalPageCount() const
+{
+    for (const auto& section : state_.def->sections) {
+        for (const auto& o : section.objects) {
+            if (o.special == SpecialField::TotalPageCount || o.special == SpecialField::PageNofM)
+                return true;
+        }
+    }
+    return false;
 }
 
 int ReportRun::layout(layout::PageSink& sink, int totalPages)
@@ -512,7 +553,9 @@ int ReportRun::layout(layout::PageSink& sink, int totalPages)
     };
     layout::Paginator paginator(d.page, sink, hooks, footerHeight);
     PaginatorOut out(paginator);
-    Produce pass(*this, &out, {});
+    // Produce keeps a reference to its filters: they must outlive it (a temporary would not).
+    const std::vector<std::pair<int, Value>> noFilters;
+    Produce pass(*this, &out, noFilters);
     pass.printReportHeaderWithFirstPage();
     current = &pass;
     pass.run();
@@ -570,6 +613,8 @@ Band ReportRun::makeBand(CompiledSection& cs, RecordEnv& env)
         item.color = co.color;
         item.canGrow = o.canGrow;
         item.record = env.recordNumber();
+        if (s.kind == SectionKind::Details || s.kind == SectionKind::GroupHeader || s.kind == SectionKind::GroupFooter)
+            item.keys = env.keys();
         switch (o.kind) {
         case ObjectKind::Line: item.kind = PageItem::Kind::Line; item.thickness = o.thickness; break;
         case ObjectKind::Box:

@@ -42,6 +42,15 @@ public:
 
     // Lays the report out into `model`.
     void layout(layout::PageModel& model);
+    // Lays the report out into pages handed to `sink` as they are done;
+    // formulas that show the page count get it from a first, counting pass
+    // (made also when `countFirst`, for a sink that needs the count on every
+    // page: see totalPages()). Returns the pages made.
+    int layoutPages(layout::PageSink& sink, bool countFirst = false);
+    // The page count of the pass under way: known when a counting pass came first, else 0.
+    int totalPages() const { return totalPages_; }
+    // Whether a page shows the page count (filled in when the last page is done).
+    bool showsTotalPageCount() const;
     // Lays the report out into pages handed to `sink` as they are done (the
     // page count is filled in only by a PageModel). Returns the pages made.
     int layout(layout::PageSink& sink, int totalPages = 0);

@@ -38,4 +38,45 @@ void ReportState::useSavedData(bool on)
         sub->useSavedData(on);
 }
 
+namespace {
+
+std::shared_ptr<definition::ReportDefinition> copyDefinition(const definition::ReportDefinition& def)
+{
+    auto c = std::make_shared<definition::ReportDefinition>(def);
+    for (auto& sub : c->subreports)
+        sub = copyDefinition(*sub);
+    return c;
+}
+
+std::shared_ptr<ReportState> copyWith(const ReportState& from, std::shared_ptr<definition::ReportDefinition> def)
+{
+    auto c = std::make_shared<ReportState>(from);
+    c->def = std::move(def);
+    for (auto& [key, sub] : c->subreports) {
+        auto subDef = c->def->subreport(key);
+        sub = copyWith(*sub, subDef ? subDef : copyDefinition(*sub->def));
+    }
+    return c;
+}
+
+}  // namespace
+
+std::shared_ptr<ReportState> ReportState::copy() const
+{
+    return copyWith(*this, copyDefinition(*def));
+}
+
+bool ReportState::readsItemModels() const
+{
+    for (const auto& b : bindings) {
+        if (b.hasModel)
+            return true;
+    }
+    for (const auto& [key, sub] : subreports) {
+        if (sub->readsItemModels())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace orx::reportrt::run

@@ -33,6 +33,13 @@ struct ORX_REPORTRT_EXPORT ReportState {
     std::shared_ptr<ReportState> subreport(const QString& name);
     // Reads the saved records, or the tables, here and in the sub-reports.
     void useSavedData(bool on);
+    // A copy that shares nothing the program may change (the definitions of
+    // the report and its sub-reports are copied too), for a run on another
+    // thread while the program goes on editing this one.
+    std::shared_ptr<ReportState> copy() const;
+    // Whether a table of the report or of an opened sub-report reads an item
+    // model (which only its own thread may read).
+    bool readsItemModels() const;
 };
 
 }  // namespace orx::reportrt::run

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <algorithm>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -387,6 +388,7 @@ std::shared_ptr<RtReport> RtReport::open(const QString& path)
 void RtReport::changed()
 {
     pages_.reset();
+    ++generation_;
     if (auto parent = parent_.lock())
         parent->changed();
 }
@@ -401,6 +403,12 @@ std::shared_ptr<const layout::PageModel> RtReport::pages(RunObserver* observer)
         pages_ = std::move(model);
     }
     return pages_;
+}
+
+void RtReport::adoptPages(std::shared_ptr<const layout::PageModel> model, quint64 generation)
+{
+    if (generation == generation_ && !pages_)
+        pages_ = std::move(model);
 }
 
 reportrt::Database& RtReport::Database() { return parts_->database; }
@@ -503,8 +511,15 @@ void RtReport::PrintOut(std::optional<bool> promptUser, std::optional<std::int16
 
 bool RtReport::printOn(QPrinter& printer, bool prompt, int copies)
 {
-    const auto model = pages();
-    render::setPrinterPaper(printer, *model);
+    // Laid out already: printed from the pages kept. Otherwise the report is laid out as it
+    // prints, a page at a time, so a long report takes the memory of one page.
+    const std::shared_ptr<const layout::PageModel> kept = pages_;
+    data::Connections connections;
+    ReportRun run(*state_, connections);
+    layout::PageModel paper;
+    layout::setPaper(paper, state_->def->page);
+    render::setPrinterPaper(printer, kept ? *kept : paper);
+    render::setPrinterPaperSource(printer, state_->def->page.paperSource);
     printer.setCopyCount(copies);
     if (prompt) {
         QPrintDialog dialog(&printer);
@@ -513,22 +528,67 @@ bool RtReport::printOn(QPrinter& printer, bool prompt, int copies)
             return false;
         copies = printer.copyCount();
     }
-    if (!render::printPages(*model, printer, copies, QFileInfo(state_->filePath).completeBaseName()))
+    const QString title = QFileInfo(state_->filePath).completeBaseName();
+    const auto failed = [&] {
         raiseRuntimeError(rterr::PrinterUnavailable, rterr::source(),
                           QStringLiteral("Report %1: printing on \"%2\" failed").arg(state_->filePath,
                                                                                  printer.outputFileName().isEmpty() ? printer.printerName()
                                                                                                                    : printer.outputFileName()));
+    };
+    // Copies the printer does not make itself are sent page by page again: from pages kept.
+    if (kept || (copies > 1 && !printer.supportsMultipleCopies())) {
+        if (!render::printPages(kept ? *kept : *pages(), printer, copies, title))
+            failed();
+        return true;
+    }
+    class PrintSink : public layout::PageSink {
+    public:
+        PrintSink(render::PageStreamPrinter& out, const ReportRun& run)
+            : out_(out), run_(run)
+        {
+        }
+        void page(layout::Page&& page) override
+        {
+            ++number_;
+            if (run_.totalPages() > 0)
+                layout::PageModel::fillTotalPages(page, number_, QString::number(run_.totalPages()));
+            if (ok && !out_.print(page, run_.styles().styles()))
+                ok = false;
+        }
+        void finished(int) override {}
+        bool ok = true;
+
+    private:
+        render::PageStreamPrinter& out_;
+        const ReportRun& run_;
+        int number_ = 0;
+    };
+    render::PageStreamPrinter out(printer, title);
+    if (!out.started())
+        failed();
+    PrintSink sink(out, run);
+    run.layoutPages(sink, run.showsTotalPageCount());
+    if (!out.finish() || !sink.ok)
+        failed();
     return true;
 }
 
 void RtReport::PrinterSetup(qintptr)
 {
     QPrinter printer(chosenPrinter(), QPrinter::HighResolution);
-    render::setPrinterPaper(printer, *pages());
+    setUpPageOn(printer);
+}
+
+bool RtReport::setUpPageOn(QPrinter& printer)
+{
+    layout::PageModel paper;
+    layout::setPaper(paper, state_->def->page);
+    render::setPrinterPaper(printer, paper);
     QPageSetupDialog dialog(&printer);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     applyPrinterPaper(printer);
+    return true;
 }
 
 void RtReport::applyPrinterPaper(const QPrinter& printer)
@@ -539,6 +599,7 @@ void RtReport::applyPrinterPaper(const QPrinter& printer)
     for (const auto& p : kPapers)
         if (p.id == layout.pageSize().id())
             page.paperSize = p.number;
+    page.paperSource = render::printerPaperSource(printer);
     changed();
 }
 
@@ -551,13 +612,30 @@ void RtReport::Export(std::optional<bool> promptUser)
         raiseRuntimeError(rterr::NotAvailable, rterr::source(),
                           QStringLiteral("Export to destination %1 is not available; only a disk file (1) is").arg(o.destination));
     if (promptUser.value_or(true)) {
-        // The file dialog offers the format chosen, starting from DiskFileName; a cancel exports nothing.
-        const QString suffix = exporting::formatSuffix(o.format);
+        // The file dialog offers every format this runtime writes, the chosen one first selected,
+        // starting from DiskFileName; the filter chosen sets the format; a cancel exports nothing.
         QFileDialog dialog(nullptr, QStringLiteral("Export %1").arg(QFileInfo(state_->filePath).completeBaseName()));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(exporting::formatName(o.format), suffix));
+        QStringList filters;
+        std::vector<int> numbers;
+        for (const int n : exporting::exportFormats()) {
+            const QString filter = QStringLiteral("%1 (*.%2)").arg(exporting::formatName(n), exporting::formatSuffix(n));
+            if (exporting::canExport(n) && !filters.contains(filter)) {
+                filters << filter;
+                numbers.push_back(n);
+            }
+        }
+        const auto chosen = std::find(numbers.begin(), numbers.end(), o.format);
+        const QString suffix = exporting::formatSuffix(o.format);
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.at(chosen != numbers.end() ? chosen - numbers.begin() : 0));
         dialog.setDefaultSuffix(suffix);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+            const auto at = filters.indexOf(filter);
+            if (at >= 0)
+                dialog.setDefaultSuffix(exporting::formatSuffix(numbers[static_cast<std::size_t>(at)]));
+        });
         const QFileInfo start(o.fileName.trimmed().isEmpty() ? QFileInfo(state_->filePath).completeBaseName() + QLatin1Char('.') + suffix
                                                              : o.fileName);
         dialog.setDirectory(start.absolutePath());
@@ -565,6 +643,9 @@ void RtReport::Export(std::optional<bool> promptUser)
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         o.fileName = dialog.selectedFiles().constFirst();
+        const auto at = filters.indexOf(dialog.selectedNameFilter());
+        if (at >= 0)
+            o.format = numbers[static_cast<std::size_t>(at)];
     }
     if (o.fileName.trimmed().isEmpty())
         raiseRuntimeError(basic::err::BadFileNameOrNumber, rterr::source(), QStringLiteral("Export: no file name is given"));
@@ -585,6 +666,15 @@ void RtReport::setReadSavedData(bool on)
 bool RtReport::hasSavedData() const
 {
     return state_->def->hasSavedData();
+}
+
+void RtReport::exportAsked()
+{
+    auto& o = parts_->exportOptions;
+    o.destination = ExportToDiskFile;
+    if (!exporting::canExport(o.format))
+        o.format = exporting::format::Pdf;
+    Export(true);
 }
 
 void RtReport::setRecordSelectionFormula(const QString& text)

@@ -41,6 +41,12 @@ public:
     void changed();
     // The laid-out report (run now when it has changed since the last run).
     std::shared_ptr<const layout::PageModel> pages(RunObserver* observer = nullptr);
+    // The pages of the last run when nothing has changed since; null otherwise.
+    std::shared_ptr<const layout::PageModel> laidOut() const { return pages_; }
+    // Counts the changes: a layout made elsewhere (in the background) is
+    // kept with adoptPages only when nothing changed since it started.
+    quint64 generation() const { return generation_; }
+    void adoptPages(std::shared_ptr<const layout::PageModel> model, quint64 generation);
 
     reportrt::Database& Database() override;
     reportrt::Sections& Sections() override;
@@ -65,6 +71,10 @@ public:
     void PrintOut(std::optional<bool> promptUser, std::optional<std::int16_t> numberOfCopies) override;
     void PrinterSetup(qintptr windowHandle) override;
     void Export(std::optional<bool> promptUser) override;
+    // Exports after the export dialog whatever the export options hold: a
+    // disk file, starting from their format when this runtime writes it
+    // (else PDF) and their file name.
+    void exportAsked();
 
     void setRecordSelectionFormula(const QString& text) override;
     void setReadSavedData(bool on) override;
@@ -77,7 +87,10 @@ public:
     // Prints on the printer given (a system printer or a PDF file), after the
     // print dialog when `prompt`; false when the dialog is cancelled.
     bool printOn(QPrinter& printer, bool prompt, int copies);
-    // Takes the page set-up (orientation, paper size) from the printer's.
+    // The page set-up dialog on the printer given (PrinterSetup uses the
+    // chosen one): accepted, the report takes its paper; false when cancelled.
+    bool setUpPageOn(QPrinter& printer);
+    // Takes the page set-up (orientation, paper size, paper source) from the printer's.
     void applyPrinterPaper(const QPrinter& printer);
 
     struct Parts;
@@ -91,6 +104,7 @@ private:
     std::unique_ptr<Parts> parts_;
     std::map<QString, std::shared_ptr<RtReport>> subreports_;
     std::shared_ptr<const layout::PageModel> pages_;
+    quint64 generation_ = 0;
     bool parameterPrompting_ = true, moreErrors_ = false, discardSavedData_ = false;
     QString driver_, printer_, port_;
 };

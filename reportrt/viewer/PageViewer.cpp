@@ -5,15 +5,20 @@
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
 #include "reportrt/render/PagePainter.h"
+#include "reportrt/run/BackgroundLayout.h"
 #include "reportrt/run/RuntimeObjects.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -68,6 +73,26 @@ public:
     FieldList list;
 };
 
+// Object kinds a click reports, and the names fields carry: a kind word, ":",
+// then the field as the report refers to it without its braces.
+constexpr int kKindDatabaseField = 1;
+constexpr int kKindText = 2;
+constexpr int kKindFormulaField = 5;
+constexpr int kKindOtherField = 100;  // summaries, parameters and special fields
+
+std::pair<int, QString> fieldOf(const QString& source)
+{
+    if (source.startsWith(QLatin1String("{@")) && source.endsWith(QLatin1Char('}')))
+        return {kKindFormulaField, QStringLiteral("Formula:") + source.mid(1, source.size() - 2)};
+    if (source.startsWith(QLatin1String("{?")) && source.endsWith(QLatin1Char('}')))
+        return {kKindOtherField, QStringLiteral("Parameter:") + source.mid(1, source.size() - 2)};
+    if (source.startsWith(QLatin1Char('{')) && source.endsWith(QLatin1Char('}')))
+        return {kKindDatabaseField, QStringLiteral("Field:") + source.mid(1, source.size() - 2)};
+    if (source.contains(QLatin1Char('(')))
+        return {kKindOtherField, QStringLiteral("Summary: ") + source};
+    return {kKindOtherField, QStringLiteral("Special: ") + source};
+}
+
 }  // namespace
 
 PageViewer::PageViewer(QWidget* parent)
@@ -118,18 +143,58 @@ PageViewer::PageViewer(QWidget* parent)
     bar_->addAction(QStringLiteral("\u2193"), this, [this] { find(search_->text(), true); })->setObjectName(QStringLiteral("findNext"));
     bar_->addAction(QStringLiteral("\u2191"), this, [this] { find(search_->text(), false); })->setObjectName(QStringLiteral("findPrevious"));
     bar_->addSeparator();
-    refresh_ = bar_->addAction(tr("Refresh"), this, [this] {
-        try {
-            call(viewerid::Refresh);
-        } catch (const std::exception& e) {
-            qCWarning(lcReport) << "The viewer's refresh failed:" << e.what();
-        }
-    });
+    print_ = bar_->addAction(tr("Print"), this, [this] { guarded("print", [this] { printReport(); }); });
+    print_->setObjectName(QStringLiteral("print"));
+    print_->setToolTip(tr("Print (Ctrl+P)"));
+    export_ = bar_->addAction(tr("Export"), this, [this] { guarded("export", [this] { exportReport(); }); });
+    export_->setObjectName(QStringLiteral("export"));
+    export_->setToolTip(tr("Export to a file"));
+    refresh_ = bar_->addAction(tr("Refresh"), this, [this] { guarded("refresh", [this] { call(viewerid::Refresh); }); });
     refresh_->setObjectName(QStringLiteral("refresh"));
     updateBar();
 }
 
-PageViewer::~PageViewer() = default;
+PageViewer::~PageViewer()
+{
+    // Stops the worker before the pages and widgets it reports to go.
+    layout_.reset();
+}
+
+template <class F>
+void PageViewer::guarded(const char* what, F&& f)
+{
+    try {
+        f();
+    } catch (const basic::BasicError& e) {
+        qCWarning(lcReport).noquote() << "The viewer's" << what << "failed:" << e.description() << "(" << e.number() << ")";
+    } catch (const std::exception& e) {
+        qCWarning(lcReport) << "The viewer's" << what << "failed:" << e.what();
+    }
+}
+
+void PageViewer::cancelLoading()
+{
+    if (!layingOut())
+        return;
+    layout_->stop();
+    updateBar();
+    update();
+}
+
+bool PageViewer::layingOut() const
+{
+    return layout_ && layout_->busy();
+}
+
+run::RtReport* PageViewer::ourReport(bool raise)
+{
+    auto* ours = dynamic_cast<run::RtReport*>(report_.get());
+    if (!ours && raise)
+        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
+                          report_ ? QStringLiteral("The viewer shows only reports of this runtime")
+                                  : QStringLiteral("The viewer has no report to show (ReportSource is not set)"));
+    return ours;
+}
 
 QVariant PageViewer::getProperty(int dispid)
 {
@@ -139,7 +204,17 @@ QVariant PageViewer::getProperty(int dispid)
     case viewerid::DisplayBorder: return border_;
     case viewerid::EnableToolbar: return toolbarEnabled_;
     case viewerid::PageCount: return pages_ ? pages_->pageCount() : 0;
-    case viewerid::IsBusy: return false;  // the report is laid out before ViewReport returns
+    case viewerid::IsBusy: {
+        // A caller polling IsBusy waits a little for the next page instead of spinning.
+        if (layingOut())
+            layout_->takePages(10);
+        if (pendingError_) {
+            // The error that ended the layout reaches the one waiting for it, once.
+            const std::exception_ptr error = std::exchange(pendingError_, nullptr);
+            std::rethrow_exception(error);
+        }
+        return layingOut();
+    }
     default: break;
     }
     raiseRuntimeError(kNoSuchMember, rterr::source(), QStringLiteral("The viewer has no property %1").arg(dispid));
@@ -149,6 +224,9 @@ void PageViewer::putProperty(int dispid, const QVariant& value)
 {
     switch (dispid) {
     case viewerid::ReportSource:
+        layout_.reset();
+        pendingError_ = nullptr;
+        failure_.clear();
         report_ = value.value<ReportRef>();
         pages_.reset();
         updateBar();
@@ -168,17 +246,80 @@ void PageViewer::putProperty(int dispid, const QVariant& value)
 
 void PageViewer::load()
 {
-    auto* ours = dynamic_cast<run::RtReport*>(report_.get());
-    if (!ours)
-        raiseRuntimeError(rterr::NotAvailable, rterr::source(),
-                          report_ ? QStringLiteral("The viewer shows only reports of this runtime")
-                                  : QStringLiteral("The viewer has no report to show (ReportSource is not set)"));
-    pages_ = ours->pages();
+    run::RtReport* ours = ourReport(true);
+    layout_.reset();
+    pendingError_ = nullptr;
+    failure_.clear();
     matchPage_ = matchItem_ = -1;
-    page_ = std::clamp(page_, 0, std::max(0, pages_->pageCount() - 1));
     scrollY_ = 0;
+    if (auto done = ours->laidOut()) {
+        pages_ = std::move(done);
+    } else if (run::BackgroundLayout::canRunInBackground(*ours)) {
+        layout_ = std::make_unique<run::BackgroundLayout>(std::static_pointer_cast<run::RtReport>(ours->shared_from_this()));
+        connect(layout_.get(), &run::BackgroundLayout::pagesAdded, this, &PageViewer::pagesArrived);
+        connect(layout_.get(), &run::BackgroundLayout::done, this, &PageViewer::layoutDone);
+        pages_ = layout_->model();
+    } else {
+        pages_ = ours->pages();
+    }
+    if (!layingOut())
+        page_ = std::clamp(page_, 0, std::max(0, pages_->pageCount() - 1));
     updateBar();
     update();
+}
+
+void PageViewer::pagesArrived(int count)
+{
+    updateBar();
+    // Repainted when the page shown has just come in (or changed: the page count is filled in at the end).
+    if (page_ < count)
+        update();
+}
+
+void PageViewer::layoutDone()
+{
+    if (const std::exception_ptr error = layout_->error()) {
+        pendingError_ = error;
+        try {
+            std::rethrow_exception(error);
+        } catch (const basic::BasicError& e) {
+            failure_ = e.description();
+        } catch (const std::exception& e) {
+            failure_ = QString::fromLocal8Bit(e.what());
+        }
+        qCWarning(lcReport).noquote() << "The report could not be laid out:" << failure_;
+    }
+    // A page asked for while the layout went on (Refresh keeps the page shown) is there now or never.
+    page_ = std::clamp(page_, 0, std::max(0, pages_->pageCount() - 1));
+    updateBar();
+    update();
+}
+
+void PageViewer::printReport()
+{
+    run::RtReport* ours = ourReport(true);
+    if (layingOut())
+        return;  // the button is off until the last page is laid out
+    const QPrinterInfo info = ours->printerName().isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(ours->printerName());
+    QPrinter printer(QPrinter::HighResolution);
+    if (info.isNull()) {
+        // No printer: the printout goes into a PDF file, which the print dialog shows and may change.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(!printFile_.isEmpty() ? printFile_
+                                                        : QDir::home().filePath(QFileInfo(ours->state().filePath).completeBaseName()
+                                                                                + QStringLiteral(".pdf")));
+    } else {
+        printer.setPrinterName(info.printerName());
+    }
+    ours->printOn(printer, true, 1);
+}
+
+void PageViewer::exportReport()
+{
+    run::RtReport* ours = ourReport(true);
+    if (layingOut())
+        return;
+    ours->exportAsked();
 }
 
 QVariant PageViewer::call(int dispid, const QVariantList& args)
@@ -189,7 +330,9 @@ QVariant PageViewer::call(int dispid, const QVariantList& args)
         load();
         return {};
     case viewerid::Refresh:
-        if (auto* ours = dynamic_cast<run::RtReport*>(report_.get()))
+        // The layout under way (if any) stops; the data is read again from the start.
+        layout_.reset();
+        if (auto* ours = ourReport(false))
             ours->changed();
         load();
         return {};
@@ -239,11 +382,16 @@ void PageViewer::updateBar()
     const QSignalBlocker block(goTo_);
     goTo_->setRange(count > 0 ? 1 : 0, count);
     goTo_->setValue(count > 0 ? page_ + 1 : 0);
-    of_->setText(tr(" of %1 ").arg(count));
+    // While the layout goes on, the count shows that more pages are coming.
+    of_->setText(layingOut()                          ? tr(" of %1+ ").arg(count)
+                 : layout_ && layout_->stopped() ? tr(" of %1 (stopped) ").arg(count)
+                                                 : tr(" of %1 ").arg(count));
     first_->setEnabled(page_ > 0);
     previous_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < count);
     last_->setEnabled(page_ + 1 < count);
+    print_->setEnabled(report_ && !layingOut() && failure_.isEmpty());
+    export_->setEnabled(report_ && !layingOut() && failure_.isEmpty());
     const QSignalBlocker blockZoom(zoomBox_);
     int at = zoomBox_->findData(zoom_);
     if (at < 0) {
@@ -290,8 +438,17 @@ void PageViewer::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect area = pageArea();
     p.fillRect(area, palette().mid());
-    if (!pages_ || pages_->pageCount() == 0)
+    if (!pages_ || page_ >= pages_->pageCount()) {
+        // No page to show yet: say why.
+        const QString note = !failure_.isEmpty() ? tr("The report could not be laid out: %1").arg(failure_)
+                             : layingOut()       ? tr("Laying out the report...")
+                                                 : QString();
+        if (!note.isEmpty()) {
+            p.setPen(palette().text().color());
+            p.drawText(area.adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignCenter | Qt::TextWordWrap, note);
+        }
         return;
+    }
     p.setClipRect(area);
     const double s = scale();
     const QRectF paper(pageOrigin(), QSizeF(pages_->paperSize.width() * s, pages_->paperSize.height() * s));
@@ -384,6 +541,11 @@ void PageViewer::keyPressEvent(QKeyEvent* event)
         search_->selectAll();
         return;
     }
+    if (event->matches(QKeySequence::Print)) {
+        if (print_->isEnabled() && toolbarEnabled_)
+            print_->trigger();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_PageUp: showPage(page_ - 1); return;
     case Qt::Key_PageDown: showPage(page_ + 1); return;
@@ -415,15 +577,40 @@ void PageViewer::wheelEvent(QWheelEvent* event)
 void PageViewer::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    if (!pages_ || pages_->pageCount() == 0 || !pageArea().contains(event->position().toPoint()))
+    if (!pages_ || page_ >= pages_->pageCount() || !pageArea().contains(event->position().toPoint()))
         return;
     const QPointF at = (event->position() - pageOrigin()) / scale();
+    const auto& items = pages_->page(page_).items;
+    const layout::PageItem* hit = nullptr;
+    for (const auto& item : items) {
+        if (item.kind == layout::PageItem::Kind::Text && QRectF(item.rect).contains(at))
+            hit = &item;  // the topmost: drawn last
+    }
     EventInfo info;
-    for (const auto& item : pages_->page(page_).items) {
-        if (item.kind == layout::PageItem::Kind::Text && QRectF(item.rect).contains(at)) {
-            info.kind = item.source.isEmpty() ? 2 : 1;
-            if (!item.source.isEmpty())
-                info.list.fields.push_back(std::make_unique<OneField>(item.source, item.value.toVariant()));
+    if (hit) {
+        info.kind = hit->source.isEmpty() ? kKindText : fieldOf(hit->source).first;
+        if (!hit->source.isEmpty()) {
+            // Which record the text came from: the condition fields of its groups (outermost
+            // first), then the other fields printed for the same record, then the field clicked, last.
+            QStringList listed;
+            const auto add = [&](const QString& source, const formula::Value& value) {
+                if (source == hit->source || listed.contains(source))
+                    return;
+                listed << source;
+                info.list.fields.push_back(std::make_unique<OneField>(fieldOf(source).second, value.toVariant()));
+            };
+            if (hit->keys) {
+                for (const auto& k : *hit->keys)
+                    add(k.source, k.value);
+            }
+            if (hit->record > 0 && hit->section == definition::SectionKind::Details && !hit->fromSubreport) {
+                for (const auto& item : items) {
+                    if (&item != hit && item.record == hit->record && item.section == hit->section && !item.fromSubreport
+                        && !item.continued && !item.source.isEmpty() && item.special == definition::SpecialField::None)
+                        add(item.source, item.value);
+                }
+            }
+            info.list.fields.push_back(std::make_unique<OneField>(fieldOf(hit->source).second, hit->value.toVariant()));
         }
     }
     bool useDefault = true;

@@ -337,6 +337,8 @@ TEST_F(SampleReport, TheViewerPagesByToolbarKeysAndDispatch)
     v.resize(700, 900);
     v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
     v.call(viewerid::ViewReport);
+    while (v.isBusy()) {
+    }  // laid out in the background
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
     const int count = v.getProperty(viewerid::PageCount).toInt();
@@ -386,6 +388,8 @@ TEST_F(SampleReport, TheViewerZoomsByDispatchBoxAndCtrlWheelAndRejectsBadLevels)
     v.resize(600, 700);
     v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
     v.call(viewerid::ViewReport);
+    while (v.isBusy()) {
+    }  // laid out in the background
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
     const QSize paper = v.pages()->paperSize;
@@ -527,6 +531,8 @@ TEST_F(SampleReport, TheViewerFindsTextsForwardAndBackWrappingAndHighlightsThem)
     v.resize(700, 900);
     v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
     v.call(viewerid::ViewReport);
+    while (v.isBusy()) {
+    }  // laid out in the background
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
     const auto pages = v.pages();

@@ -4,27 +4,15 @@
 // and runs through the engine with a fresh run state.
 #include "reportrt/Runtime.h"
 #include "reportrt/run/RuntimeObjects.h"
-#include "tests/support/HostFixture.h"
+#include "tests/reportrt/OurRuntimeFixture.h"
 #include "viewreport/engine/RunState.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-class EngineRuns : public orx::test::HostFixture {
+class EngineRuns : public orx::test::OurRuntimeFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(orx::basic::RegionalSettings::unitedStates());
-        orx::reportrt::setRuntime(nullptr);
-        orx::viewreport::RunState::current().reset();
-    }
-    void TearDown() override
-    {
-        orx::viewreport::RunState::current().reset();
-        HostFixture::TearDown();
-    }
     // The pages of the report the last run on this thread ran.
     static std::shared_ptr<const orx::reportrt::layout::PageModel> pagesOfTheRun()
     {

@@ -188,8 +188,13 @@ void ORXDLLViewReportFRM::closeEvent(QCloseEvent* event)
         return;
     unloaded_ = true;
     notifyFormUnloaded(this);
-    if (!loading_)
+    if (!loading_) {
         deleteLater();
+        return;
+    }
+    // Closed while its report loads: the viewer stops, so the load ends now
+    // instead of laying out a report nobody will see (printing and export still follow).
+    viewer_->cancelLoading();
 }
 
 }  // namespace orx::viewreport
