@@ -7,6 +7,7 @@
 #include "apps/demo/DemoWindow.h"
 #include "apps/demo/FramesDemo.h"
 #include "apps/demo/GroupsDemo.h"
+#include "apps/demo/PagesDemo.h"
 #include "apps/demo/ReportDemo.h"
 #include "apps/demo/ServicesReport.h"
 #include "apps/demo/TextBoxDemo.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     windows |= runGroupsDemo(*groups);
     const std::unique_ptr<QWidget> buttons = makeButtonForm();
     windows |= runButtonDemo(*buttons);
+    runPagesDemo({textBoxes.get(), groups.get(), buttons.get()});
     windows |= runReportDemo();
 
     return windows ? app.exec() : 0;
