@@ -1,0 +1,195 @@
+// Inputs far past any real size: a profile line of 100 MB, formulas and form
+// files nested 100,000 deep, a form of 10,000 controls, caption and item lists
+// of 100,000 entries. Each ends in a clear error or completes, within a
+// bounded amount of memory; none overflows the stack, hangs or runs out of
+// memory. (A report of a million rows is a manual check: docs/reliability.md.)
+#include "tests/platform/profile/ProfileTestFiles.h"
+#include "tests/support/HostFixture.h"
+
+#include "platform/basic/BasicError.h"
+#include "platform/host/Form.h"
+#include "platform/host/PropertyBag.h"
+#include "platform/profile/ProfileFile.h"
+#include "reportrt/formula/Formula.h"
+#include "tools/button/ORXCommandButton.h"
+#include "tools/checkgroup/ORXCheckBox.h"
+#include "tools/textbox/ORXTextBox.h"
+
+#include <QJsonDocument>
+#include <QLabel>
+#include <sys/resource.h>
+
+using namespace orx;
+using orx::test::freshFolder;
+using orx::test::writeBytes;
+
+namespace {
+
+// The process's peak resident memory so far, in megabytes.
+long peakMegabytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+QString repeated(const QString& unit, int times)
+{
+    QString out;
+    out.reserve(unit.size() * times);
+    for (int i = 0; i < times; ++i)
+        out += unit;
+    return out;
+}
+
+QString numberedList(int count)
+{
+    QStringList items;
+    items.reserve(count);
+    for (int i = 1; i <= count; ++i)
+        items << QStringLiteral("Item %1").arg(i);
+    return items.join(QLatin1Char('|'));
+}
+
+class NoNames : public reportrt::formula::Scope, public reportrt::formula::Env {
+public:
+    std::optional<reportrt::formula::Symbol> field(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<reportrt::formula::Symbol> formula(const QString&) override { return std::nullopt; }
+    std::optional<reportrt::formula::Symbol> parameter(const QString&) override { return std::nullopt; }
+    std::optional<int> groupLevel(const QString&) override { return std::nullopt; }
+    int summary(reportrt::definition::SummaryOp, const QString&, int) override { return 0; }
+    const reportrt::formula::Value& field(int) override { return none_; }
+    reportrt::formula::Value formula(int) override { return none_; }
+    const reportrt::formula::Value& parameter(int) override { return none_; }
+    reportrt::formula::Value summary(int) override { return none_; }
+    int pageNumber() override { return 1; }
+    int totalPageCount() override { return 1; }
+    qint64 recordNumber() override { return 1; }
+
+private:
+    reportrt::formula::Value none_;
+};
+
+}  // namespace
+
+TEST(Limits, AProfileLineOf100MegabytesIsReadAndKeptWithinBoundedMemory)
+{
+    const QString path = freshFolder(QStringLiteral("huge")) + QStringLiteral("/huge.ini");
+    constexpr qsizetype kLine = 100 * 1024 * 1024;
+    {
+        QByteArray bytes = "[s]\r\nbefore=1\r\nlong=";
+        bytes.append(QByteArray(kLine, 'x'));
+        bytes.append("\r\nafter=2\r\n");
+        writeBytes(path, bytes);
+    }
+    const long before = peakMegabytes();
+    EXPECT_EQ(profile::readProfileValue(path, QStringLiteral("s"), QStringLiteral("after")), QStringLiteral("2"));
+    QString buffer;
+    EXPECT_EQ(profile::getPrivateProfileString(QStringLiteral("s"), QStringLiteral("long"), QString(), buffer, 255, path), 254);
+    EXPECT_EQ(buffer.left(254), QString(254, QLatin1Char('x')));
+    QString error;
+    EXPECT_TRUE(profile::writePrivateProfileString(QStringLiteral("s"), QStringLiteral("after"), QStringLiteral("3"), path, &error))
+        << error.toStdString();
+    EXPECT_EQ(QFileInfo(path).size(), kLine + qsizetype(sizeof("[s]\r\nbefore=1\r\nlong=\r\nafter=3\r\n")) - 1);
+    // The file as UTF-16 text and its lines: a few copies of it, never more.
+    EXPECT_LT(peakMegabytes() - before, 1200);
+}
+
+TEST(Limits, FormulasNested100000DeepEndInAClearError)
+{
+    constexpr int kDepth = 100000;
+    struct Shape { const char* what; QString text; };
+    const Shape shapes[] = {
+        {"parentheses", repeated(QStringLiteral("("), kDepth) + QStringLiteral("1") + repeated(QStringLiteral(")"), kDepth)},
+        {"unary minus", repeated(QStringLiteral("-"), kDepth) + QStringLiteral("1")},
+        {"not", repeated(QStringLiteral("not "), kDepth) + QStringLiteral("true")},
+        {"powers", repeated(QStringLiteral("2^"), kDepth) + QStringLiteral("1")},
+        {"function calls", repeated(QStringLiteral("abs("), kDepth) + QStringLiteral("1") + repeated(QStringLiteral(")"), kDepth)},
+        {"if-then-else", repeated(QStringLiteral("if true then "), kDepth) + QStringLiteral("1") + repeated(QStringLiteral(" else 0"), kDepth)},
+        {"arrays", repeated(QStringLiteral("["), kDepth) + QStringLiteral("1") + repeated(QStringLiteral("]"), kDepth)},
+    };
+    for (const Shape& s : shapes) {
+        SCOPED_TRACE(s.what);
+        NoNames names;
+        reportrt::formula::CompileError error;
+        const auto formula = reportrt::formula::Formula::compile(s.text, names, error);
+        ASSERT_EQ(formula, nullptr);
+        EXPECT_TRUE(error.message.contains(QLatin1String("nested too deeply"))) << error.message.toStdString();
+    }
+    // A long flat formula is not nesting: it compiles and evaluates.
+    NoNames names;
+    reportrt::formula::CompileError error;
+    const auto sum = reportrt::formula::Formula::compile(repeated(QStringLiteral("1+"), kDepth) + QStringLiteral("1"), names, error);
+    ASSERT_NE(sum, nullptr) << error.message.toStdString();
+    EXPECT_EQ(sum->evaluate(names).number, kDepth + 1);
+}
+
+class LimitsOnForms : public test::HostFixture {};
+
+TEST_F(LimitsOnForms, AFormFileNested100000DeepIsRefused)
+{
+    const QString folder = freshFolder(QStringLiteral("deep"));
+    const QString nested = repeated(QStringLiteral("{\"a\":"), 100000) + QStringLiteral("1") + repeated(QStringLiteral("}"), 100000);
+    struct Case { const char* what; QString text; };
+    const Case cases[] = {
+        {"the whole file", nested},
+        {"a property value", QStringLiteral("{\"format\":\"ORX form\",\"version\":1,\"controls\":[{\"progid\":"
+                                            "\"ORX_Tools_OCXs.ORXTextBox\",\"extender\":{\"Name\":\"T\"},"
+                                            "\"properties\":{\"Text\":%1}}]}").arg(nested)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = folder + QStringLiteral("/deep.json");
+        writeBytes(path, c.text.toUtf8());
+        try {
+            form().load(path);
+            ADD_FAILURE() << "loaded";
+        } catch (const basic::BasicError& e) {
+            EXPECT_EQ(e.number(), basic::err::ErrorLoadingFromFile) << e.description().toStdString();
+        }
+        EXPECT_TRUE(form().controls().isEmpty());
+    }
+}
+
+TEST_F(LimitsOnForms, AFormFileOf10000ControlsLoads)
+{
+    constexpr int kControls = 10000;
+    QStringList controls;
+    for (int i = 0; i < kControls; ++i) {
+        controls << QStringLiteral("{\"progid\":\"ORX_Tools_OCXs.ORXCommandButton\",\"extender\":{\"Name\":\"B%1\","
+                                   "\"Left\":%2,\"Top\":%3,\"Width\":600,\"Height\":300}}")
+                        .arg(i).arg(i % 100 * 60).arg(i / 100 * 30);
+    }
+    const QString path = freshFolder(QStringLiteral("many")) + QStringLiteral("/many.json");
+    writeBytes(path, QStringLiteral("{\"format\":\"ORX form\",\"version\":1,\"controls\":[%1]}")
+                         .arg(controls.join(QLatin1Char(','))).toUtf8());
+    const long before = peakMegabytes();
+    form().load(path);
+    EXPECT_EQ(form().controls().size(), kControls);
+    EXPECT_NE(form().control(QStringLiteral("B9999")), nullptr);
+    EXPECT_LT(peakMegabytes() - before, 1500);
+}
+
+TEST_F(LimitsOnForms, CaptionAndItemListsOf100000Entries)
+{
+    constexpr int kEntries = 100000;
+    const QString list = numberedList(kEntries);
+
+    auto* button = place<tools::ORXCommandButton>(QStringLiteral("Button1"));
+    button->setCaptions(list);
+    EXPECT_EQ(button->CapCount(), kEntries);
+    button->setCapIndex(kEntries);
+    EXPECT_EQ(button->Caption(kEntries), QStringLiteral("Item %1").arg(kEntries));
+    settle();
+
+    auto* group = place<tools::ORXCheckBox>(QStringLiteral("Check1"));
+    group->setNumChecks(3);
+    group->setCaptions(list);
+    settle();
+    ASSERT_NE(group->captionLabel(2), nullptr);
+    EXPECT_EQ(group->captionLabel(2)->text(), QStringLiteral("Item 3"));
+
+    auto* box = place<tools::ORXTextBox>(QStringLiteral("Text1"));
+    box->setComboItems(list);
+    EXPECT_EQ(box->ComboCount(), kEntries);
+}
