@@ -9,6 +9,7 @@
 #include "platform/basic/Regional.h"
 #include "reportrt/definition/ReportFile.h"
 #include "reportrt/run/CompiledReport.h"
+#include "reportrt/run/ReportState.h"
 #include "reportrt/run/RuntimeObjects.h"
 
 using namespace orx;

@@ -24,6 +24,7 @@ struct ORX_REPORTRT_EXPORT Node {
     int index = 0;   // field, formula, parameter, summary slot or function
     Value constant;
     std::vector<std::unique_ptr<Node>> kids;
+    int height = 1;  // levels of nodes from this one down (evaluation recurses this deep)
 };
 
 ORX_REPORTRT_EXPORT Value evaluateNode(const Node& node, Env& env);

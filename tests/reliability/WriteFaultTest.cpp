@@ -145,6 +145,9 @@ public:
             return;
         child_ = ::fork();
         if (child_ == 0) {
+            // Only its own ends: the release comes as the end of the pipe.
+            ::close(ready[0]);
+            ::close(release[1]);
             const int fd = ::open(native.constData(), O_RDWR);
             struct flock lock {};
             lock.l_type = F_WRLCK;
@@ -344,8 +347,9 @@ protected:
         EXPECT_EQ(outcome.number, p.number) << outcome.text.toStdString();
         EXPECT_TRUE(outcome.text.contains(QLatin1String(p.says))) << outcome.text.toStdString();
         EXPECT_EQ(readBytes(file), before);
-        if (fault == Fault::TargetIsFolder)
+        if (fault == Fault::TargetIsFolder) {
             EXPECT_EQ(folderEntries(file), QStringList{QStringLiteral("inside")});
+        }
         EXPECT_EQ(listing(folder), entries);
         EXPECT_EQ(listing(QFileInfo(file).absolutePath()), inner);
     }
