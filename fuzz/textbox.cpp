@@ -91,6 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tb->setMinValue(QString::fromLatin1(limits[0]));
     tb->setMaxValue(QString::fromLatin1(limits[1]));
     settle();
+    // The rule is about what a commit leaves: a template's first value need
+    // not lie inside limits given after it, and a box the keys never changed
+    // (or whose bad value was undone) still holds it.
+    const QVariant start = tb->Text();
 
     QApplication::setActiveWindow(&host_->form);
     tb->setFocus(Qt::OtherFocusReason);
@@ -117,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settle();
 
     QString why;
-    const bool sound = test::commitIsSound(tb, &why);
+    const bool sound = tb->Text() == start || test::commitIsSound(tb, &why);
     if (!sound)
         fuzz::broken("the commit rule does not hold", QStringLiteral("template %1: %2").arg(templ).arg(why));
     host_->form.removeControl(tb);

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <cmath>
 
 namespace orx::reportrt::formula {
 
@@ -129,6 +130,10 @@ private:
         }
         t.kind = Tok::Number;
         t.number = s_.mid(start, i_ - start).toDouble();
+        // A literal past the range of numbers would be infinite, which no
+        // value may be (results of arithmetic are held to the same rule).
+        if (!std::isfinite(t.number))
+            fail(t.offset, QStringLiteral("a number no larger than 1.7976931348623157e308 is expected here"));
         return t;
     }
 
