@@ -21,6 +21,12 @@ QStringList describe(const tools::ORXCurrencies& catalogue)
     QStringList out;
     for (int i = 1; i <= catalogue.Count(); ++i) {
         const tools::ORXCurrency* c = catalogue.CurrencyByIndex(i);
+        // A currency without a name has no section of its own in the file
+        // (only its place in the list), so only its place is compared.
+        if (c->Name().isEmpty()) {
+            out << QString();
+            continue;
+        }
         out << QStringLiteral("%1|%2|%3|%4").arg(c->Name(), c->Symbol()).arg(c->Decimals()).arg(c->EuroChange(), 0, 'g', 17);
     }
     return out;
