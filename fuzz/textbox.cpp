@@ -127,7 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString why;
     const bool sound = tb->Text() == start || test::commitIsSound(tb, &why);
     if (!sound)
-        fuzz::broken("the commit rule does not hold", QStringLiteral("template %1: %2").arg(templ).arg(why));
+        fuzz::broken("the commit rule does not hold", QStringLiteral("template %1, starting from %2 (%3): %4")
+                                                          .arg(templ)
+                                                          .arg(start.toString(), QString::fromLatin1(start.typeName()), why));
     host_->form.removeControl(tb);
     host_->messages.clear();
     settle();
