@@ -76,10 +76,13 @@ QVariant callMethod(QObject* object, const QMetaMethod& method, const QVariantLi
                                   .arg(i + 1).arg(QString::fromLatin1(method.name())));
         converted << v;
     }
+    // The arguments point at the type names: they must live until the call.
+    QByteArray typeNames[10];
     QGenericArgument a[10];
     for (int i = 0; i < converted.size() && i < 10; ++i) {
         const bool isVariant = method.parameterMetaType(i).id() == QMetaType::QVariant;
-        a[i] = QGenericArgument(method.parameterTypeName(i).constData(),
+        typeNames[i] = method.parameterTypeName(i);
+        a[i] = QGenericArgument(typeNames[i].constData(),
                                 isVariant ? static_cast<const void*>(&converted[i]) : converted[i].constData());
     }
     QVariant result;
