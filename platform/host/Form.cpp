@@ -40,7 +40,12 @@ Form::Form(QWidget* parent)
     updateDesignSheet();
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    // QWidget's destructor still closes the window and so moves the focus;
+    // the form's own handler must not run on a form that is already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, &Form::onFocusChanged);
+}
 
 void Form::notifyAmbient(const QString& name)
 {

@@ -1,10 +1,14 @@
 #include "platform/profile/AtomicFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace orx::profile {
@@ -16,7 +20,32 @@ bool fail(QString* error, const QString& why)
         *error = why;
     return false;
 }
+
+std::atomic<int> injectedFailure{0};
+
+// Whether some writer holds a lock on the file: an exclusive flock, or an
+// fcntl write lock on any part of it (whether its own process's or another's).
+bool lockedByWriter(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (!locked) {
+        struct flock probe {};
+        probe.l_type = F_RDLCK;
+        probe.l_whence = SEEK_SET;
+        locked = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+    }
+    ::close(fd);
+    return locked;
+}
 }  // namespace
+
+void injectWriteFailureForTesting(int errorCode)
+{
+    injectedFailure = errorCode;
+}
 
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
@@ -26,6 +55,10 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
                                .arg(path, folder));
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
         return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: it is not a regular file")
+                               .arg(path));
+    if (lockedByWriter(path))
+        return fail(error, QCoreApplication::translate("AtomicFile", "Cannot write %1: another program is writing it "
+                                                                     "(the file is locked)")
                                .arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -39,6 +72,10 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     // the temporary file, nor a failed sync (where a full disk often shows
     // first), and would put a torn file in place; so all of it is checked
     // here before the commit.
+    if (const int code = injectedFailure.load()) {
+        file.write(bytes.left(bytes.size() / 2));
+        return abandon(QString::fromLocal8Bit(std::strerror(code)));
+    }
     if (file.write(bytes) != bytes.size() || !file.flush())
         return abandon(file.errorString());
     if (file.size() != bytes.size())

@@ -42,10 +42,15 @@ struct Loaded {
     QString error;
 };
 
+// Settings files are small; one past this size is not read at all, so that
+// every look-up and write stays quick and small (each one reads the file
+// whole). Reading it gives the callers' defaults, writing it an error.
+constexpr qint64 kMaxProfileBytes = 16 * 1024 * 1024;
+
 Loaded load(const QString& path)
 {
     Loaded result;
-    FileContent content = readRegularFile(path);
+    FileContent content = readRegularFile(path, kMaxProfileBytes);
     switch (content.status) {
     case FileContent::Status::Missing:
         return result;

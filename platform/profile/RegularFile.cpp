@@ -27,7 +27,7 @@ QString systemReason(int code)
 
 }  // namespace
 
-FileContent readRegularFile(const QString& path)
+FileContent readRegularFile(const QString& path, qint64 maxBytes)
 {
     // Opening without delay and then asking the open file what it is leaves
     // no gap in which a regular file could be swapped for a pipe; a pipe
@@ -56,6 +56,14 @@ FileContent readRegularFile(const QString& path)
     if (!S_ISREG(info.st_mode))
         return failed(QCoreApplication::translate("RegularFile", "%1 is not a regular file").arg(path));
 
+    const auto tooLarge = [&] {
+        return failed(QCoreApplication::translate("RegularFile", "Cannot read %1: it is larger than %2 bytes")
+                          .arg(path)
+                          .arg(maxBytes));
+    };
+    if (maxBytes >= 0 && info.st_size > maxBytes)
+        return tooLarge();
+
     FileContent result;
     result.status = FileContent::Status::Read;
     result.bytes.reserve(static_cast<qsizetype>(info.st_size));
@@ -70,6 +78,9 @@ FileContent readRegularFile(const QString& path)
         if (n == 0)
             break;
         result.bytes.append(chunk, n);
+        // A file that grows while it is read is held to the same bound.
+        if (maxBytes >= 0 && result.bytes.size() > maxBytes)
+            return tooLarge();
     }
     return result;
 }

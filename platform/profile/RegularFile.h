@@ -19,7 +19,8 @@ struct ORX_PLATFORM_EXPORT FileContent {
     QString error;  // why it failed, naming the file
 };
 
-// Missing when the file or one of its folders does not exist.
-ORX_PLATFORM_EXPORT FileContent readRegularFile(const QString& path);
+// Missing when the file or one of its folders does not exist. A file of more
+// than `maxBytes` bytes (when not negative) fails unread, saying so.
+ORX_PLATFORM_EXPORT FileContent readRegularFile(const QString& path, qint64 maxBytes = -1);
 
 }  // namespace orx::profile

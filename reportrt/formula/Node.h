@@ -27,6 +27,7 @@ struct ORX_REPORTRT_EXPORT Node {
     bool list = false;  // a List node: `type` is the type of its items
     Value constant;
     std::vector<std::unique_ptr<Node>> kids;
+    int height = 1;  // levels of nodes from this one down (evaluation recurses this deep)
 };
 
 ORX_REPORTRT_EXPORT Value evaluateNode(const Node& node, Env& env);

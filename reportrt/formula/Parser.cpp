@@ -3,6 +3,8 @@
 #include "reportrt/formula/Node.h"
 
 #include <QDateTime>
+#include <algorithm>
+#include <cmath>
 
 namespace orx::reportrt::formula {
 
@@ -130,6 +132,10 @@ private:
         }
         t.kind = Tok::Number;
         t.number = s_.mid(start, i_ - start).toDouble();
+        // A literal past the range of numbers would be infinite, which no
+        // value may be (results of arithmetic are held to the same rule).
+        if (!std::isfinite(t.number))
+            fail(t.offset, QStringLiteral("a number no larger than 1.7976931348623157e308 is expected here"));
         return t;
     }
 
@@ -302,7 +308,7 @@ private:
             n->kids.push_back(std::move(cond));
             n->kids.push_back(std::move(yes));
             n->kids.push_back(std::move(no));
-            return n;
+            return sized(std::move(n));
         }
         return orExpr();
     }
@@ -321,12 +327,25 @@ private:
         fail(b.offset, QStringLiteral("%1 is expected here, like the other branch").arg(typeName(a.type)));
     }
 
+    // A node with its operands attached. Operators in a row ("1+1+...")
+    // build a tree as deep as the row is long without nesting the text, and
+    // evaluating or freeing a tree recurses its depth, so the depth of the
+    // tree is bounded as well as the nesting of the text.
+    std::unique_ptr<Node> sized(std::unique_ptr<Node> n)
+    {
+        for (const auto& kid : n->kids)
+            n->height = std::max(n->height, kid->height + 1);
+        if (n->height > 2000)
+            fail(n->offset, QStringLiteral("a simpler formula is expected here; it is nested too deeply"));
+        return n;
+    }
+
     std::unique_ptr<Node> binary(Op op, Type type, std::unique_ptr<Node> a, std::unique_ptr<Node> b)
     {
         auto n = makeNode(op, type, a->offset);
         n->kids.push_back(std::move(a));
         n->kids.push_back(std::move(b));
-        return n;
+        return sized(std::move(n));
     }
 
     std::unique_ptr<Node> orExpr()
@@ -365,7 +384,7 @@ private:
             require(*a, boolOrNull(a->type), QStringLiteral("a boolean"));
             auto n = makeNode(Op::Not, Type::Boolean, at);
             n->kids.push_back(std::move(a));
-            return n;
+            return sized(std::move(n));
         }
         return comparison();
     }
@@ -493,7 +512,7 @@ private:
                 return a;
             auto n = makeNode(Op::Negate, a->type, at);
             n->kids.push_back(std::move(a));
-            return n;
+            return sized(std::move(n));
         }
         return power();
     }
@@ -665,7 +684,7 @@ private:
         auto call = makeNode(Op::Call, check.result, t.offset);
         call->index = functionIndex(f);
         call->kids = std::move(args);
-        return call;
+        return sized(std::move(call));
     }
 
     void optionalEmptyParens()

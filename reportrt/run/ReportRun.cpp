@@ -451,7 +451,7 @@ private:
     ReportRun& run_;
     CompiledReport& c_;
     BandOut* out_;
-    const std::vector<std::pair<int, Value>>& filters_;
+    const std::vector<std::pair<int, Value>> filters_;  // a copy: callers pass temporaries
     int levels_;
     RecordEnv env_;
     std::vector<grouping::Accumulator> running_;

@@ -4,6 +4,8 @@
 #include "platform/basic/Convert.h"
 #include "platform/basic/Variant.h"
 
+#include <QSet>
+
 namespace orx::tools {
 
 namespace {
@@ -125,14 +127,21 @@ QStringList ORXList::split(const QString& text)
 
 void ORXList::load(QList<Element>& sequence, const QString& text, const char* member)
 {
+    // The keys so far, case-folded, so that a list of many thousands of
+    // elements is checked in one pass rather than each against all before it.
+    QSet<QString> registered;
+    for (const Element& e : std::as_const(sequence)) {
+        if (e.registered)
+            registered.insert(e.registered->toCaseFolded());
+    }
     for (const QString& part : split(text)) {
         // An empty text is no look-up key, so empty elements may repeat.
         if (!part.isEmpty()) {
-            for (const Element& e : sequence) {
-                if (e.registered && e.registered->compare(part, Qt::CaseInsensitive) == 0)
-                    basic::raiseError(basic::err::KeyAlreadyAssociated,
-                                      QStringLiteral("ORXList.") + QLatin1String(member));
-            }
+            const QString folded = part.toCaseFolded();
+            if (registered.contains(folded))
+                basic::raiseError(basic::err::KeyAlreadyAssociated,
+                                  QStringLiteral("ORXList.") + QLatin1String(member));
+            registered.insert(folded);
         }
         sequence.append(Element{part, part.isEmpty() ? std::nullopt : std::optional<QString>(part)});
     }

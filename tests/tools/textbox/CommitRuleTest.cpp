@@ -4,12 +4,8 @@
 // list, the program assigning Text) are played as a user would, every key to
 // the widget that has the focus, so that list picks, steps and a list closed
 // by the focus leaving all take their real paths.
+#include "tests/tools/textbox/CommitRuleCheck.h"
 #include "tests/tools/textbox/TextBoxTestSupport.h"
-
-#include "platform/basic/Clock.h"
-#include "platform/basic/Variant.h"
-#include "tools/textbox/InputRules.h"
-#include "tools/textbox/LibraryState.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -58,40 +54,6 @@ struct Config {
     const char* start;  // a valid, in-range value the box starts from
     QStringList assigned;  // values the program may assign along the way
 };
-
-// Whether a committed value obeys the rule: valid in its template's internal
-// form and inside the limits.
-bool isSound(tools::ORXTextBox* tb, QString* why)
-{
-    using namespace tools::textbox;
-    if (tb->ErrorFlag() || basic::isNull(tb->Text()))
-        return true;
-    const int templ = tb->Template();
-    const QString text = tb->Text().toString();
-    const int year = basic::Clock::today().year();
-    bool valid = false;
-    if (templ == tpl::DayMonth || templ == tpl::MonthDay) {
-        valid = text.isEmpty() ? tb->AllowNothing() : validDayMonth(text, templ, year) == text;
-    } else if (templ == tpl::Percent) {
-        QString number = text;
-        valid = number.endsWith(QLatin1Char('%'));
-        number.chop(1);
-        const Validity v = isValidValue(templ, number, tb->AllowNothing());
-        valid = valid && v.valid && storedForm(templ, v.value) == text;
-    } else {
-        const Validity v = isValidValue(templ, text, tb->AllowNothing());
-        valid = v.valid && storedForm(templ, v.value) == text;
-    }
-    if (!valid) {
-        *why = QStringLiteral("Text \"%1\" is not a valid value and ErrorFlag is clear").arg(text);
-        return false;
-    }
-    if (isOutOfRange(templ, text, tb->MinValue(), tb->MaxValue(), year, sharedSeparators().decimal)) {
-        *why = QStringLiteral("Text \"%1\" is out of range and ErrorFlag is clear").arg(text);
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -209,7 +171,7 @@ protected:
             tb->setText(QString::fromLatin1(c.start));
             play(tb, steps);
             QString why;
-            if (!isSound(tb, &why)) {
+            if (!test::commitIsSound(tb, &why)) {
                 QStringList told;
                 for (const Step& s : steps)
                     told << s.describe();
