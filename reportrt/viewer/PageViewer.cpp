@@ -2,6 +2,7 @@
 
 #include "platform/basic/BasicError.h"
 #include "platform/basic/Logging.h"
+#include "platform/host/Services.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/RuntimeError.h"
 #include "reportrt/render/PagePainter.h"
@@ -163,13 +164,22 @@ PageViewer::~PageViewer()
 template <class F>
 void PageViewer::guarded(const char* what, F&& f)
 {
+    // A toolbar command has no caller to hand its error to: the user is told,
+    // and the log keeps it. A dialog the user cancelled is no failure.
+    QString text;
     try {
         f();
+        return;
     } catch (const basic::BasicError& e) {
+        if (e.number() == rterr::Cancelled)
+            return;
         qCWarning(lcReport).noquote() << "The viewer's" << what << "failed:" << e.description() << "(" << e.number() << ")";
+        text = e.description();
     } catch (const std::exception& e) {
         qCWarning(lcReport) << "The viewer's" << what << "failed:" << e.what();
+        text = QString::fromLocal8Bit(e.what());
     }
+    host::messages().messageBox(text, host::mb::Exclamation, windowTitle().isEmpty() ? tr("Report") : windowTitle());
 }
 
 void PageViewer::cancelLoading()

@@ -3,6 +3,7 @@
 // mid-layout; the toolbar's print and export; clicks naming the record's keys.
 #include "platform/host/Form.h"
 #include "platform/host/Twips.h"
+#include "platform/profile/AtomicFile.h"
 #include "reportrt/ErrorNumbers.h"
 #include "reportrt/Runtime.h"
 #include "reportrt/render/Printing.h"
@@ -17,8 +18,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPointer>
@@ -29,6 +32,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <QToolBar>
 
 using namespace orx;
@@ -323,6 +327,28 @@ TEST_F(BackgroundViewer, ToolbarPrintExportAndCtrlPGoThroughTheirDialogs)
     QFile html(out.filePath(QStringLiteral("exported.htm")));
     ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << "the filter chosen set the format and the suffix";
     EXPECT_TRUE(html.readAll().contains("<html"));
+
+    // A failed export (here a full disk) is told to the user, since the
+    // toolbar has no caller to raise it to; a cancelled dialog is not.
+    const qsizetype before = messages().messages.size();
+    for (const bool accept : {false, true}) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const QString pdf = dialog->nameFilters().filter(QStringLiteral("PDF")).value(0);
+            dialog->selectNameFilter(pdf);
+            Q_EMIT dialog->filterSelected(pdf);
+            dialog->selectFile(out.filePath(QStringLiteral("full.pdf")));
+            accept ? static_cast<QDialog*>(dialog)->accept() : static_cast<QDialog*>(dialog)->reject();
+        });
+        profile::injectWriteFailureForTesting(ENOSPC);
+        QTest::mouseClick(button("export"), Qt::LeftButton);
+        profile::injectWriteFailureForTesting(0);
+        ASSERT_EQ(messages().messages.size(), before + (accept ? 1 : 0)) << (accept ? "accepted" : "cancelled");
+    }
+    EXPECT_EQ(messages().messages.last().style, host::mb::Exclamation);
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("full.pdf"))));
 }
 
 // The page set-up's paper source goes to the printer and comes back from the set-up dialog.
