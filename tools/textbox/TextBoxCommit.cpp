@@ -226,8 +226,10 @@ QVariant ORXTextBox::Private::TransformInput(const QVariant& value, const QVaria
     }
 }
 
-// Day-Month and Month-Day report a bad value themselves and never leave the
-// control in error: the value is restored or emptied.
+// Day-Month and Month-Day report a bad value themselves: the value is
+// restored or emptied. A box that may not be empty cannot take the emptied
+// value; it keeps what was typed and is left in error, as the other
+// templates leave a bad value they do not restore.
 QString ORXTextBox::Private::transformDayMonth(const QString& value, const QString& last)
 {
     // This path stands for the validity check, which starts from a clear
@@ -246,6 +248,10 @@ QString ORXTextBox::Private::transformDayMonth(const QString& value, const QStri
     if (ifErrUndo_) {
         Reverted = true;
         return last;
+    }
+    if (!allowNothing_) {
+        errorFlag_ = true;
+        return r;
     }
     return QString();
 }

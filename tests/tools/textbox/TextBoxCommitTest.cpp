@@ -1,5 +1,6 @@
 // The commit: restored, fixed by a handler, or left in error; the messages
 // and events with their arguments; limits and the range check in the control.
+#include "tests/tools/textbox/CommitRuleCheck.h"
 #include "tests/tools/textbox/TextBoxTestSupport.h"
 
 #include "platform/basic/Regional.h"
@@ -354,4 +355,25 @@ TEST_F(TextBoxCommit, ADayMonthValueClearsAnEarlierRangeError)
         EXPECT_EQ(tb->Text().toString(), typed.isEmpty() ? QString() : QStringLiteral("06/15"));
         EXPECT_FALSE(tb->ErrorFlag()) << typed.toStdString();
     }
+}
+
+// Found by the key-sequence fuzzer: a Month-Day box that may not be empty,
+// given a value it cannot read, must not end empty with ErrorFlag clear.
+TEST_F(TextBoxCommit, AMonthDayBoxThatMayNotBeEmptyNeverCommitsNothing)
+{
+    TB* tb = box(TB::ORXTX_Month_Day);
+    tb->setSpinButtons(true);
+    tb->setIfErrUndo(false);
+    tb->setAllowNothing(false);
+    tb->setMinValue("03/01");
+    tb->setMaxValue("09/30");
+    tb->setText("06/15");
+    focus(tb);
+    for (const Qt::Key k : {Qt::Key_Z, Qt::Key_Z, Qt::Key_Escape, Qt::Key_0, Qt::Key_1, Qt::Key_4})
+        QTest::keyClick(QApplication::focusWidget(), k);
+    leave();
+    QString why;
+    EXPECT_TRUE(test::commitIsSound(tb, &why)) << why.toStdString();
+    EXPECT_TRUE(tb->ErrorFlag());
+    EXPECT_EQ(tb->Text().toString(), QStringLiteral("014")) << "what was typed is kept";
 }
