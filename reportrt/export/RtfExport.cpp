@@ -61,9 +61,17 @@ QByteArray pagesRtf(const layout::PageModel& model, const QString& title)
         r += "{\\info{\\title " + rtfText(title) + "}}\n";
     const QSize paper = model.paperSize.isEmpty() ? layout::paperSizeTwips(1, 1) : model.paperSize;
     const auto& setup = model.setup;
+    // A page footer may print inside the bottom margin; a word processor
+    // would push it onto a page of its own, so the margin ends above it.
+    int lowest = 0;
+    for (const auto& page : model.pages()) {
+        for (const auto& item : page.items)
+            lowest = std::max(lowest, item.rect.bottom() + 1);
+    }
+    const int marginBottom = std::clamp(paper.height() - lowest - 60, 0, std::max(0, setup.marginBottom));
     r += "\\paperw" + QByteArray::number(paper.width()) + "\\paperh" + QByteArray::number(paper.height()) + "\\margl"
          + QByteArray::number(setup.marginLeft) + "\\margr" + QByteArray::number(setup.marginRight) + "\\margt"
-         + QByteArray::number(setup.marginTop) + "\\margb" + QByteArray::number(setup.marginBottom);
+         + QByteArray::number(setup.marginTop) + "\\margb" + QByteArray::number(marginBottom);
     if (paper.width() > paper.height())
         r += "\\landscape";
     r += '\n';
@@ -71,7 +79,18 @@ QByteArray pagesRtf(const layout::PageModel& model, const QString& title)
     for (int p = 0; p < model.pageCount(); ++p) {
         if (p > 0)
             r += "\\page\n";
+        // Each row keeps its place down the page: exactly its own height, after
+        // the gap the page leaves above it.
+        int bottom = setup.marginTop;
         for (const auto& row : textRows(model.page(p))) {
+            int top = row.front()->rect.top(), height = 0;
+            for (const auto* item : row) {
+                top = std::min(top, item->rect.top());
+                height = std::max(height, item->rect.height());
+            }
+            const QByteArray spacing = "\\sb" + QByteArray::number(std::max(0, top - bottom)) + "\\sl-"
+                                       + QByteArray::number(std::max(height, 1)) + "\\slmult0";
+            bottom = std::max(bottom, top + height);
             QByteArray stops, runs;
             for (const auto& t : tabbedRow(row, model)) {
                 const auto align = t.style.alignment;
@@ -92,7 +111,7 @@ QByteArray pagesRtf(const layout::PageModel& model, const QString& title)
                         + (color < static_cast<std::ptrdiff_t>(colors.size()) ? "\\cf" + QByteArray::number(color + 1) : QByteArray())
                         + ' ' + rtfText(t.item->text) + '}';
             }
-            r += "\\pard\\plain\\sb0\\sa0" + stops + ' ' + runs + "\\par\n";
+            r += "\\pard\\plain" + spacing + "\\sa0" + stops + ' ' + runs + "\\par\n";
         }
     }
     r += "}\n";

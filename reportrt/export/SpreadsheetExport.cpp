@@ -60,10 +60,15 @@ private:
 // A cell holds at most 32767 characters.
 constexpr qsizetype kCellText = 32767;
 
-lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool bold, Formats& f)
+// Group rows are bold. A date in a group row is written as shown: the group's
+// condition prints it as a month, a quarter, a week..., while its value is
+// only the first record's date.
+lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const DetailTable::Cell& cell, bool group, Formats& f)
 {
+    const bool bold = group;
     const auto& v = cell.value;
-    switch (v.type) {
+    const Type type = group && (v.type == Type::Date || v.type == Type::DateTime) ? Type::String : v.type;
+    switch (type) {
     case Type::Number: return worksheet_write_number(sheet, r, c, v.number, f.plain(bold));
     case Type::Currency: return worksheet_write_number(sheet, r, c, v.number, f.currency(bold));
     case Type::Boolean: return worksheet_write_boolean(sheet, r, c, v.number != 0, f.plain(bold));

@@ -418,6 +418,8 @@ TEST_F(SampleReport, ExcelWorkbookHasTheCsvColumnsWithTypedCellsAndMarkedGroupRo
     EXPECT_EQ(records, exporting::detailsCsv(*pages).count("\r\n") - 1) << "a row per record";
     EXPECT_GT(groupRows, 0);
     EXPECT_TRUE(sheet.contains(QLatin1String("outlineLevel=\"1\""))) << "month rows one level in";
+    // A month group's header reads as the page shows it, not as its first record's date.
+    EXPECT_TRUE(strings.contains(QLatin1String("<t>January 2023</t>"))) << "the month as printed";
 }
 
 TEST_F(SampleReport, ExcelRowsPastAWorksheetsLastGoOnOnFurtherSheetsEachWithTheHeaderRow)
