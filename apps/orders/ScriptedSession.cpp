@@ -103,11 +103,15 @@ private:
         auto found = std::make_shared<bool>(false);
         auto tries = std::make_shared<int>(0);
         auto poll = std::make_shared<std::function<void()>>();
-        *poll = [found, tries, b, poll, item] {
+        // The poll reaches itself through a weak pointer (a strong one would
+        // keep it alive for ever); it stops once this call has returned.
+        *poll = [found, tries, b, self = std::weak_ptr<std::function<void()>>(poll), item] {
             QListWidget* list = b->comboListBox();
             if (!list->isVisible()) {
-                if (++*tries < 300)
-                    QTimer::singleShot(10, *poll);
+                if (++*tries < 300) {
+                    if (const auto again = self.lock())
+                        QTimer::singleShot(10, *again);
+                }
                 return;
             }
             const QList<QListWidgetItem*> hits = list->findItems(item, Qt::MatchExactly);

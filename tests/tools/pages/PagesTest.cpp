@@ -52,6 +52,14 @@ protected:
         return nullptr;
     }
 
+    // How many pages the control has (the pages made to count them are freed).
+    static int pageCount(QObject* control)
+    {
+        std::vector<PropertyPage*> pages = createPropertyPages(control);
+        qDeleteAll(pages);
+        return int(pages.size());
+    }
+
     // Page `index` of the control's pages, shown and filled.
     PropertyPage* openPage(QObject* control, int index)
     {
@@ -172,7 +180,7 @@ TEST_F(Pages, AnUneditedPageWritesNothing)
     for (Control kind : {Control::TextBox, Control::CheckBox, Control::OptionButton, Control::Button}) {
         form().clear();
         host::UserControl* control = make(kind);
-        const int count = int(createPropertyPages(control).size());
+        const int count = pageCount(control);
         for (int i = 0; i < count; ++i) {
             PropertyPage* page = openPage(control, i);
             SCOPED_TRACE(page->objectName().toStdString());
@@ -509,8 +517,8 @@ TEST_F(Pages, DialogAppliesOnApplyAndOkButNotOnCancel)
         EXPECT_EQ(dialog.isVisible(), c.press == QDialogButtonBox::Apply);
     }
     // One page per class: four for the text box, one for each group.
-    EXPECT_EQ(createPropertyPages(place<ORXTextBox>(QStringLiteral("T1"))).size(), 4u);
-    EXPECT_EQ(createPropertyPages(place<ORXOptionButton>(QStringLiteral("O1"))).size(), 1u);
+    EXPECT_EQ(pageCount(place<ORXTextBox>(QStringLiteral("T1"))), 4);
+    EXPECT_EQ(pageCount(place<ORXOptionButton>(QStringLiteral("O1"))), 1);
 }
 
 TEST_F(Pages, DialogShowsWhatItCouldNotStore)
