@@ -48,19 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         auto report = run::RtReport::open(path);
         auto& state = report->state();
-        for (auto& values : state.parameterValues)
-            values.clear();
-        for (auto& p : state.def->parameters) {
-            if (!p.hasDefault) {
-                p.hasDefault = true;
-                p.defaultValue.clear();
-            }
-        }
-        run::CompiledReport compiled(state);
-        for (const auto& sub : state.def->subreports) {
-            auto subState = state.subreport(sub->name);
-            run::CompiledReport subCompiled(*subState);
-        }
+        run::compileForCheck(state);
     } catch (const basic::BasicError& e) {
         ORX_FUZZ_CHECK(!e.description().isEmpty(), QString());
     }

@@ -64,19 +64,7 @@ int check(const QString& path)
     auto report = run::RtReport::open(path);
     auto& state = report->state();
     // Every formula, selection, group and object: compiling the report checks them all.
-    for (auto& values : state.parameterValues)
-        values.clear();
-    for (auto& p : state.def->parameters) {
-        if (!p.hasDefault) {
-            p.hasDefault = true;
-            p.defaultValue.clear();
-        }
-    }
-    run::CompiledReport compiled(state);
-    for (const auto& sub : state.def->subreports) {
-        auto subState = state.subreport(sub->name);
-        run::CompiledReport subCompiled(*subState);
-    }
+    run::compileForCheck(state);
     const auto& d = *state.def;
     std::printf("%s: the report is valid (%zu tables, %zu formulas, %zu parameters, %zu groups, %zu sections, %zu sub-reports)\n",
                 qPrintable(path), d.tables.size(), d.formulas.size(), d.parameters.size(), d.groups.size(), d.sections.size(),

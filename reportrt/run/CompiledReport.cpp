@@ -320,4 +320,21 @@ QString CompiledReport::check(const ReportState& state, int index, const QString
     return {};
 }
 
+void compileForCheck(ReportState& state)
+{
+    for (auto& values : state.parameterValues)
+        values.clear();
+    for (auto& p : state.def->parameters) {
+        if (!p.hasDefault) {
+            p.hasDefault = true;
+            p.defaultValue.clear();
+        }
+    }
+    CompiledReport compiled(state);
+    for (const auto& sub : state.def->subreports) {
+        auto subState = state.subreport(sub->name);
+        CompiledReport subCompiled(*subState);
+    }
+}
+
 }  // namespace orx::reportrt::run

@@ -105,4 +105,10 @@ private:
 // Whether a formula result of type `given` suits a formula declared `declared`.
 ORX_REPORTRT_EXPORT bool suits(Type declared, Type given);
 
+// Checks a report as a whole without reading data: compiles it and each of
+// its sub-reports, raising the first error. The values set for parameters are
+// cleared and a parameter without a default is given an empty one, so every
+// formula is compiled whatever the caller would be asked.
+ORX_REPORTRT_EXPORT void compileForCheck(ReportState& state);
+
 }  // namespace orx::reportrt::run

@@ -7,6 +7,7 @@
 #include "reportrt/definition/ReportFile.h"
 #include "reportrt/Runtime.h"
 #include "reportrt/run/RuntimeObjects.h"
+#include "tests/reportrt/OurRuntimeFixture.h"
 #include "tests/reportrt/ReportTestData.h"
 #include "tests/support/HostFixture.h"
 #include "viewreport/engine/ORXDLLViewReport.h"
@@ -262,21 +263,7 @@ TEST(SpecifiedOrderFile, NamedGroupsAreWrittenReadAndChecked)
 
 // The request's order-by entry for the group's field, with the specified
 // order (3), reaches the group through the engine's write of its direction.
-class SpecifiedThroughTheEngine : public test::HostFixture {
-protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        useRegional(basic::RegionalSettings::unitedStates());
-        reportrt::setRuntime(nullptr);
-        viewreport::RunState::current().reset();
-    }
-    void TearDown() override
-    {
-        viewreport::RunState::current().reset();
-        HostFixture::TearDown();
-    }
-};
+class SpecifiedThroughTheEngine : public test::OurRuntimeFixture {};
 
 TEST_F(SpecifiedThroughTheEngine, TheRequestsOrderByEntryTurnsItOn)
 {
