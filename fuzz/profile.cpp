@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     const std::optional<QString> back = profile::readProfileValue(path, section, key);
-    if (action == 0 && !key.startsWith(QLatin1Char(';')))
+    // A key whose first non-blank character is ';' is written as a comment line.
+    if (action == 0 && !profile::trimBlanks(key).startsWith(QLatin1Char(';')))
         ORX_FUZZ_CHECK(back == value, QStringLiteral("[%1] %2=%3 read back as %4")
                                           .arg(section, key, value, back.value_or(QStringLiteral("<none>"))));
     return 0;

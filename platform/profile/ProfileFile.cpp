@@ -260,10 +260,11 @@ bool writePrivateProfileString(const QString& section, const std::optional<QStri
     if (!changed)
         return true;
     // What goes to disk must read back as the text meant, and a stored value
-    // as itself (a key starting with ';' is a comment line by design).
+    // as itself (a key whose first non-blank character is ';' is a comment
+    // line by design).
     const QByteArray bytes = loaded.document.serialize();
     const IniDocument readBack = IniDocument::parse(bytes);
-    const bool storedValueReads = !keyName || !value || keyName->startsWith(QLatin1Char(';'))
+    const bool storedValueReads = !keyName || !value || trimBlanks(*keyName).startsWith(QLatin1Char(';'))
         || readBack.value(sectionName, *keyName) == *value;
     if (!readBack.sameText(loaded.document) || !storedValueReads)
         return fail(QCoreApplication::translate("ProfileFile", "Cannot write %1: the new text would not read back as written")
