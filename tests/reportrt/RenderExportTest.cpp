@@ -129,6 +129,19 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Shows the sample report in a viewer of the given size, once it is laid out
+// (in the background).
+void showSample(viewer::PageViewer& v, int width, int height, const ReportRef& report)
+{
+    v.resize(width, height);
+    v.putProperty(viewerid::ReportSource, QVariant::fromValue(report));
+    v.call(viewerid::ViewReport);
+    while (v.isBusy()) {
+    }
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+}
+
 }  // namespace
 
 TEST(PagePainter, DrawsTextsBoxesAndLinesWhereTheModelPutsThem)
@@ -334,13 +347,7 @@ TEST_F(SampleReport, ExportsThroughTheReportWriteEachFormatWithTheReportsTexts)
 TEST_F(SampleReport, TheViewerPagesByToolbarKeysAndDispatch)
 {
     viewer::PageViewer v;
-    v.resize(700, 900);
-    v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
-    v.call(viewerid::ViewReport);
-    while (v.isBusy()) {
-    }  // laid out in the background
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    ASSERT_NO_FATAL_FAILURE(showSample(v, 700, 900, ReportRef(report)));
     const int count = v.getProperty(viewerid::PageCount).toInt();
     ASSERT_GE(count, 3) << "the sample report spans several pages";
     auto* bar = v.toolBar();
@@ -385,13 +392,7 @@ TEST_F(SampleReport, TheViewerPagesByToolbarKeysAndDispatch)
 TEST_F(SampleReport, TheViewerZoomsByDispatchBoxAndCtrlWheelAndRejectsBadLevels)
 {
     viewer::PageViewer v;
-    v.resize(600, 700);
-    v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
-    v.call(viewerid::ViewReport);
-    while (v.isBusy()) {
-    }  // laid out in the background
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    ASSERT_NO_FATAL_FAILURE(showSample(v, 600, 700, ReportRef(report)));
     const QSize paper = v.pages()->paperSize;
     auto pageWidth = [&] { return v.viewerPoint({static_cast<double>(paper.width()), 0}).x() - v.viewerPoint({0, 0}).x(); };
     v.zoom(1);
@@ -528,13 +529,7 @@ TEST_F(SampleReport, ExportWithPromptAsksForTheFileInTheFormatChosen)
 TEST_F(SampleReport, TheViewerFindsTextsForwardAndBackWrappingAndHighlightsThem)
 {
     viewer::PageViewer v;
-    v.resize(700, 900);
-    v.putProperty(viewerid::ReportSource, QVariant::fromValue(ReportRef(report)));
-    v.call(viewerid::ViewReport);
-    while (v.isBusy()) {
-    }  // laid out in the background
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    ASSERT_NO_FATAL_FAILURE(showSample(v, 700, 900, ReportRef(report)));
     const auto pages = v.pages();
     // Where "month total" shows (any case), in reading order.
     std::vector<std::pair<int, QRect>> expected;
