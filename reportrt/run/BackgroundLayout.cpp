@@ -6,11 +6,15 @@
 #include "reportrt/run/ReportRun.h"
 #include "reportrt/run/RuntimeObjects.h"
 
+#include <QSocketNotifier>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <sys/eventfd.h>
 #include <thread>
+#include <unistd.h>
 
 namespace orx::reportrt::run {
 
@@ -26,15 +30,47 @@ const QString& unknownTotal()
 }  // namespace
 
 // Between the worker and the layout's own thread. The worker only appends
-// under the lock; the owner takes what is there.
+// under the lock; the owner takes what is there. The worker wakes the owner's
+// event loop through an event counter the owner watches, so it never calls
+// into Qt's event delivery: Qt's own locks are not ours to reason about.
 struct BackgroundLayout::Shared {
+    Shared()
+        : wake(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+    {
+        if (wake < 0)
+            raiseRuntimeError(basic::err::OutOfMemory, rterr::source(),
+                              QStringLiteral("Cannot start the report's layout: %1").arg(qt_error_string(errno)));
+    }
+    ~Shared() { ::close(wake); }
+    Shared(const Shared&) = delete;
+    Shared& operator=(const Shared&) = delete;
+
+    // Tells the owner that something is waiting (called with the lock held).
+    void wakeOwner()
+    {
+        if (!posted) {
+            posted = true;
+            const quint64 one = 1;
+            // Only a counter at its maximum refuses; it is read back to zero on every wake.
+            [[maybe_unused]] const ssize_t written = ::write(wake, &one, sizeof one);
+        }
+        arrived.notify_all();
+    }
+    // Empties the counter once the owner has woken.
+    void clear()
+    {
+        quint64 count = 0;
+        [[maybe_unused]] const ssize_t read = ::read(wake, &count, sizeof count);
+    }
+
+    int wake;
     std::atomic<bool> stop{false};
     std::mutex lock;
     std::condition_variable arrived;
     std::vector<layout::Page> pages;       // finished, not handed over yet
     std::vector<layout::TextStyle> styles;  // the styles the pages use, as far as the run has gone
     bool stylesChanged = false;
-    bool posted = false;  // a hand-over is waiting in the owner's event loop
+    bool posted = false;  // the owner has been woken and has not taken the pages yet
     bool ended = false;
     int total = 0;
     std::exception_ptr error;
@@ -69,20 +105,18 @@ BackgroundLayout::BackgroundLayout(const std::shared_ptr<RtReport>& report, QObj
     auto state = report->state().copy();
     layout::setPaper(*model_, state->def->page);
     Shared& sh = *shared_;
-    // Wakes the owner's event loop once per batch of pages: whatever has
-    // arrived by the time it runs is taken in one go.
-    const auto post = [this, &sh] {
-        if (!sh.posted) {
-            sh.posted = true;
-            QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
-        }
-        sh.arrived.notify_all();
-    };
+    // The owner is woken once per batch of pages: whatever has arrived by the
+    // time its event loop gets there is taken in one go.
+    auto* notifier = new QSocketNotifier(sh.wake, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        shared_->clear();
+        drain();
+    });
 
     class HandOver : public layout::PageSink {
     public:
-        HandOver(Shared& sh, const ReportRun& run, std::function<void()> post)
-            : sh_(sh), run_(run), post_(std::move(post))
+        HandOver(Shared& sh, const ReportRun& run)
+            : sh_(sh), run_(run)
         {
         }
         void page(layout::Page&& page) override
@@ -95,17 +129,16 @@ BackgroundLayout::BackgroundLayout(const std::shared_ptr<RtReport>& report, QObj
                 sh_.styles = run_.styles().styles();
                 sh_.stylesChanged = true;
             }
-            post_();
+            sh_.wakeOwner();
         }
         void finished(int) override {}
 
     private:
         Shared& sh_;
         const ReportRun& run_;
-        std::function<void()> post_;
     };
 
-    sh.worker = std::thread([&sh, state, post] {
+    sh.worker = std::thread([&sh, state] {
         int total = 0;
         std::exception_ptr error;
         std::vector<layout::TextStyle> styles;
@@ -113,7 +146,7 @@ BackgroundLayout::BackgroundLayout(const std::shared_ptr<RtReport>& report, QObj
             data::Connections connections;
             StopObserver observer(sh.stop);
             ReportRun run(*state, connections, &observer);
-            HandOver sink(sh, run, post);
+            HandOver sink(sh, run);
             total = run.layoutPages(sink);
             styles = run.styles().styles();
         } catch (...) {
@@ -127,7 +160,7 @@ BackgroundLayout::BackgroundLayout(const std::shared_ptr<RtReport>& report, QObj
             sh.styles = std::move(styles);
             sh.stylesChanged = true;
         }
-        post();
+        sh.wakeOwner();
     });
 }
 
