@@ -51,6 +51,7 @@ bool ORXCurrencies::ExistsCurrency(const QString& Name) const
 void ORXCurrencies::setPathINI(const QString& path)
 {
     pathIni_ = path;
+    partialLoad_.clear();
     // A folder written the Linux way already ends in its separator.
     if (!pathIni_.isEmpty() && !pathIni_.endsWith(QLatin1Char('\\')) && !pathIni_.endsWith(QLatin1Char('/')))
         pathIni_ += QLatin1Char('\\');
@@ -72,6 +73,7 @@ void ORXCurrencies::Clear()
 {
     while (!records_.isEmpty())
         removeAt(records_.size() - 1);
+    partialLoad_.clear();
 }
 
 void ORXCurrencies::Compact()
@@ -134,12 +136,25 @@ void ORXCurrencies::Refresh()
     if (list.isEmpty())
         return;
     // Empty elements are loaded too: each keeps a cleared record's place.
-    for (const QString& name : list.split(CurrencyListSeparator, Qt::KeepEmptyParts))
-        LoadCurrency(file, name);
+    try {
+        for (const QString& name : list.split(CurrencyListSeparator, Qt::KeepEmptyParts))
+            LoadCurrency(file, name);
+    } catch (const basic::BasicError& e) {
+        partialLoad_ = e.description();
+        throw;
+    } catch (...) {
+        partialLoad_ = tr("it could not be read");
+        throw;
+    }
 }
 
 void ORXCurrencies::Update()
 {
+    if (!partialLoad_.isEmpty())
+        basic::raiseError(basic::err::PathFileAccessError, QStringLiteral("ORXCurrencies.Update"),
+                          tr("%1 was read only in part (%2); it is not replaced by the currencies read before the "
+                             "failure. Refresh it once it is mended, or Clear the list to write a new one.")
+                              .arg(filePath(), partialLoad_));
     QList<CurrencyEntry> entries;
     for (const ORXCurrency* record : std::as_const(records_)) {
         // Exactly the name a stored currency cannot have, as Refresh refuses

@@ -59,7 +59,11 @@ public:
     // (the one named exactly "System", the name Refresh refuses to load).
     // The old file is replaced only by a complete new one; when that cannot
     // be written, or a name cannot be stored, the old file stays as it was
-    // and error 75 (source "ORXCurrencies.Update") says why.
+    // and error 75 (source "ORXCurrencies.Update") says why. After a Refresh
+    // of the file that failed, the records are only the part read before the
+    // failure: Update refuses to replace that file with them (the rest would
+    // be lost) until a Refresh succeeds, Clear empties the list or PathINI
+    // names another folder.
     Q_INVOKABLE void Update();
 
     // The file the collection reads and writes.
@@ -71,6 +75,8 @@ private:
 
     QList<ORXCurrency*> records_;
     QString pathIni_;
+    // Why the last Refresh stopped part-way (empty when it did not).
+    QString partialLoad_;
 };
 
 }  // namespace orx::tools

@@ -125,14 +125,38 @@ TEST(CurrencyFile, ALoadFailureKeepsTheCurrenciesReadBeforeIt)
     };
     for (const auto& [names, number, loaded] : cases) {
         Catalogue c;
-        test::writeAll(c.file(), QByteArray("[A]\r\nEuroChange=2\r\n[Bad]\r\nEuroChange=two\r\n[Huge]\r\n"
-                                            "Decimals=40000\r\n[B]\r\nEuroChange=3\r\n[Complete]\r\nList=")
-                                     + names + "\r\n");
+        const QByteArray file = QByteArray("[A]\r\nEuroChange=2\r\n[Bad]\r\nEuroChange=two\r\n[Huge]\r\n"
+                                           "Decimals=40000\r\n[B]\r\nEuroChange=3\r\n[Complete]\r\nList=")
+            + names + "\r\n";
+        test::writeAll(c.file(), file);
         const auto error = test::errorOf([&] { c.list.Refresh(); });
         ASSERT_TRUE(error) << names;
         EXPECT_EQ(error->number(), number) << names;
         EXPECT_EQ(test::namesOf(c.list), loaded) << names;
+
+        // The part read is not written over the whole: B would be lost.
+        const auto refused = test::errorOf([&] { c.list.Update(); });
+        ASSERT_TRUE(refused) << names;
+        EXPECT_EQ(refused->number(), 75) << names;
+        EXPECT_EQ(refused->source(), QStringLiteral("ORXCurrencies.Update")) << names;
+        EXPECT_TRUE(refused->description().contains(error->description())) << refused->description().toStdString();
+        EXPECT_EQ(test::readAll(c.file()), file) << names;
+
+        // Once the file is mended, a Refresh reads it whole and Update writes again.
+        test::writeAll(c.file(), "[A]\r\nEuroChange=2\r\n[Complete]\r\nList=A\r\n");
+        c.list.Refresh();
+        c.add(QStringLiteral("Dollar"), QStringLiteral("$"), 2, 1.1);
+        c.list.Update();
+        EXPECT_TRUE(test::readAll(c.file()).contains("List=A|Dollar")) << names;
     }
+    // Clear is the caller's word that the old contents go.
+    Catalogue c;
+    test::writeAll(c.file(), "[Bad]\r\nEuroChange=two\r\n[Complete]\r\nList=Bad\r\n");
+    EXPECT_TRUE(test::errorOf([&] { c.list.Refresh(); }));
+    c.list.Clear();
+    c.add(QStringLiteral("Dollar"), QStringLiteral("$"), 2, 1.1);
+    c.list.Update();
+    EXPECT_TRUE(test::readAll(c.file()).contains("List=Dollar"));
 }
 
 TEST(CurrencyFile, ListIsReadWholeAndOtherValuesAreCut)
