@@ -23,10 +23,10 @@ void ORXCheckBox::InitProperties()
     applyNewControlDefaults();
     readNewControlPresets();
     LoadOrientationSection();
-    d->items->setAlignment(ORXCK_Left_CaptAlign);
-    d->items->setItemHeight(groups::MinItemHeight);
-    d->items->setBackColor(d->items->backColor());
-    d->items->setForeColor(d->items->foreColor());
+    group_->items->setAlignment(ORXCK_Left_CaptAlign);
+    group_->items->setItemHeight(groups::MinItemHeight);
+    group_->items->setBackColor(group_->items->backColor());
+    group_->items->setForeColor(group_->items->foreColor());
     d->focusIndex = 0;
     Resize();
     // The control's own set-up is over: from here on a click on an item is
@@ -44,7 +44,7 @@ void ORXCheckBox::readNewControlPresets()
 
 void ORXCheckBox::LoadOrientationSection()
 {
-    groups::readPresets(*this, properties(), CheckBoxSettings, groups::orientationSection(d->orientation_),
+    groups::readPresets(*this, properties(), CheckBoxSettings, groups::orientationSection(group_->orientation_),
                         {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "CheckBoxesHeight", "VertSpacing"});
 }
 
@@ -96,7 +96,7 @@ void ORXCheckBox::setSaveSettings(bool)
         {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset", "Font.Italic",
          "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "LockSize",
          "NumColsGrid", "NumChecks", "Orientation", "Unique"});
-    written = groups::writePresets(*this, table, CheckBoxSettings, groups::orientationSection(d->orientation_),
+    written = groups::writePresets(*this, table, CheckBoxSettings, groups::orientationSection(group_->orientation_),
                                    {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "CheckBoxesHeight",
                                     "VertSpacing"})
         && written;

@@ -23,7 +23,7 @@ void ORXOptionButton::InitProperties()
     applyNewControlDefaults();
     readNewControlPresets();
     LoadOrientationSection();
-    d->items->setItemHeight(groups::MinItemHeight);
+    group_->items->setItemHeight(groups::MinItemHeight);
     Resize();
     // Missing list values default to the options' indexes.
     ApplyListValues();
@@ -39,7 +39,7 @@ void ORXOptionButton::readNewControlPresets()
 
 void ORXOptionButton::LoadOrientationSection()
 {
-    groups::readPresets(*this, properties(), OptionButtonSettings, groups::orientationSection(d->orientation_),
+    groups::readPresets(*this, properties(), OptionButtonSettings, groups::orientationSection(group_->orientation_),
                         {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "OptionButtonsHeight", "VertSpacing"});
 }
 
@@ -91,7 +91,7 @@ void ORXOptionButton::setSaveSettings(bool)
         {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset", "Font.Italic",
          "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "LockSize",
          "NumColsGrid", "NumOptions", "Orientation", "Unique"});
-    written = groups::writePresets(*this, table, OptionButtonSettings, groups::orientationSection(d->orientation_),
+    written = groups::writePresets(*this, table, OptionButtonSettings, groups::orientationSection(group_->orientation_),
                                    {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "OptionButtonsHeight",
                                     "VertSpacing"})
         && written;

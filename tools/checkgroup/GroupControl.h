@@ -1,0 +1,174 @@
+#pragma once
+
+#include "tools/common/ToolsExport.h"
+
+#include "platform/host/OleColor.h"
+#include "platform/host/StdFont.h"
+#include "platform/host/UserControl.h"
+
+#include <QImage>
+#include <memory>
+#include <vector>
+
+namespace orx::draw {
+class Surface;
+}
+
+namespace orx::tools {
+template <class Owner>
+class PropertyTable;
+template <class Owner>
+struct PropertySpec;
+}  // namespace orx::tools
+
+namespace orx::tools::groups {
+
+struct GroupState;
+struct GroupColours;
+template <class T>
+struct OwnRows;
+
+// What the check box group and the option button group are alike as
+// controls: the state they share (GroupState), their members of plain type,
+// the layout and captions of the items, the resize with LockSize and the
+// design size, the paint notice, and the rows their property tables share
+// (GroupProperties.h).
+//
+// Each control keeps its Q_PROPERTY lines itself, in its interface order,
+// naming the members below where they are shared: properties declared here
+// would come first in the meta-object, which is the order Designer writes a
+// form's properties in and uic sets them (NumColsGrid is refused above the
+// item count). Its enumerated members, typed with its own constants, store
+// through the int-typed routines here.
+class ORX_TOOLS_EXPORT GroupControl : public host::UserControl {
+    Q_OBJECT
+
+public:
+    ~GroupControl() override;
+
+    // ---- Properties both groups have, of plain type ----
+    host::OleColor BackColor() const;
+    void setBackColor(host::OleColor color);
+    QString Captions() const;
+    void setCaptions(const QString& text);
+    QString DataIndex() const;
+    void setDataIndex(const QString& text);
+    QString DataName() const;
+    void setDataName(const QString& text);
+    float DesignHeight() const;
+    void setDesignHeight(float twips);
+    float DesignWidth() const;
+    void setDesignWidth(float twips);
+    bool Enabled() const;
+    void setEnabledState(bool on);
+    host::StdFont Font() const;
+    void setFontValue(const host::StdFont& font);
+    host::OleColor ForeColor() const;
+    void setForeColor(host::OleColor color);
+    bool HasFocus() const;
+    void setHasFocus(bool on);
+    float HorizSpacing() const;
+    void setHorizSpacing(float twips);
+    bool Locked() const;
+    void setLocked(bool on);
+    QImage MouseIcon() const;
+    void setMouseIcon(const QImage& picture);
+    int MousePointer() const;
+    void setMousePointer(int pointer);
+    int NumColsGrid() const;
+    void setNumColsGrid(int columns);
+    bool TabStop() const;
+    void setTabStop(bool on);
+    QString Tag() const;
+    void setTag(const QString& tag);
+    QString TagMore() const;
+    void setTagMore(const QString& text);
+    QString ToolTipText() const;
+    void setToolTipText(const QString& text);
+    bool Unique() const;
+    void setUnique(bool on);
+    QString VersionName() const;
+    QString VersionNumber() const;
+
+    // ---- Host lifecycle ----
+    // At run time LockSize restores the recorded design size; the items are
+    // laid out and captioned; at design time the size is recorded.
+    void Resize() override;
+
+    // The paint notice on any surface of the control's size: the frame,
+    // then, when the control is a tab stop, the focus rectangle of
+    // focusItem(). A failing draw is logged; the container never sees it.
+    void PaintControl(draw::Surface& surface);
+
+protected:
+    // `widenOnEqual` is the control's minimum-cell rule (LayoutInput).
+    GroupControl(QWidget* parent, bool widenOnEqual);
+
+    // ---- What each control answers ----
+    // NumChecks or NumOptions.
+    virtual int itemCount() const = 0;
+    // The item the focus rectangle goes round.
+    virtual int focusItem() const = 0;
+    // LayoutItems made or removed items and has not placed them yet.
+    virtual void itemsCounted() {}
+    // LayoutItems placed the items.
+    virtual void itemsPlaced() {}
+
+    bool runMode() const;
+    // At run time: error 393 with the source "<class>.<member>".
+    void refuseAtRunTime(const char* member) const;
+    // The class name without its namespace: "ORXCheckBox".
+    QString className() const;
+
+    // ---- The enumerated properties, stored as numbers ----
+    void setAppearanceValue(int value);
+    void setBorderEffectValue(int value);
+    void setBorderStyleValue(int value);
+    void setCaptionAlignmentValue(int value);
+    void setCaptionPositionValue(int value);
+    void setLockSizeValue(int value);
+    void setOrientationValue(int value);
+    // CheckBoxesHeight, OptionButtonsHeight: refused below the smallest
+    // item height.
+    void setItemHeightValue(double twips, const QString& property);
+    // VertSpacing, a float or a whole number of twips.
+    void setVertSpacingValue(float twips);
+
+    // ---- Items ----
+    // Places itemCount() items from the size, the orientation, the caption
+    // position, the spacings, the columns and the item height.
+    void LayoutItems();
+    // Captions split over the items (a missing one is the control's name, a
+    // dash and its number), joined again as the items hold them; then the
+    // layout.
+    void ApplyCaptions();
+    // One item's caption, then the layout; refused for an index outside the
+    // items or a caption holding "|", which would split it in two at the
+    // next load.
+    void setItemCaption(int index, const QString& caption);
+    // The indexed Enabled and Visible of an item's box and label: false
+    // outside the items, where a put does nothing.
+    bool itemEnabled(int index) const;
+    void setItemEnabled(int index, bool on);
+    bool itemVisible(int index) const;
+    void setItemVisible(int index, bool on);
+    // ResetDesignSize: both sides of the recorded design size.
+    void resetToDesignSize();
+    // ShowAboutBox: the product, the class and the version.
+    void showAboutBox();
+
+    void paintEvent(QPaintEvent* event) override;
+
+    // The rows of the property table both groups have, with the control's
+    // own ones at their places (GroupProperties.h).
+    template <class T>
+    static std::vector<PropertySpec<T>> groupRows(GroupColours colours, OwnRows<T> own);
+
+    std::unique_ptr<GroupState> group_;
+
+private:
+    void notifyBorder(const QStringList& names);
+    void RebuildCaptions();
+};
+
+}  // namespace orx::tools::groups
