@@ -2,22 +2,25 @@
 // methods and the property bag.
 #include "tools/checkgroup/ORXCheckBox_p.h"
 
-#include "platform/app/Application.h"
-#include "platform/basic/BasicError.h"
 #include "platform/host/Extender.h"
 #include "platform/host/PropertyBag.h"
-#include "platform/host/Services.h"
-#include "tools/common/Library.h"
 #include "tools/checkgroup/GroupRules.h"
 #include "tools/common/PropertyTable.h"
+#include "tools/common/SettingsFiles.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
 namespace orx::tools {
 
+namespace {
+
+constexpr groups::GroupKind kKind{CheckBoxSettings, "NumChecks", "CheckBoxesHeight", true};
+
+}  // namespace
+
 ORXCheckBox::ORXCheckBox(QWidget* parent)
-    : GroupControl(parent, true), d(std::make_unique<Private>())
+    : GroupControl(parent, kKind), d(std::make_unique<Private>())
 {
     setAutoFillBackground(true);
     group_->items.emplace(

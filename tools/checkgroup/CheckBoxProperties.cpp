@@ -78,13 +78,7 @@ void ORXCheckBox::writeBag(host::PropertyBag& bag)
         *this, bag,
         {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "CaptionAlignment", "CaptionPosition", "Captions",
          "CheckBoxesHeight",
-         [](T& t) {
-             if (!t.extender()->dataField().isEmpty()) {
-                 const groups::DataNames names = groups::dataNamesOf(t.extender()->dataSource());
-                 t.group_->dataName_ = names.name;
-                 t.group_->dataIndex_ = names.index;
-             }
-         },
+         [](T& t) { t.takeDataNames(); },
          "DataIndex", "DataName", "DesignHeight", "DesignWidth", "Enabled", "Font", "ForeColor", "HasFocus",
          "HorizSpacing", "ListValue", "Locked", "LockSize", "MouseIcon", "MousePointer", "NumChecks", "NumColsGrid",
          "NumericValue", "Orientation", "Tag", "TagMore", "ToolTipText", "Unique", "Value", "VertSpacing"});

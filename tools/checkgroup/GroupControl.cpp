@@ -10,6 +10,7 @@
 #include "platform/draw/PainterSurface.h"
 #include "platform/host/Extender.h"
 #include "platform/host/Services.h"
+#include "tools/checkgroup/GroupPresets.h"
 #include "tools/checkgroup/GroupRules.h"
 #include "tools/checkgroup/GroupState.h"
 #include "tools/common/Library.h"
@@ -21,10 +22,9 @@
 
 namespace orx::tools::groups {
 
-GroupControl::GroupControl(QWidget* parent, bool widenOnEqual)
-    : UserControl(parent), group_(std::make_unique<GroupState>())
+GroupControl::GroupControl(QWidget* parent, const GroupKind& kind)
+    : UserControl(parent), group_(std::make_unique<GroupState>(kind))
 {
-    group_->widenOnEqual = widenOnEqual;
 }
 
 GroupControl::~GroupControl() = default;
@@ -305,6 +305,62 @@ QString GroupControl::VersionNumber() const
     return app::Application::versionText();
 }
 
+// ---- The design-time commands ------------------------------------------------
+
+bool GroupControl::LoadOrientationSettings() const
+{
+    refuseAtRunTime("LoadOrientationSettings");
+    return false;
+}
+
+void GroupControl::setLoadOrientationSettings(bool)
+{
+    refuseAtRunTime("LoadOrientationSettings");
+    const QString title = presetTitle(this, className());
+    if (!presetsExist(group_->kind.presetFile, title))
+        return;
+    LoadOrientationSection();
+    LayoutItems();
+    announceLoaded(title);
+}
+
+bool GroupControl::ResetSettings() const
+{
+    refuseAtRunTime("ResetSettings");
+    return false;
+}
+
+void GroupControl::setResetSettings(bool)
+{
+    refuseAtRunTime("ResetSettings");
+    deletePresets(group_->kind.presetFile, presetTitle(this, className()));
+}
+
+bool GroupControl::SaveSettings() const
+{
+    refuseAtRunTime("SaveSettings");
+    return false;
+}
+
+void GroupControl::setSaveSettings(bool)
+{
+    refuseAtRunTime("SaveSettings");
+    bool written = writePresetKeys(QStringLiteral("General"), generalPresetKeys(group_->kind.countKey));
+    written = writePresetKeys(orientationSection(group_->orientation_), orientationPresetKeys(group_->kind.heightKey))
+        && written;
+    announceSaved(written, group_->kind.presetFile, presetTitle(this, className()));
+}
+
+void GroupControl::readNewControlPresets()
+{
+    readPresetKeys(QStringLiteral("General"), generalPresetKeys(group_->kind.countKey));
+}
+
+void GroupControl::LoadOrientationSection()
+{
+    readPresetKeys(orientationSection(group_->orientation_), orientationPresetKeys(group_->kind.heightKey));
+}
+
 // ---- Enumerated properties ------------------------------------------------
 
 void GroupControl::setAppearanceValue(int value)
@@ -379,7 +435,7 @@ void GroupControl::LayoutItems()
     in.count = itemCount();
     in.columns = g.numColsGrid_;
     in.boxHeight = g.items->itemHeight();
-    in.widenOnEqual = g.widenOnEqual;
+    in.widenOnEqual = g.kind.widenOnEqual;
     g.items->setCount(in.count);
     itemsCounted();
     g.items->place(in);
@@ -411,6 +467,15 @@ void GroupControl::setItemCaption(int index, const QString& caption)
     group_->items->setCaption(index, caption);
     RebuildCaptions();
     LayoutItems();
+}
+
+void GroupControl::takeDataNames()
+{
+    if (!extender()->dataField().isEmpty()) {
+        const DataNames names = dataNamesOf(extender()->dataSource());
+        group_->dataName_ = names.name;
+        group_->dataIndex_ = names.index;
+    }
 }
 
 bool GroupControl::itemEnabled(int index) const

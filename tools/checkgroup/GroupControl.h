@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace orx::draw {
@@ -23,6 +24,7 @@ struct PropertySpec;
 
 namespace orx::tools::groups {
 
+struct GroupKind;
 struct GroupState;
 struct GroupColours;
 template <class T>
@@ -90,6 +92,16 @@ public:
     QString VersionName() const;
     QString VersionNumber() const;
 
+    // ---- The design-time commands on the preset file ----
+    // At run time they are refused; at design time they act on any
+    // assignment and always read false.
+    bool LoadOrientationSettings() const;
+    void setLoadOrientationSettings(bool on);
+    bool ResetSettings() const;
+    void setResetSettings(bool on);
+    bool SaveSettings() const;
+    void setSaveSettings(bool on);
+
     // ---- Host lifecycle ----
     // At run time LockSize restores the recorded design size; the items are
     // laid out and captioned; at design time the size is recorded.
@@ -101,8 +113,8 @@ public:
     void PaintControl(draw::Surface& surface);
 
 protected:
-    // `widenOnEqual` is the control's minimum-cell rule (LayoutInput).
-    GroupControl(QWidget* parent, bool widenOnEqual);
+    // `kind` outlives the control (a constant of its class).
+    GroupControl(QWidget* parent, const GroupKind& kind);
 
     // ---- What each control answers ----
     // NumChecks or NumOptions.
@@ -113,6 +125,11 @@ protected:
     virtual void itemsCounted() {}
     // LayoutItems placed the items.
     virtual void itemsPlaced() {}
+    // Reads keys of a section of the preset file into the control, or
+    // writes them (false when any could not be written), through the
+    // control's property table.
+    virtual void readPresetKeys(const QString& section, std::span<const char* const> keys) = 0;
+    virtual bool writePresetKeys(const QString& section, std::span<const char* const> keys) const = 0;
 
     bool runMode() const;
     // At run time: error 393 with the source "<class>.<member>".
@@ -152,6 +169,13 @@ protected:
     void setItemEnabled(int index, bool on);
     bool itemVisible(int index) const;
     void setItemVisible(int index, bool on);
+    // A new control: the "General" presets over the built-in defaults.
+    void readNewControlPresets();
+    // The presets of the current orientation.
+    void LoadOrientationSection();
+    // Before a bag write: DataName and DataIndex from the data source, when
+    // the control is bound.
+    void takeDataNames();
     // ResetDesignSize: both sides of the recorded design size.
     void resetToDesignSize();
     // ShowAboutBox: the product, the class and the version.

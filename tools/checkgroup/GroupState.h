@@ -11,7 +11,22 @@
 
 namespace orx::tools::groups {
 
+// What tells the two groups apart where their code is shared.
+struct GroupKind {
+    const char* presetFile;  // ORX_ChkBox, ORX_OptBtn
+    const char* countKey;    // NumChecks, NumOptions
+    const char* heightKey;   // CheckBoxesHeight, OptionButtonsHeight
+    bool widenOnEqual;       // the minimum-cell rule (LayoutInput)
+};
+
 struct GroupState {
+    explicit GroupState(const GroupKind& k)
+        : kind(k)
+    {
+    }
+
+    const GroupKind& kind;
+
     // The item widgets: a box or option and its caption label each.
     std::optional<GroupItems> items;
 
@@ -30,9 +45,6 @@ struct GroupState {
     int orientation_{};
     QString tagMore_{};
     bool unique_{};
-
-    // The control's minimum-cell rule (LayoutInput).
-    bool widenOnEqual = true;
 
     BorderPainter painter;  // the painting flag
     bool resizing = false;  // a resize notice of our own making is ignored

@@ -24,7 +24,7 @@ class PropertyTable;
 // concern:
 //   CheckBoxModel.cpp       widgets, plain and indexed properties, methods, lifecycle
 //   CheckBoxProperties.cpp  the property table and the bag orders
-//   CheckBoxPresets.cpp     ORX_ChkBox.INI and the design-time commands
+//   CheckBoxPresets.cpp     a new control from ORX_ChkBox.INI
 //   CheckBoxValues.cpp      values, item clicks, focus, keys and mouse
 // What it shares with the option button group is in GroupControl (the
 // members of plain type, layout, resize and paint), GroupItems (the item
@@ -103,8 +103,6 @@ public:
     void setCheckBoxesHeight(float twips);
     QString ListValue() const;
     void setListValue(const QString& value);  // CheckBoxValues.cpp
-    bool LoadOrientationSettings() const;     // CheckBoxPresets.cpp
-    void setLoadOrientationSettings(bool on);
     ORXCK_LockSize_Constants LockSize() const;
     void setLockSize(ORXCK_LockSize_Constants value);
     int NumChecks() const;
@@ -113,10 +111,6 @@ public:
     void setNumericValue(int value);  // CheckBoxValues.cpp
     ORXCK_Orientation_Constants Orientation() const;
     void setOrientation(ORXCK_Orientation_Constants value);
-    bool ResetSettings() const;  // CheckBoxPresets.cpp
-    void setResetSettings(bool on);
-    bool SaveSettings() const;  // CheckBoxPresets.cpp
-    void setSaveSettings(bool on);
     bool Value() const;
     void setValue(bool on);  // CheckBoxValues.cpp
     float VertSpacing() const;
@@ -206,8 +200,8 @@ private:
     void writeBag(host::PropertyBag& bag);
 
     // CheckBoxPresets.cpp
-    void readNewControlPresets();
-    void LoadOrientationSection();
+    void readPresetKeys(const QString& section, std::span<const char* const> keys) override;
+    bool writePresetKeys(const QString& section, std::span<const char* const> keys) const override;
 
     class Private;
     std::unique_ptr<Private> d;

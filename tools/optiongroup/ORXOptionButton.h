@@ -25,7 +25,7 @@ class PropertyTable;
 // designer attached to it (Value). Split by concern:
 //   OptionButtonModel.cpp       widgets, plain and indexed properties, methods, lifecycle
 //   OptionButtonProperties.cpp  the property table and the bag orders
-//   OptionButtonPresets.cpp     ORX_OptBtn.INI and the design-time commands
+//   OptionButtonPresets.cpp     a new control from ORX_OptBtn.INI
 //   OptionButtonValues.cpp      selection, list values, focus, keys and mouse
 class ORX_TOOLS_EXPORT ORXOptionButton : public groups::GroupControl {
     Q_OBJECT
@@ -98,8 +98,6 @@ public:
     void setCaptionAlignment(ORXOB_CaptAlign_Constants value);
     ORXOB_CaptPosiz_Constants CaptionPosition() const;
     void setCaptionPosition(ORXOB_CaptPosiz_Constants value);
-    bool LoadOrientationSettings() const;  // OptionButtonPresets.cpp
-    void setLoadOrientationSettings(bool on);
     int ListIndex() const;
     void setListIndex(int index);  // OptionButtonValues.cpp
     QString ListValues() const;
@@ -112,10 +110,6 @@ public:
     void setOptionButtonsHeight(int twips);
     ORXOB_Orientation_Constants Orientation() const;
     void setOrientation(ORXOB_Orientation_Constants value);
-    bool ResetSettings() const;  // OptionButtonPresets.cpp
-    void setResetSettings(bool on);
-    bool SaveSettings() const;  // OptionButtonPresets.cpp
-    void setSaveSettings(bool on);
     QString Value() const;
     void setValue(const QString& value);  // OptionButtonValues.cpp
     int VertSpacing() const;
@@ -197,8 +191,8 @@ private:
     void writeBag(host::PropertyBag& bag);
 
     // OptionButtonPresets.cpp
-    void readNewControlPresets();
-    void LoadOrientationSection();
+    void readPresetKeys(const QString& section, std::span<const char* const> keys) override;
+    bool writePresetKeys(const QString& section, std::span<const char* const> keys) const override;
 
     class Private;
     std::unique_ptr<Private> d;

@@ -80,13 +80,7 @@ void ORXOptionButton::writeBag(host::PropertyBag& bag)
         {"BackColor", "Enabled", "Font", "ForeColor", "ToolTipText", "Tag", "OptionButtonsHeight", "CaptionAlignment",
          "MouseIcon", "MousePointer", "BorderStyle", "BorderEffect", "Appearance", "Orientation", "CaptionPosition",
          "Captions",
-         [](T& t) {
-             if (!t.extender()->dataField().isEmpty()) {
-                 const groups::DataNames names = groups::dataNamesOf(t.extender()->dataSource());
-                 t.group_->dataName_ = names.name;
-                 t.group_->dataIndex_ = names.index;
-             }
-         },
+         [](T& t) { t.takeDataNames(); },
          "DataIndex", "DataName", "DesignHeight", "DesignWidth", "VertSpacing", "HasFocus", "HorizSpacing",
          "NumOptions", "NumColsGrid", "ListValues", "TagMore", "Unique", "ListIndex", "Locked", "LockSize", "Value"});
 }
