@@ -165,12 +165,6 @@ void ORXCheckBox::ToggleItem(int index)
 
 // ---- Focus ------------------------------------------------------------------
 
-void ORXCheckBox::EnterFocus()
-{
-    group_->hasFocus_ = true;
-    update();
-}
-
 void ORXCheckBox::ExitFocus()
 {
     group_->hasFocus_ = false;
@@ -191,21 +185,6 @@ void ORXCheckBox::boxFocusOut(int index)
     EraseFocus(index);
     int i = index;
     Q_EMIT CheckLostFocus(i);
-}
-
-// The rectangle is drawn by the paint notice around the focus index, so
-// both routines ask for a repaint; the frame painter draws it again on
-// every paint.
-void ORXCheckBox::DrawFocus(int index)
-{
-    if (extender()->tabStop() && group_->items->contains(index))
-        update();
-}
-
-void ORXCheckBox::EraseFocus(int index)
-{
-    if (extender()->tabStop() && group_->items->contains(index))
-        update();
 }
 
 // ---- Keys and mouse of the boxes and labels ------------------------------------

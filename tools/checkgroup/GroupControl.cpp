@@ -521,7 +521,7 @@ void GroupControl::showAboutBox()
                  host::mb::Information, QStringLiteral("About ") + className());
 }
 
-// ---- Resize and paint ---------------------------------------------------------
+// ---- Resize, focus and paint ---------------------------------------------------------
 
 void GroupControl::Resize()
 {
@@ -546,6 +546,24 @@ void GroupControl::Resize()
         g.designWidth_ = float(extender->width());
     }
     g.resizing = false;
+}
+
+void GroupControl::EnterFocus()
+{
+    group_->hasFocus_ = true;
+    update();
+}
+
+void GroupControl::DrawFocus(int index)
+{
+    if (extender()->tabStop() && group_->items->contains(index))
+        update();
+}
+
+void GroupControl::EraseFocus(int index)
+{
+    if (extender()->tabStop() && group_->items->contains(index))
+        update();
 }
 
 void GroupControl::paintEvent(QPaintEvent*)

@@ -106,6 +106,9 @@ public:
     // At run time LockSize restores the recorded design size; the items are
     // laid out and captioned; at design time the size is recorded.
     void Resize() override;
+    // The focus entered the control: the paint notice draws the focus
+    // rectangle.
+    void EnterFocus() override;
 
     // The paint notice on any surface of the control's size: the frame,
     // then, when the control is a tab stop, the focus rectangle of
@@ -176,6 +179,11 @@ protected:
     // Before a bag write: DataName and DataIndex from the data source, when
     // the control is bound.
     void takeDataNames();
+    // The focus rectangle of an item is drawn by the paint notice (around
+    // focusItem()), so both ask for a repaint when the control is a tab
+    // stop and the item exists.
+    void DrawFocus(int index);
+    void EraseFocus(int index);
     // ResetDesignSize: both sides of the recorded design size.
     void resetToDesignSize();
     // ShowAboutBox: the product, the class and the version.

@@ -140,7 +140,6 @@ public:
     void InitProperties() override;  // CheckBoxPresets.cpp
     void ReadProperties(host::PropertyBag& bag) override;
     void WriteProperties(host::PropertyBag& bag) override;
-    void EnterFocus() override;  // CheckBoxValues.cpp
     void ExitFocus() override;   // CheckBoxValues.cpp
 
     // Constituent widgets: CK_Check(i) and SF_Caption(i); null outside the items.
@@ -188,8 +187,6 @@ private:
     void itemClicked(int index);
     void boxFocusIn(int index);
     void boxFocusOut(int index);
-    void DrawFocus(int index);
-    void EraseFocus(int index);
     QList<bool> states() const;
     void setStates(const QList<bool>& states);
 

@@ -139,7 +139,6 @@ public:
     void InitProperties() override;  // OptionButtonPresets.cpp
     void ReadProperties(host::PropertyBag& bag) override;
     void WriteProperties(host::PropertyBag& bag) override;
-    void EnterFocus() override;  // OptionButtonValues.cpp
     void ExitFocus() override;   // OptionButtonValues.cpp
     void tabStopChanged(bool on) override;  // OptionButtonValues.cpp
 
@@ -180,8 +179,6 @@ private:
     void optionClicked(int index);
     void optionFocusIn(int index);
     void optionFocusOut(int index);
-    void DrawFocus(int index);
-    void EraseFocus(int index);
     void updateTabPolicy();
 
     // OptionButtonProperties.cpp

@@ -143,12 +143,6 @@ void ORXOptionButton::tabStopChanged(bool)
 
 // ---- Focus ------------------------------------------------------------------
 
-void ORXOptionButton::EnterFocus()
-{
-    group_->hasFocus_ = true;
-    update();
-}
-
 void ORXOptionButton::ExitFocus()
 {
     group_->hasFocus_ = false;
@@ -171,20 +165,6 @@ void ORXOptionButton::optionFocusOut(int index)
     EraseFocus(index);
     int i = index;
     Q_EMIT OptionLostFocus(i);
-}
-
-// The paint notice draws the rectangle around the selected option, which
-// is the focused one; both routines ask for a repaint.
-void ORXOptionButton::DrawFocus(int index)
-{
-    if (extender()->tabStop() && group_->items->contains(index))
-        update();
-}
-
-void ORXOptionButton::EraseFocus(int index)
-{
-    if (extender()->tabStop() && group_->items->contains(index))
-        update();
 }
 
 // ---- Keys and mouse of the options and labels -------------------------------------
