@@ -1,4 +1,4 @@
-// The check box group's widgets, its plain and indexed properties, its
+// The check box group's widgets, its typed, own and indexed properties, its
 // methods and the property bag.
 #include "tools/checkgroup/ORXCheckBox_p.h"
 
@@ -76,7 +76,7 @@ int ORXCheckBox::focusIndex() const
     return d->focusIndex;
 }
 
-// ---- Plain properties ----------------------------------------------------
+// ---- Typed and own properties ----------------------------------------------
 
 ORXCK::ORXCK_Appearance_Constants ORXCheckBox::Appearance() const
 {

@@ -1,4 +1,4 @@
-// The option button group's widgets, its plain and indexed properties, its
+// The option button group's widgets, its typed, own and indexed properties, its
 // methods and the property bag.
 #include "tools/optiongroup/ORXOptionButton_p.h"
 
@@ -75,7 +75,7 @@ void ORXOptionButton::itemsPlaced()
         option->setChecked(true);
 }
 
-// ---- Plain properties ----------------------------------------------------
+// ---- Typed and own properties ----------------------------------------------
 
 ORXOB::ORXOB_Appearance_Constants ORXOptionButton::Appearance() const
 {
