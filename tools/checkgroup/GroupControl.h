@@ -18,8 +18,6 @@ class Surface;
 namespace orx::tools {
 template <class Owner>
 class PropertyTable;
-template <class Owner>
-struct PropertySpec;
 }  // namespace orx::tools
 
 namespace orx::tools::groups {
@@ -32,16 +30,17 @@ struct OwnRows;
 
 // What the check box group and the option button group are alike as
 // controls: the state they share (GroupState), their members of plain type,
-// the layout and captions of the items, the resize with LockSize and the
-// design size, the paint notice, and the rows their property tables share
+// the design-time commands on the preset file, the layout and captions of
+// the items, the resize with LockSize and the design size, the focus and
+// paint notices, and the rows their property tables share
 // (GroupProperties.h).
 //
 // Each control keeps its Q_PROPERTY lines itself, in its interface order,
 // naming the members below where they are shared: properties declared here
 // would come first in the meta-object, which is the order Designer writes a
-// form's properties in and uic sets them (NumColsGrid is refused above the
-// item count). Its enumerated members, typed with its own constants, store
-// through the int-typed routines here.
+// form's properties in, uic sets them (NumColsGrid is refused above the
+// item count) and the type library lists them. Its enumerated members,
+// typed with its own constants, store through the int-typed routines here.
 class ORX_TOOLS_EXPORT GroupControl : public host::UserControl {
     Q_OBJECT
 
@@ -194,8 +193,9 @@ protected:
     // The rows of the property table both groups have, with the control's
     // own ones at their places (GroupProperties.h).
     template <class T>
-    static std::vector<PropertySpec<T>> groupRows(GroupColours colours, OwnRows<T> own);
+    static std::vector<typename PropertyTable<T>::Entry> groupRows(GroupColours colours, OwnRows<T> own);
 
+    // The shared state; each control's private class holds only its own.
     std::unique_ptr<GroupState> group_;
 
 private:

@@ -44,7 +44,8 @@ protected:
     {
         QStringList keys;
         bool inside = false;
-        for (const QString& line : QString::fromLatin1(readFile(file)).split(QRegularExpression(QStringLiteral("\r?\n")))) {
+        const QString text = QString::fromLatin1(readFile(file));
+        for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n")))) {
             if (line.startsWith(QLatin1Char('[')))
                 inside = line == QLatin1Char('[') + section + QLatin1Char(']');
             else if (inside && line.contains(QLatin1Char('=')))
@@ -111,7 +112,8 @@ TEST_F(GroupControls, SavedPresetsHoldTheirKeysInFileOrder)
     for (const Kind& k : kinds()) {
         GroupControl* c = k.place(QLatin1String(k.className));
         c->setSaveSettings(true);
-        EXPECT_EQ(lastMessage(), QStringList({"Properties Saved.", QString::number(host::mb::Information), k.className}));
+        const QString information = QString::number(host::mb::Information);
+        EXPECT_EQ(lastMessage(), QStringList({"Properties Saved.", information, k.className}));
         EXPECT_EQ(keysOf(k.presetFile, QStringLiteral("General")),
                   QStringList({"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset",
                                "Font.Italic", "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline",
@@ -126,7 +128,7 @@ TEST_F(GroupControls, SavedPresetsHoldTheirKeysInFileOrder)
         writeFile(k.presetFile, "[1Orientation]\r\nHorizSpacing=150\r\n");
         c->setLoadOrientationSettings(true);
         EXPECT_EQ(c->HorizSpacing(), 150) << k.className;
-        EXPECT_EQ(lastMessage(), QStringList({"Properties Loaded.", QString::number(host::mb::Information), k.className}));
+        EXPECT_EQ(lastMessage(), QStringList({"Properties Loaded.", information, k.className}));
         c->setResetSettings(true);
         EXPECT_FALSE(QFile::exists(file(k.presetFile))) << k.className;
     }
