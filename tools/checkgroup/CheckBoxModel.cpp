@@ -1,26 +1,29 @@
-// The check box group's widgets, its plain and indexed properties, its
+// The check box group's widgets, its typed, own and indexed properties, its
 // methods and the property bag.
 #include "tools/checkgroup/ORXCheckBox_p.h"
 
-#include "platform/app/Application.h"
-#include "platform/basic/BasicError.h"
 #include "platform/host/Extender.h"
 #include "platform/host/PropertyBag.h"
-#include "platform/host/Services.h"
-#include "tools/common/Library.h"
 #include "tools/checkgroup/GroupRules.h"
 #include "tools/common/PropertyTable.h"
+#include "tools/common/SettingsFiles.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
 namespace orx::tools {
 
+namespace {
+
+constexpr groups::GroupKind kKind{CheckBoxSettings, "NumChecks", "CheckBoxesHeight", true};
+
+}  // namespace
+
 ORXCheckBox::ORXCheckBox(QWidget* parent)
-    : UserControl(parent), d(std::make_unique<Private>())
+    : GroupControl(parent, kKind), d(std::make_unique<Private>())
 {
     setAutoFillBackground(true);
-    d->items.emplace(
+    group_->items.emplace(
         this, QStringLiteral("CK_Check"), [](QWidget* owner) -> QAbstractButton* { return new QCheckBox(owner); },
         [this](int k) { itemMade(k); });
     itemMade(0);
@@ -44,12 +47,28 @@ void ORXCheckBox::itemMade(int k)
 
 QCheckBox* ORXCheckBox::checkBox(int index) const
 {
-    return static_cast<QCheckBox*>(d->items->box(index));
+    return static_cast<QCheckBox*>(group_->items->box(index));
 }
 
 QLabel* ORXCheckBox::captionLabel(int index) const
 {
-    return d->items->label(index);
+    return group_->items->label(index);
+}
+
+int ORXCheckBox::itemCount() const
+{
+    return d->numChecks_;
+}
+
+int ORXCheckBox::focusItem() const
+{
+    return d->focusIndex;
+}
+
+void ORXCheckBox::itemsCounted()
+{
+    if (d->focusIndex >= group_->items->count())
+        d->focusIndex = group_->items->count() - 1;
 }
 
 int ORXCheckBox::focusIndex() const
@@ -57,217 +76,66 @@ int ORXCheckBox::focusIndex() const
     return d->focusIndex;
 }
 
-bool ORXCheckBox::runMode() const
-{
-    return ambientUserMode();
-}
-
-void ORXCheckBox::refuseAtRunTime(const char* member) const
-{
-    if (runMode())
-        basic::raiseError(basic::err::GetNotSupportedAtRuntime, QStringLiteral("ORXCheckBox.") + QLatin1String(member));
-}
-
-void ORXCheckBox::notifyBorder(const QStringList& names)
-{
-    for (const QString& n : names)
-        PropertyChanged(n);
-    update();
-}
-
-// ---- Plain properties ----------------------------------------------------
+// ---- Typed and own properties ----------------------------------------------
 
 ORXCK::ORXCK_Appearance_Constants ORXCheckBox::Appearance() const
 {
-    return ORXCK::ORXCK_Appearance_Constants(d->border_.Appearance());
+    return ORXCK::ORXCK_Appearance_Constants(group_->border_.Appearance());
 }
 
 void ORXCheckBox::setAppearance(ORXCK::ORXCK_Appearance_Constants value)
 {
-    notifyBorder(d->border_.setAppearance(value).notify);
+    setAppearanceValue(value);
 }
 
 ORXCK::ORXCK_BorderEffect_Constants ORXCheckBox::BorderEffect() const
 {
-    return ORXCK::ORXCK_BorderEffect_Constants(d->border_.BorderEffect());
+    return ORXCK::ORXCK_BorderEffect_Constants(group_->border_.BorderEffect());
 }
 
 void ORXCheckBox::setBorderEffect(ORXCK::ORXCK_BorderEffect_Constants value)
 {
-    notifyBorder(d->border_.setBorderEffect(value).notify);
+    setBorderEffectValue(value);
 }
 
 ORXCK::ORXCK_BorderStyle_Constants ORXCheckBox::BorderStyle() const
 {
-    return ORXCK::ORXCK_BorderStyle_Constants(d->border_.BorderStyle());
+    return ORXCK::ORXCK_BorderStyle_Constants(group_->border_.BorderStyle());
 }
 
 void ORXCheckBox::setBorderStyle(ORXCK::ORXCK_BorderStyle_Constants value)
 {
-    notifyBorder(d->border_.setBorderStyle(value).notify);
-}
-
-host::OleColor ORXCheckBox::BackColor() const
-{
-    return d->items->backColor();
-}
-
-void ORXCheckBox::setBackColor(host::OleColor color)
-{
-    d->items->setBackColor(color);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, host::resolveColor(color));
-    setPalette(p);
-    PropertyChanged(QStringLiteral("BackColor"));
-    update();
+    setBorderStyleValue(value);
 }
 
 auto ORXCheckBox::CaptionAlignment() const -> ORXCK_CaptAlign_Constants
 {
-    return ORXCK_CaptAlign_Constants(d->items->alignment());
+    return ORXCK_CaptAlign_Constants(group_->items->alignment());
 }
 
 void ORXCheckBox::setCaptionAlignment(ORXCK_CaptAlign_Constants value)
 {
-    d->items->setAlignment(value);
-    PropertyChanged(QStringLiteral("CaptionAlignment"));
+    setCaptionAlignmentValue(value);
 }
 
 auto ORXCheckBox::CaptionPosition() const -> ORXCK_CaptPosiz_Constants
 {
-    return ORXCK_CaptPosiz_Constants(d->captionPosition_);
+    return ORXCK_CaptPosiz_Constants(group_->captionPosition_);
 }
 
 void ORXCheckBox::setCaptionPosition(ORXCK_CaptPosiz_Constants value)
 {
-    d->captionPosition_ = value;
-    LayoutItems();
-    PropertyChanged(QStringLiteral("CaptionPosition"));
-}
-
-QString ORXCheckBox::Captions() const
-{
-    return d->captions_;
+    setCaptionPositionValue(value);
 }
 
 float ORXCheckBox::CheckBoxesHeight() const
 {
-    return float(d->items->itemHeight());
+    return float(group_->items->itemHeight());
 }
 
 void ORXCheckBox::setCheckBoxesHeight(float twips)
 {
-    if (twips < groups::MinItemHeight)
-        return;
-    d->items->setItemHeight(twips);
-    LayoutItems();
-    PropertyChanged(QStringLiteral("CheckBoxesHeight"));
-}
-
-QString ORXCheckBox::DataIndex() const
-{
-    return d->dataIndex_;
-}
-
-void ORXCheckBox::setDataIndex(const QString& text)
-{
-    d->dataIndex_ = text;
-    PropertyChanged(QStringLiteral("DataIndex"));
-}
-
-QString ORXCheckBox::DataName() const
-{
-    return d->dataName_;
-}
-
-void ORXCheckBox::setDataName(const QString& text)
-{
-    d->dataName_ = text;
-    PropertyChanged(QStringLiteral("DataName"));
-}
-
-float ORXCheckBox::DesignHeight() const
-{
-    return d->designHeight_;
-}
-
-void ORXCheckBox::setDesignHeight(float twips)
-{
-    refuseAtRunTime("DesignHeight");
-    d->designHeight_ = twips;
-    PropertyChanged(QStringLiteral("DesignHeight"));
-}
-
-float ORXCheckBox::DesignWidth() const
-{
-    return d->designWidth_;
-}
-
-void ORXCheckBox::setDesignWidth(float twips)
-{
-    refuseAtRunTime("DesignWidth");
-    d->designWidth_ = twips;
-    PropertyChanged(QStringLiteral("DesignWidth"));
-}
-
-bool ORXCheckBox::Enabled() const
-{
-    // Its own state, not its form's.
-    return !testAttribute(Qt::WA_ForceDisabled);
-}
-
-void ORXCheckBox::setEnabledState(bool on)
-{
-    // The surface carries every box and label with it; the labels also
-    // take the state themselves, as the boxes do not.
-    setEnabled(on);
-    for (int i = 0; i < d->items->count(); ++i)
-        d->items->label(i)->setEnabled(on);
-    PropertyChanged(QStringLiteral("Enabled"));
-}
-
-host::StdFont ORXCheckBox::Font() const
-{
-    return d->items->font();
-}
-
-void ORXCheckBox::setFontValue(const host::StdFont& font)
-{
-    d->items->setFont(font);
-    PropertyChanged(QStringLiteral("Font"));
-}
-
-host::OleColor ORXCheckBox::ForeColor() const
-{
-    return d->items->foreColor();
-}
-
-void ORXCheckBox::setForeColor(host::OleColor color)
-{
-    d->items->setForeColor(color);
-    PropertyChanged(QStringLiteral("ForeColor"));
-}
-
-bool ORXCheckBox::HasFocus() const
-{
-    return d->hasFocus_;
-}
-
-void ORXCheckBox::setHasFocus(bool)
-{
-    // Follows the focus only.
-}
-
-float ORXCheckBox::HorizSpacing() const
-{
-    return d->horizSpacing_;
-}
-
-void ORXCheckBox::setHorizSpacing(float twips)
-{
-    d->horizSpacing_ = twips;
-    LayoutItems();
-    PropertyChanged(QStringLiteral("HorizSpacing"));
+    setItemHeightValue(twips, QStringLiteral("CheckBoxesHeight"));
 }
 
 QString ORXCheckBox::ListValue() const
@@ -275,51 +143,14 @@ QString ORXCheckBox::ListValue() const
     return d->listValue_;
 }
 
-bool ORXCheckBox::Locked() const
-{
-    return d->locked_;
-}
-
-void ORXCheckBox::setLocked(bool on)
-{
-    d->locked_ = on;
-    setEnabled(!on);
-    PropertyChanged(QStringLiteral("Locked"));
-}
-
 auto ORXCheckBox::LockSize() const -> ORXCK_LockSize_Constants
 {
-    return ORXCK_LockSize_Constants(d->lockSize_);
+    return ORXCK_LockSize_Constants(group_->lockSize_);
 }
 
 void ORXCheckBox::setLockSize(ORXCK_LockSize_Constants value)
 {
-    d->lockSize_ = value;
-    PropertyChanged(QStringLiteral("LockSize"));
-}
-
-QImage ORXCheckBox::MouseIcon() const
-{
-    return d->items->mouseIcon();
-}
-
-void ORXCheckBox::setMouseIcon(const QImage& picture)
-{
-    d->items->setPointer(d->items->mousePointer(), picture);
-    groups::applyPointer(this, d->items->mousePointer(), picture);
-    PropertyChanged(QStringLiteral("MouseIcon"));
-}
-
-int ORXCheckBox::MousePointer() const
-{
-    return d->items->mousePointer();
-}
-
-void ORXCheckBox::setMousePointer(int pointer)
-{
-    d->items->setPointer(pointer, d->items->mouseIcon());
-    groups::applyPointer(this, pointer, d->items->mouseIcon());
-    PropertyChanged(QStringLiteral("MousePointer"));
+    setLockSizeValue(value);
 }
 
 int ORXCheckBox::NumChecks() const
@@ -340,20 +171,6 @@ void ORXCheckBox::setNumChecks(int count)
     PropertyChanged(QStringLiteral("NumChecks"));
 }
 
-int ORXCheckBox::NumColsGrid() const
-{
-    return d->numColsGrid_;
-}
-
-void ORXCheckBox::setNumColsGrid(int columns)
-{
-    if (columns < 1 || columns > d->numChecks_)
-        return;
-    d->numColsGrid_ = columns;
-    LayoutItems();
-    PropertyChanged(QStringLiteral("NumColsGrid"));
-}
-
 int ORXCheckBox::NumericValue() const
 {
     return d->numericValue_;
@@ -361,71 +178,12 @@ int ORXCheckBox::NumericValue() const
 
 auto ORXCheckBox::Orientation() const -> ORXCK_Orientation_Constants
 {
-    return ORXCK_Orientation_Constants(d->orientation_);
+    return ORXCK_Orientation_Constants(group_->orientation_);
 }
 
 void ORXCheckBox::setOrientation(ORXCK_Orientation_Constants value)
 {
-    d->orientation_ = value;
-    LayoutItems();
-    PropertyChanged(QStringLiteral("Orientation"));
-}
-
-bool ORXCheckBox::TabStop() const
-{
-    return extender()->tabStop();
-}
-
-void ORXCheckBox::setTabStop(bool on)
-{
-    extender()->setTabStop(on);
-    PropertyChanged(QStringLiteral("TabStop"));
-    update();
-}
-
-QString ORXCheckBox::Tag() const
-{
-    return extender()->tag();
-}
-
-void ORXCheckBox::setTag(const QString& tag)
-{
-    extender()->setTag(tag);
-    PropertyChanged(QStringLiteral("Tag"));
-}
-
-QString ORXCheckBox::TagMore() const
-{
-    return d->tagMore_;
-}
-
-void ORXCheckBox::setTagMore(const QString& text)
-{
-    d->tagMore_ = text;
-    PropertyChanged(QStringLiteral("TagMore"));
-}
-
-QString ORXCheckBox::ToolTipText() const
-{
-    return extender()->toolTipText();
-}
-
-void ORXCheckBox::setToolTipText(const QString& text)
-{
-    extender()->setToolTipText(text);
-    d->items->setToolTip(text);
-    PropertyChanged(QStringLiteral("ToolTipText"));
-}
-
-bool ORXCheckBox::Unique() const
-{
-    return d->unique_;
-}
-
-void ORXCheckBox::setUnique(bool on)
-{
-    d->unique_ = on;
-    PropertyChanged(QStringLiteral("Unique"));
+    setOrientationValue(value);
 }
 
 bool ORXCheckBox::Value() const
@@ -433,47 +191,36 @@ bool ORXCheckBox::Value() const
     return d->value_;
 }
 
-QString ORXCheckBox::VersionName() const
-{
-    return App().productName();
-}
-
-QString ORXCheckBox::VersionNumber() const
-{
-    return app::Application::versionText();
-}
-
 float ORXCheckBox::VertSpacing() const
 {
-    return d->vertSpacing_;
+    return group_->vertSpacing_;
 }
 
 void ORXCheckBox::setVertSpacing(float twips)
 {
-    d->vertSpacing_ = twips;
-    LayoutItems();
-    PropertyChanged(QStringLiteral("VertSpacing"));
+    setVertSpacingValue(twips);
 }
 
 // ---- Indexed properties ---------------------------------------------------
 
 QString ORXCheckBox::CheckCaption(int Index) const
 {
-    return d->items->caption(Index);
+    return group_->items->caption(Index);
+}
+
+void ORXCheckBox::CheckCaption(int Index, const QString& Value)
+{
+    setItemCaption(Index, Value);
 }
 
 bool ORXCheckBox::CheckEnabled(int Index) const
 {
-    const QCheckBox* box = checkBox(Index);
-    return box && box->isEnabledTo(this);
+    return itemEnabled(Index);
 }
 
 void ORXCheckBox::CheckEnabled(int Index, bool Value)
 {
-    if (!d->items->contains(Index))
-        return;
-    checkBox(Index)->setEnabled(Value);
-    captionLabel(Index)->setEnabled(Value);
+    setItemEnabled(Index, Value);
 }
 
 bool ORXCheckBox::CheckValue(int Index) const
@@ -491,33 +238,24 @@ void ORXCheckBox::CheckValue(int Index, bool Value)
 
 bool ORXCheckBox::CheckVisible(int Index) const
 {
-    const QCheckBox* box = checkBox(Index);
-    return box && !box->isHidden();
+    return itemVisible(Index);
 }
 
 void ORXCheckBox::CheckVisible(int Index, bool Value)
 {
-    if (!d->items->contains(Index))
-        return;
-    checkBox(Index)->setVisible(Value);
-    captionLabel(Index)->setVisible(Value);
+    setItemVisible(Index, Value);
 }
 
 // ---- Methods --------------------------------------------------------------
 
 void ORXCheckBox::ResetDesignSize()
 {
-    const groups::LockedSize size = groups::lockedSize(3, d->designWidth_, d->designHeight_);
-    if (size.height)
-        extender()->setHeight(*size.height);
-    if (size.width)
-        extender()->setWidth(*size.width);
+    resetToDesignSize();
 }
 
 void ORXCheckBox::ShowAboutBox()
 {
-    host::MsgBox(VersionName() + QStringLiteral("\nORXCheckBox, version ") + VersionNumber(), host::mb::Information,
-                 QStringLiteral("About ORXCheckBox"));
+    showAboutBox();
 }
 
 // ---- The property bag -----------------------------------------------------

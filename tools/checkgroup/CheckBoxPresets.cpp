@@ -1,5 +1,5 @@
 // The check box group's presets in ORX_ChkBox.INI: a new control starting
-// from them, and the design-time commands that save, load and delete them.
+// from them; the design-time commands are GroupControl's.
 #include "tools/checkgroup/ORXCheckBox_p.h"
 
 #include "tools/checkgroup/GroupPresets.h"
@@ -7,12 +7,6 @@
 #include "tools/common/SettingsFiles.h"
 
 namespace orx::tools {
-
-namespace {
-
-const QString General = QStringLiteral("General");
-
-}  // namespace
 
 // A new control: its fields cleared, the "General" presets over the
 // built-in defaults, then the section of its orientation; the caption
@@ -23,10 +17,10 @@ void ORXCheckBox::InitProperties()
     applyNewControlDefaults();
     readNewControlPresets();
     LoadOrientationSection();
-    d->items->setAlignment(ORXCK_Left_CaptAlign);
-    d->items->setItemHeight(groups::MinItemHeight);
-    d->items->setBackColor(d->items->backColor());
-    d->items->setForeColor(d->items->foreColor());
+    group_->items->setAlignment(ORXCK_Left_CaptAlign);
+    group_->items->setItemHeight(groups::MinItemHeight);
+    group_->items->setBackColor(group_->items->backColor());
+    group_->items->setForeColor(group_->items->foreColor());
     d->focusIndex = 0;
     Resize();
     // The control's own set-up is over: from here on a click on an item is
@@ -34,73 +28,14 @@ void ORXCheckBox::InitProperties()
     d->clickHandling = true;
 }
 
-void ORXCheckBox::readNewControlPresets()
+void ORXCheckBox::readPresetKeys(const QString& section, std::span<const char* const> keys)
 {
-    groups::readPresets(*this, properties(), CheckBoxSettings, General,
-                        {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset",
-                         "Font.Italic", "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight",
-                         "ForeColor", "LockSize", "NumColsGrid", "NumChecks", "Orientation", "Unique"});
+    groups::readPresets(*this, properties(), CheckBoxSettings, section, keys);
 }
 
-void ORXCheckBox::LoadOrientationSection()
+bool ORXCheckBox::writePresetKeys(const QString& section, std::span<const char* const> keys) const
 {
-    groups::readPresets(*this, properties(), CheckBoxSettings, groups::orientationSection(d->orientation_),
-                        {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "CheckBoxesHeight", "VertSpacing"});
-}
-
-// ---- The three design-time commands ---------------------------------------
-
-// At run time they are refused; at design time they act on any assignment
-// and always read false.
-bool ORXCheckBox::LoadOrientationSettings() const
-{
-    refuseAtRunTime("LoadOrientationSettings");
-    return false;
-}
-
-void ORXCheckBox::setLoadOrientationSettings(bool)
-{
-    refuseAtRunTime("LoadOrientationSettings");
-    const QString title = groups::presetTitle(this, "ORXCheckBox");
-    if (!groups::presetsExist(CheckBoxSettings, title))
-        return;
-    LoadOrientationSection();
-    LayoutItems();
-    groups::announceLoaded(title);
-}
-
-bool ORXCheckBox::ResetSettings() const
-{
-    refuseAtRunTime("ResetSettings");
-    return false;
-}
-
-void ORXCheckBox::setResetSettings(bool)
-{
-    refuseAtRunTime("ResetSettings");
-    groups::deletePresets(CheckBoxSettings, groups::presetTitle(this, "ORXCheckBox"));
-}
-
-bool ORXCheckBox::SaveSettings() const
-{
-    refuseAtRunTime("SaveSettings");
-    return false;
-}
-
-void ORXCheckBox::setSaveSettings(bool)
-{
-    refuseAtRunTime("SaveSettings");
-    const PropertyTable<ORXCheckBox>& table = properties();
-    bool written = groups::writePresets(
-        *this, table, CheckBoxSettings, General,
-        {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset", "Font.Italic",
-         "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "LockSize",
-         "NumColsGrid", "NumChecks", "Orientation", "Unique"});
-    written = groups::writePresets(*this, table, CheckBoxSettings, groups::orientationSection(d->orientation_),
-                                   {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "CheckBoxesHeight",
-                                    "VertSpacing"})
-        && written;
-    groups::announceSaved(written, CheckBoxSettings, groups::presetTitle(this, "ORXCheckBox"));
+    return groups::writePresets(*this, properties(), CheckBoxSettings, section, keys);
 }
 
 }  // namespace orx::tools

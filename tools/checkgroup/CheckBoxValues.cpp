@@ -20,7 +20,7 @@ namespace orx::tools {
 QList<bool> ORXCheckBox::states() const
 {
     QList<bool> s;
-    for (int i = 0; i < d->items->count(); ++i)
+    for (int i = 0; i < group_->items->count(); ++i)
         s << checkBox(i)->isChecked();
     return s;
 }
@@ -29,7 +29,7 @@ QList<bool> ORXCheckBox::states() const
 // decides about.
 void ORXCheckBox::setStates(const QList<bool>& s)
 {
-    for (int i = 0; i < d->items->count() && i < s.size(); ++i)
+    for (int i = 0; i < group_->items->count() && i < s.size(); ++i)
         checkBox(i)->setChecked(s[i]);
 }
 
@@ -45,22 +45,22 @@ void ORXCheckBox::ComputeNumericValue()
 
 void ORXCheckBox::ComputeValue()
 {
-    d->value_ = d->items->count() == 1 && checkBox(0)->isChecked();
+    d->value_ = group_->items->count() == 1 && checkBox(0)->isChecked();
 }
 
 void ORXCheckBox::ApplyListValue()
 {
-    setStates(groups::statesFromListValue(d->listValue_, d->items->count()));
+    setStates(groups::statesFromListValue(d->listValue_, group_->items->count()));
 }
 
 void ORXCheckBox::ApplyNumericValue()
 {
-    setStates(groups::statesFromNumericValue(d->numericValue_, d->items->count()));
+    setStates(groups::statesFromNumericValue(d->numericValue_, group_->items->count()));
 }
 
 void ORXCheckBox::ApplyValue()
 {
-    if (d->items->count() == 1)
+    if (group_->items->count() == 1)
         checkBox(0)->setChecked(d->value_);
 }
 
@@ -68,7 +68,7 @@ void ORXCheckBox::UpdateListValueChar(int index)
 {
     // A stored ListValue shorter than the items (a new control whose count
     // came from its presets) has no character to update: it is recomputed.
-    if (d->listValue_.size() < d->items->count() || index >= d->listValue_.size()) {
+    if (d->listValue_.size() < group_->items->count() || index >= d->listValue_.size()) {
         ComputeListValue();
         return;
     }
@@ -79,7 +79,7 @@ void ORXCheckBox::UpdateListValueChar(int index)
 
 void ORXCheckBox::setListValue(const QString& value)
 {
-    if (value.size() != d->items->count())
+    if (value.size() != group_->items->count())
         return;
     d->clickHandling = false;
     d->listValue_ = value;
@@ -93,7 +93,7 @@ void ORXCheckBox::setListValue(const QString& value)
 
 void ORXCheckBox::setNumericValue(int value)
 {
-    if (!groups::numericValueFits(value, d->items->count()))
+    if (!groups::numericValueFits(value, group_->items->count()))
         return;
     // A bound value is asked about first: on a refusal the items keep what
     // the container has.
@@ -111,7 +111,7 @@ void ORXCheckBox::setNumericValue(int value)
 
 void ORXCheckBox::setValue(bool on)
 {
-    if (d->items->count() >= 2)
+    if (group_->items->count() >= 2)
         return;
     if (!CanPropertyChange(QStringLiteral("Value")))
         return;
@@ -129,18 +129,18 @@ void ORXCheckBox::setValue(bool on)
 
 void ORXCheckBox::Clear()
 {
-    setListValue(QString(d->items->count(), QLatin1Char('0')));
+    setListValue(QString(group_->items->count(), QLatin1Char('0')));
 }
 
 // ---- Clicks -------------------------------------------------------------------
 
 void ORXCheckBox::itemClicked(int index)
 {
-    if (!d->clickHandling || !d->items->contains(index))
+    if (!d->clickHandling || !group_->items->contains(index))
         return;
     QCheckBox* box = checkBox(index);
     host::giveFocus(box);
-    if (!d->items->contains(index))
+    if (!group_->items->contains(index))
         return;  // the host removed the item while it yielded
     boxFocusIn(index);
     UpdateListValueChar(index);
@@ -159,21 +159,15 @@ void ORXCheckBox::ToggleItem(int index)
         return;
     QCheckBox* box = checkBox(index);
     box->setChecked(!box->isChecked());
-    if (d->items->contains(index))
+    if (group_->items->contains(index))
         host::giveFocus(checkBox(index));
 }
 
 // ---- Focus ------------------------------------------------------------------
 
-void ORXCheckBox::EnterFocus()
-{
-    d->hasFocus_ = true;
-    update();
-}
-
 void ORXCheckBox::ExitFocus()
 {
-    d->hasFocus_ = false;
+    group_->hasFocus_ = false;
     ComputeListValue();
     update();
 }
@@ -193,26 +187,11 @@ void ORXCheckBox::boxFocusOut(int index)
     Q_EMIT CheckLostFocus(i);
 }
 
-// The rectangle is drawn by the paint notice around the focus index, so
-// both routines ask for a repaint; the frame painter draws it again on
-// every paint.
-void ORXCheckBox::DrawFocus(int index)
-{
-    if (extender()->tabStop() && d->items->contains(index))
-        update();
-}
-
-void ORXCheckBox::EraseFocus(int index)
-{
-    if (extender()->tabStop() && d->items->contains(index))
-        update();
-}
-
 // ---- Keys and mouse of the boxes and labels ------------------------------------
 
 bool ORXCheckBox::eventFilter(QObject* watched, QEvent* event)
 {
-    const int index = d->items->indexOf(watched);
+    const int index = group_->items->indexOf(watched);
     if (index < 0)
         return UserControl::eventFilter(watched, event);
     const bool isBox = watched == checkBox(index);

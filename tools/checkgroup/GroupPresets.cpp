@@ -13,10 +13,22 @@ QString orientationSection(int orientation)
     return QString::number(orientation) + QStringLiteral("Orientation");
 }
 
-QString presetTitle(const host::UserControl* control, const char* className)
+std::array<const char*, 18> generalPresetKeys(const char* countKey)
+{
+    return {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset", "Font.Italic",
+            "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "LockSize",
+            "NumColsGrid", countKey, "Orientation", "Unique"};
+}
+
+std::array<const char*, 5> orientationPresetKeys(const char* heightKey)
+{
+    return {"CaptionAlignment", "CaptionPosition", "HorizSpacing", heightKey, "VertSpacing"};
+}
+
+QString presetTitle(const host::UserControl* control, const QString& className)
 {
     const QString name = control && control->extender() ? control->extender()->name() : QString();
-    return name.isEmpty() ? QString::fromLatin1(className) : name;
+    return name.isEmpty() ? className : name;
 }
 
 void announceSaved(bool written, const char* base, const QString& title)

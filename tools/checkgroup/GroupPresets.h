@@ -9,7 +9,9 @@
 #include "tools/common/SettingsFiles.h"
 
 #include <QString>
-#include <initializer_list>
+
+#include <array>
+#include <span>
 
 namespace orx::host {
 class UserControl;
@@ -20,10 +22,16 @@ namespace orx::tools::groups {
 // The section of an orientation: "1Orientation", "2Orientation", ...
 ORX_TOOLS_EXPORT QString orientationSection(int orientation);
 
+// The keys of the "General" section, with the control's count key
+// (NumChecks, NumOptions), and of an orientation's section, with its item
+// height key (CheckBoxesHeight, OptionButtonsHeight); in file order.
+ORX_TOOLS_EXPORT std::array<const char*, 18> generalPresetKeys(const char* countKey);
+ORX_TOOLS_EXPORT std::array<const char*, 5> orientationPresetKeys(const char* heightKey);
+
 // Writes the keys to a section; false when any could not be written.
 template <class Owner>
 bool writePresets(const Owner& owner, const PropertyTable<Owner>& table, const char* base, const QString& section,
-                  std::initializer_list<const char*> keys)
+                  std::span<const char* const> keys)
 {
     bool written = true;
     for (const char* key : keys) {
@@ -40,7 +48,7 @@ bool writePresets(const Owner& owner, const PropertyTable<Owner>& table, const c
 // key's default; a key without one keeps what the control has.
 template <class Owner>
 void readPresets(Owner& owner, const PropertyTable<Owner>& table, const char* base, const QString& section,
-                 std::initializer_list<const char*> keys)
+                 std::span<const char* const> keys)
 {
     using Table = PropertyTable<Owner>;
     for (const char* key : keys) {
@@ -55,7 +63,7 @@ void readPresets(Owner& owner, const PropertyTable<Owner>& table, const char* ba
 
 // The messages of the design-time commands, titled with the control's
 // instance name (its class name when it has none).
-ORX_TOOLS_EXPORT QString presetTitle(const host::UserControl* control, const char* className);
+ORX_TOOLS_EXPORT QString presetTitle(const host::UserControl* control, const QString& className);
 ORX_TOOLS_EXPORT void announceSaved(bool written, const char* base, const QString& title);
 // Deletes the file and says whether it is gone.
 ORX_TOOLS_EXPORT void deletePresets(const char* base, const QString& title);

@@ -4,7 +4,7 @@
 
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
-#include "platform/host/UserControl.h"
+#include "tools/checkgroup/GroupControl.h"
 #include "tools/common/Frames.h"
 
 #include <QImage>
@@ -12,10 +12,6 @@
 
 class QCheckBox;
 class QLabel;
-
-namespace orx::draw {
-class Surface;
-}
 
 namespace orx::tools {
 
@@ -28,12 +24,12 @@ class PropertyTable;
 // concern:
 //   CheckBoxModel.cpp       widgets, plain and indexed properties, methods, lifecycle
 //   CheckBoxProperties.cpp  the property table and the bag orders
-//   CheckBoxPresets.cpp     ORX_ChkBox.INI and the design-time commands
+//   CheckBoxPresets.cpp     a new control from ORX_ChkBox.INI
 //   CheckBoxValues.cpp      values, item clicks, focus, keys and mouse
-//   CheckBoxLayout.cpp      LayoutItems, captions, resize and paint
-// The rules without widgets are in GroupRules.h, shared with the option
-// button group, as are the item widgets (GroupItems.h).
-class ORX_TOOLS_EXPORT ORXCheckBox : public host::UserControl {
+// What it shares with the option button group is in GroupControl (the
+// members of plain type, layout, resize and paint), GroupItems (the item
+// widgets) and GroupRules (the rules without widgets).
+class ORX_TOOLS_EXPORT ORXCheckBox : public groups::GroupControl {
     Q_OBJECT
 
 public:
@@ -91,11 +87,10 @@ public:
     explicit ORXCheckBox(QWidget* parent = nullptr);
     ~ORXCheckBox() override;
 
-    // ---- Properties (CheckBoxModel.cpp unless noted) ----
+    // ---- Properties (CheckBoxModel.cpp unless noted; those of plain type
+    // both groups have are GroupControl's) ----
     ORXCK::ORXCK_Appearance_Constants Appearance() const;
     void setAppearance(ORXCK::ORXCK_Appearance_Constants value);
-    host::OleColor BackColor() const;
-    void setBackColor(host::OleColor color);
     ORXCK::ORXCK_BorderEffect_Constants BorderEffect() const;
     void setBorderEffect(ORXCK::ORXCK_BorderEffect_Constants value);
     ORXCK::ORXCK_BorderStyle_Constants BorderStyle() const;
@@ -104,66 +99,20 @@ public:
     void setCaptionAlignment(ORXCK_CaptAlign_Constants value);
     ORXCK_CaptPosiz_Constants CaptionPosition() const;
     void setCaptionPosition(ORXCK_CaptPosiz_Constants value);
-    QString Captions() const;
-    void setCaptions(const QString& text);  // CheckBoxLayout.cpp
     float CheckBoxesHeight() const;
     void setCheckBoxesHeight(float twips);
-    QString DataIndex() const;
-    void setDataIndex(const QString& text);
-    QString DataName() const;
-    void setDataName(const QString& text);
-    float DesignHeight() const;
-    void setDesignHeight(float twips);
-    float DesignWidth() const;
-    void setDesignWidth(float twips);
-    bool Enabled() const;
-    void setEnabledState(bool on);
-    host::StdFont Font() const;
-    void setFontValue(const host::StdFont& font);
-    host::OleColor ForeColor() const;
-    void setForeColor(host::OleColor color);
-    bool HasFocus() const;
-    void setHasFocus(bool on);
-    float HorizSpacing() const;
-    void setHorizSpacing(float twips);
     QString ListValue() const;
     void setListValue(const QString& value);  // CheckBoxValues.cpp
-    bool LoadOrientationSettings() const;     // CheckBoxPresets.cpp
-    void setLoadOrientationSettings(bool on);
-    bool Locked() const;
-    void setLocked(bool on);
     ORXCK_LockSize_Constants LockSize() const;
     void setLockSize(ORXCK_LockSize_Constants value);
-    QImage MouseIcon() const;
-    void setMouseIcon(const QImage& picture);
-    int MousePointer() const;
-    void setMousePointer(int pointer);
     int NumChecks() const;
     void setNumChecks(int count);
-    int NumColsGrid() const;
-    void setNumColsGrid(int columns);
     int NumericValue() const;
     void setNumericValue(int value);  // CheckBoxValues.cpp
     ORXCK_Orientation_Constants Orientation() const;
     void setOrientation(ORXCK_Orientation_Constants value);
-    bool ResetSettings() const;  // CheckBoxPresets.cpp
-    void setResetSettings(bool on);
-    bool SaveSettings() const;  // CheckBoxPresets.cpp
-    void setSaveSettings(bool on);
-    bool TabStop() const;
-    void setTabStop(bool on);
-    QString Tag() const;
-    void setTag(const QString& tag);
-    QString TagMore() const;
-    void setTagMore(const QString& text);
-    QString ToolTipText() const;
-    void setToolTipText(const QString& text);
-    bool Unique() const;
-    void setUnique(bool on);
     bool Value() const;
     void setValue(bool on);  // CheckBoxValues.cpp
-    QString VersionName() const;
-    QString VersionNumber() const;
     float VertSpacing() const;
     void setVertSpacing(float twips);
 
@@ -171,7 +120,7 @@ public:
     // the value. An index outside the items reads "" or false and a put to
     // it does nothing.
     Q_INVOKABLE QString CheckCaption(int Index) const;
-    Q_INVOKABLE void CheckCaption(int Index, const QString& Value);  // CheckBoxLayout.cpp
+    Q_INVOKABLE void CheckCaption(int Index, const QString& Value);
     Q_INVOKABLE bool CheckEnabled(int Index) const;
     Q_INVOKABLE void CheckEnabled(int Index, bool Value);
     Q_INVOKABLE bool CheckValue(int Index) const;
@@ -191,8 +140,6 @@ public:
     void InitProperties() override;  // CheckBoxPresets.cpp
     void ReadProperties(host::PropertyBag& bag) override;
     void WriteProperties(host::PropertyBag& bag) override;
-    void Resize() override;      // CheckBoxLayout.cpp
-    void EnterFocus() override;  // CheckBoxValues.cpp
     void ExitFocus() override;   // CheckBoxValues.cpp
 
     // Constituent widgets: CK_Check(i) and SF_Caption(i); null outside the items.
@@ -200,10 +147,6 @@ public:
     QLabel* captionLabel(int index) const;
     // The item that last received the focus.
     int focusIndex() const;
-
-    // CheckBoxLayout.cpp: the paint notice on any surface of the control's
-    // size: the frame, then the focus rectangle of the focus index.
-    void PaintControl(draw::Surface& surface);
 
 Q_SIGNALS:
     // Events 1 to 12, in their order; every argument by reference.
@@ -222,20 +165,15 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // CheckBoxValues.cpp
-    void paintEvent(QPaintEvent* event) override;                 // CheckBoxLayout.cpp
 
 private:
     // CheckBoxModel.cpp
-    bool runMode() const;
-    void refuseAtRunTime(const char* member) const;
-    void notifyBorder(const QStringList& names);
     void itemMade(int index);
-
-    // CheckBoxLayout.cpp
-    void LayoutItems();
-    void ApplyCaptions();
-    void RebuildCaptions();
-    void setItemCount(int count);
+    int itemCount() const override;
+    // The focus rectangle goes round the focus index.
+    int focusItem() const override;
+    // The focus index never names a removed item.
+    void itemsCounted() override;
 
     // CheckBoxValues.cpp
     void ComputeListValue();
@@ -249,8 +187,6 @@ private:
     void itemClicked(int index);
     void boxFocusIn(int index);
     void boxFocusOut(int index);
-    void DrawFocus(int index);
-    void EraseFocus(int index);
     QList<bool> states() const;
     void setStates(const QList<bool>& states);
 
@@ -261,8 +197,8 @@ private:
     void writeBag(host::PropertyBag& bag);
 
     // CheckBoxPresets.cpp
-    void readNewControlPresets();
-    void LoadOrientationSection();
+    void readPresetKeys(const QString& section, std::span<const char* const> keys) override;
+    bool writePresetKeys(const QString& section, std::span<const char* const> keys) const override;
 
     class Private;
     std::unique_ptr<Private> d;

@@ -1,20 +1,18 @@
 #pragma once
 
-// The check box group's private side: its items and its state. Only the
-// check box group's own files include it.
+// The check box group's private side: its own state. Only the check box
+// group's own files include it.
 #include "tools/checkgroup/ORXCheckBox.h"
 
 #include "tools/checkgroup/GroupState.h"
-#include "tools/common/Frames.h"
 
-#include <QImage>
-#include <optional>
+#include <cstdint>
 
 namespace orx::tools {
 
-// The items are CK_Check(i) and SF_Caption(i); what both groups share is in
-// GroupState.
-class ORXCheckBox::Private : public groups::GroupState {
+// The items are CK_Check(i) and SF_Caption(i); what both groups share is
+// GroupControl's (GroupState).
+class ORXCheckBox::Private {
 public:
     // The check box group's own state; every default comes from the property
     // table.

@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <optional>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 // The get and set of a row that keeps a member as it is (read back as its
@@ -103,6 +104,10 @@ public:
 
     PropertyTable(std::initializer_list<Entry> specs)
         : specs_(specs)
+    {
+    }
+    explicit PropertyTable(std::vector<Entry> specs)
+        : specs_(std::move(specs))
     {
     }
 

@@ -4,7 +4,7 @@
 
 #include "platform/host/OleColor.h"
 #include "platform/host/StdFont.h"
-#include "platform/host/UserControl.h"
+#include "tools/checkgroup/GroupControl.h"
 #include "tools/common/Frames.h"
 
 #include <QImage>
@@ -13,26 +13,21 @@
 class QLabel;
 class QRadioButton;
 
-namespace orx::draw {
-class Surface;
-}
-
 namespace orx::tools {
 
 template <class Owner>
 class PropertyTable;
 
 // The option button group: mutually exclusive options of an option button
-// and a caption label each, laid out like the check box group (whose rules
-// and item widgets it shares, tools/checkgroup/Group*.h). Exactly one option
+// and a caption label each, laid out like the check box group (whose control
+// base, rules and item widgets it shares, tools/checkgroup/Group*.h). Exactly one option
 // is selected; the host reads it as ListIndex or as the list value the
 // designer attached to it (Value). Split by concern:
 //   OptionButtonModel.cpp       widgets, plain and indexed properties, methods, lifecycle
 //   OptionButtonProperties.cpp  the property table and the bag orders
-//   OptionButtonPresets.cpp     ORX_OptBtn.INI and the design-time commands
+//   OptionButtonPresets.cpp     a new control from ORX_OptBtn.INI
 //   OptionButtonValues.cpp      selection, list values, focus, keys and mouse
-//   OptionButtonLayout.cpp      LayoutItems, captions, resize and paint
-class ORX_TOOLS_EXPORT ORXOptionButton : public host::UserControl {
+class ORX_TOOLS_EXPORT ORXOptionButton : public groups::GroupControl {
     Q_OBJECT
 
 public:
@@ -91,11 +86,10 @@ public:
     explicit ORXOptionButton(QWidget* parent = nullptr);
     ~ORXOptionButton() override;
 
-    // ---- Properties (OptionButtonModel.cpp unless noted) ----
+    // ---- Properties (OptionButtonModel.cpp unless noted; those of plain
+    // type both groups have are GroupControl's) ----
     ORXOB::ORXOB_Appearance_Constants Appearance() const;
     void setAppearance(ORXOB::ORXOB_Appearance_Constants value);
-    host::OleColor BackColor() const;
-    void setBackColor(host::OleColor color);
     ORXOB::ORXOB_BorderEffect_Constants BorderEffect() const;
     void setBorderEffect(ORXOB::ORXOB_BorderEffect_Constants value);
     ORXOB::ORXOB_BorderStyle_Constants BorderStyle() const;
@@ -104,66 +98,20 @@ public:
     void setCaptionAlignment(ORXOB_CaptAlign_Constants value);
     ORXOB_CaptPosiz_Constants CaptionPosition() const;
     void setCaptionPosition(ORXOB_CaptPosiz_Constants value);
-    QString Captions() const;
-    void setCaptions(const QString& text);  // OptionButtonLayout.cpp
-    QString DataIndex() const;
-    void setDataIndex(const QString& text);
-    QString DataName() const;
-    void setDataName(const QString& text);
-    float DesignHeight() const;
-    void setDesignHeight(float twips);
-    float DesignWidth() const;
-    void setDesignWidth(float twips);
-    bool Enabled() const;
-    void setEnabledState(bool on);
-    host::StdFont Font() const;
-    void setFontValue(const host::StdFont& font);
-    host::OleColor ForeColor() const;
-    void setForeColor(host::OleColor color);
-    bool HasFocus() const;
-    void setHasFocus(bool on);
-    float HorizSpacing() const;
-    void setHorizSpacing(float twips);
-    bool LoadOrientationSettings() const;  // OptionButtonPresets.cpp
-    void setLoadOrientationSettings(bool on);
     int ListIndex() const;
     void setListIndex(int index);  // OptionButtonValues.cpp
     QString ListValues() const;
     void setListValues(const QString& values);  // OptionButtonValues.cpp
-    bool Locked() const;
-    void setLocked(bool on);
     ORXOB_LockSize_Constants LockSize() const;
     void setLockSize(ORXOB_LockSize_Constants value);
-    QImage MouseIcon() const;
-    void setMouseIcon(const QImage& picture);
-    int MousePointer() const;
-    void setMousePointer(int pointer);
-    int NumColsGrid() const;
-    void setNumColsGrid(int columns);
     int NumOptions() const;
     void setNumOptions(int count);  // OptionButtonValues.cpp
     int OptionButtonsHeight() const;
     void setOptionButtonsHeight(int twips);
     ORXOB_Orientation_Constants Orientation() const;
     void setOrientation(ORXOB_Orientation_Constants value);
-    bool ResetSettings() const;  // OptionButtonPresets.cpp
-    void setResetSettings(bool on);
-    bool SaveSettings() const;  // OptionButtonPresets.cpp
-    void setSaveSettings(bool on);
-    bool TabStop() const;
-    void setTabStop(bool on);
-    QString Tag() const;
-    void setTag(const QString& tag);
-    QString TagMore() const;
-    void setTagMore(const QString& text);
-    QString ToolTipText() const;
-    void setToolTipText(const QString& text);
-    bool Unique() const;
-    void setUnique(bool on);
     QString Value() const;
     void setValue(const QString& value);  // OptionButtonValues.cpp
-    QString VersionName() const;
-    QString VersionNumber() const;
     int VertSpacing() const;
     void setVertSpacing(int twips);
 
@@ -171,7 +119,7 @@ public:
     // the value. An index outside the options reads "" or false and a put
     // to it does nothing.
     Q_INVOKABLE QString OptionCaption(int Index) const;
-    Q_INVOKABLE void OptionCaption(int Index, const QString& Value);  // OptionButtonLayout.cpp
+    Q_INVOKABLE void OptionCaption(int Index, const QString& Value);
     Q_INVOKABLE bool OptionEnabled(int Index) const;
     Q_INVOKABLE void OptionEnabled(int Index, bool Value);
     Q_INVOKABLE QString OptionListValue(int Index) const;
@@ -191,18 +139,12 @@ public:
     void InitProperties() override;  // OptionButtonPresets.cpp
     void ReadProperties(host::PropertyBag& bag) override;
     void WriteProperties(host::PropertyBag& bag) override;
-    void Resize() override;      // OptionButtonLayout.cpp
-    void EnterFocus() override;  // OptionButtonValues.cpp
     void ExitFocus() override;   // OptionButtonValues.cpp
     void tabStopChanged(bool on) override;  // OptionButtonValues.cpp
 
     // Constituent widgets: OB_Option(i) and SF_Caption(i); null outside the options.
     QRadioButton* optionButton(int index) const;
     QLabel* captionLabel(int index) const;
-
-    // OptionButtonLayout.cpp: the paint notice on any surface of the
-    // control's size: the frame, then the focus rectangle.
-    void PaintControl(draw::Surface& surface);
 
 Q_SIGNALS:
     // Events 1 to 11, in their order; every argument by reference.
@@ -220,19 +162,15 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // OptionButtonValues.cpp
-    void paintEvent(QPaintEvent* event) override;                 // OptionButtonLayout.cpp
 
 private:
     // OptionButtonModel.cpp
-    bool runMode() const;
-    void refuseAtRunTime(const char* member) const;
-    void notifyBorder(const QStringList& names);
     void itemMade(int index);
-
-    // OptionButtonLayout.cpp
-    void LayoutItems();
-    void ApplyCaptions();
-    void RebuildCaptions();
+    int itemCount() const override;
+    // The focus rectangle goes round the selected option.
+    int focusItem() const override;
+    // The selected option is selected again (after a load, the first time).
+    void itemsPlaced() override;
 
     // OptionButtonValues.cpp
     void ApplyListValues();
@@ -241,8 +179,6 @@ private:
     void optionClicked(int index);
     void optionFocusIn(int index);
     void optionFocusOut(int index);
-    void DrawFocus(int index);
-    void EraseFocus(int index);
     void updateTabPolicy();
 
     // OptionButtonProperties.cpp
@@ -252,8 +188,8 @@ private:
     void writeBag(host::PropertyBag& bag);
 
     // OptionButtonPresets.cpp
-    void readNewControlPresets();
-    void LoadOrientationSection();
+    void readPresetKeys(const QString& section, std::span<const char* const> keys) override;
+    bool writePresetKeys(const QString& section, std::span<const char* const> keys) const override;
 
     class Private;
     std::unique_ptr<Private> d;

@@ -1,19 +1,17 @@
 #pragma once
 
-// The option button group's private side: its options and its state. Only
-// the option button group's own files include it.
+// The option button group's private side: its own state. Only the option
+// button group's own files include it.
 #include "tools/optiongroup/ORXOptionButton.h"
 
 #include "tools/checkgroup/GroupState.h"
-#include "tools/common/Frames.h"
-
-#include <optional>
 
 namespace orx::tools {
 
 // The items are OB_Option(i) and SF_Caption(i); each label's Tag holds its
-// option's list value. What both groups share is in GroupState.
-class ORXOptionButton::Private : public groups::GroupState {
+// option's list value. What both groups share is GroupControl's
+// (GroupState).
+class ORXOptionButton::Private {
 public:
     // The option group's own state; every default comes from the property
     // table.

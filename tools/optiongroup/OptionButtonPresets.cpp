@@ -1,5 +1,5 @@
 // The option button group's presets in ORX_OptBtn.INI: a new control starting
-// from them, and the design-time commands that save, load and delete them.
+// from them; the design-time commands are GroupControl's.
 #include "tools/optiongroup/ORXOptionButton_p.h"
 
 #include "tools/checkgroup/GroupPresets.h"
@@ -7,12 +7,6 @@
 #include "tools/common/SettingsFiles.h"
 
 namespace orx::tools {
-
-namespace {
-
-const QString General = QStringLiteral("General");
-
-}  // namespace
 
 // A new control: its fields cleared, the "General" presets over the
 // built-in defaults, then the section of its orientation. The caption
@@ -23,79 +17,20 @@ void ORXOptionButton::InitProperties()
     applyNewControlDefaults();
     readNewControlPresets();
     LoadOrientationSection();
-    d->items->setItemHeight(groups::MinItemHeight);
+    group_->items->setItemHeight(groups::MinItemHeight);
     Resize();
     // Missing list values default to the options' indexes.
     ApplyListValues();
 }
 
-void ORXOptionButton::readNewControlPresets()
+void ORXOptionButton::readPresetKeys(const QString& section, std::span<const char* const> keys)
 {
-    groups::readPresets(*this, properties(), OptionButtonSettings, General,
-                        {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset",
-                         "Font.Italic", "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight",
-                         "ForeColor", "LockSize", "NumColsGrid", "NumOptions", "Orientation", "Unique"});
+    groups::readPresets(*this, properties(), OptionButtonSettings, section, keys);
 }
 
-void ORXOptionButton::LoadOrientationSection()
+bool ORXOptionButton::writePresetKeys(const QString& section, std::span<const char* const> keys) const
 {
-    groups::readPresets(*this, properties(), OptionButtonSettings, groups::orientationSection(d->orientation_),
-                        {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "OptionButtonsHeight", "VertSpacing"});
-}
-
-// ---- The three design-time commands ---------------------------------------
-
-// At run time they are refused; at design time they act on any assignment
-// and always read false.
-bool ORXOptionButton::LoadOrientationSettings() const
-{
-    refuseAtRunTime("LoadOrientationSettings");
-    return false;
-}
-
-void ORXOptionButton::setLoadOrientationSettings(bool)
-{
-    refuseAtRunTime("LoadOrientationSettings");
-    const QString title = groups::presetTitle(this, "ORXOptionButton");
-    if (!groups::presetsExist(OptionButtonSettings, title))
-        return;
-    LoadOrientationSection();
-    LayoutItems();
-    groups::announceLoaded(title);
-}
-
-bool ORXOptionButton::ResetSettings() const
-{
-    refuseAtRunTime("ResetSettings");
-    return false;
-}
-
-void ORXOptionButton::setResetSettings(bool)
-{
-    refuseAtRunTime("ResetSettings");
-    groups::deletePresets(OptionButtonSettings, groups::presetTitle(this, "ORXOptionButton"));
-}
-
-bool ORXOptionButton::SaveSettings() const
-{
-    refuseAtRunTime("SaveSettings");
-    return false;
-}
-
-void ORXOptionButton::setSaveSettings(bool)
-{
-    refuseAtRunTime("SaveSettings");
-    const PropertyTable<ORXOptionButton>& table = properties();
-    bool written = groups::writePresets(
-        *this, table, OptionButtonSettings, General,
-        {"Appearance", "BackColor", "BorderEffect", "BorderStyle", "Font.Bold", "Font.Charset", "Font.Italic",
-         "Font.Name", "Font.Size", "Font.Strikethrough", "Font.Underline", "Font.Weight", "ForeColor", "LockSize",
-         "NumColsGrid", "NumOptions", "Orientation", "Unique"});
-    written = groups::writePresets(*this, table, OptionButtonSettings, groups::orientationSection(d->orientation_),
-                                   {"CaptionAlignment", "CaptionPosition", "HorizSpacing", "OptionButtonsHeight",
-                                    "VertSpacing"})
-        && written;
-    groups::announceSaved(written, OptionButtonSettings, groups::presetTitle(this, "ORXOptionButton"));
+    return groups::writePresets(*this, properties(), OptionButtonSettings, section, keys);
 }
 
 }  // namespace orx::tools

@@ -30,16 +30,16 @@ void ORXOptionButton::ApplyListValues()
 {
     const QStringList pieces =
         groups::fitPieces(d->listValues_, d->numOptions_, [](int k) { return QString::number(k); });
-    for (int i = 0; i < d->items->count() && i < pieces.size(); ++i)
-        d->items->setTag(i, pieces[i]);
+    for (int i = 0; i < group_->items->count() && i < pieces.size(); ++i)
+        group_->items->setTag(i, pieces[i]);
     RebuildListValues();
 }
 
 void ORXOptionButton::RebuildListValues()
 {
     QStringList tags;
-    for (int i = 0; i < d->items->count(); ++i)
-        tags << d->items->tag(i);
+    for (int i = 0; i < group_->items->count(); ++i)
+        tags << group_->items->tag(i);
     d->listValues_ = tags.join(QLatin1Char('|'));
 }
 
@@ -47,9 +47,9 @@ void ORXOptionButton::OptionListValue(int Index, const QString& Value)
 {
     // A "|" would split the list value in two at the next load and shift
     // every later option's value: a bound Value would map to the wrong one.
-    if (!d->items->contains(Index) || groups::splitsList(Value))
+    if (!group_->items->contains(Index) || groups::splitsList(Value))
         return;
-    d->items->setTag(Index, Value);
+    group_->items->setTag(Index, Value);
     if (Index == d->listIndex_)
         setValue(Value);
     RebuildListValues();
@@ -59,7 +59,7 @@ void ORXOptionButton::OptionListValue(int Index, const QString& Value)
 
 void ORXOptionButton::setListIndex(int index)
 {
-    if (!d->items->contains(index))
+    if (!group_->items->contains(index))
         return;
     d->listIndex_ = index;
     optionButton(index)->setChecked(true);
@@ -70,8 +70,8 @@ void ORXOptionButton::setValue(const QString& value)
 {
     const QString text = basic::trimSpaces(value);
     int found = -1;
-    for (int i = 0; i < d->items->count() && found < 0; ++i) {
-        if (d->items->tag(i) == text)
+    for (int i = 0; i < group_->items->count() && found < 0; ++i) {
+        if (group_->items->tag(i) == text)
             found = i;
     }
     if (found < 0) {
@@ -105,7 +105,7 @@ void ORXOptionButton::setNumOptions(int count)
 void ORXOptionButton::optionClicked(int index)
 {
     d->listIndex_ = index;
-    d->value_ = d->items->tag(index);
+    d->value_ = group_->items->tag(index);
     if (!extender()->dataField().isEmpty())
         extender()->setDataChanged(true);
     Q_EMIT Click();
@@ -120,7 +120,7 @@ void ORXOptionButton::SelectOption(int index)
     if (!option || !option->isEnabledTo(this))
         return;
     option->setChecked(true);
-    if (d->items->contains(index))
+    if (group_->items->contains(index))
         host::giveFocus(optionButton(index));
     Q_EMIT Click();
 }
@@ -130,7 +130,7 @@ void ORXOptionButton::SelectOption(int index)
 void ORXOptionButton::updateTabPolicy()
 {
     const bool tab = extender()->tabStop();
-    for (int i = 0; i < d->items->count(); ++i) {
+    for (int i = 0; i < group_->items->count(); ++i) {
         QRadioButton* option = optionButton(i);
         option->setFocusPolicy(tab && option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
@@ -143,15 +143,9 @@ void ORXOptionButton::tabStopChanged(bool)
 
 // ---- Focus ------------------------------------------------------------------
 
-void ORXOptionButton::EnterFocus()
-{
-    d->hasFocus_ = true;
-    update();
-}
-
 void ORXOptionButton::ExitFocus()
 {
-    d->hasFocus_ = false;
+    group_->hasFocus_ = false;
     update();
 }
 
@@ -173,25 +167,11 @@ void ORXOptionButton::optionFocusOut(int index)
     Q_EMIT OptionLostFocus(i);
 }
 
-// The paint notice draws the rectangle around the selected option, which
-// is the focused one; both routines ask for a repaint.
-void ORXOptionButton::DrawFocus(int index)
-{
-    if (extender()->tabStop() && d->items->contains(index))
-        update();
-}
-
-void ORXOptionButton::EraseFocus(int index)
-{
-    if (extender()->tabStop() && d->items->contains(index))
-        update();
-}
-
 // ---- Keys and mouse of the options and labels -------------------------------------
 
 bool ORXOptionButton::eventFilter(QObject* watched, QEvent* event)
 {
-    const int index = d->items->indexOf(watched);
+    const int index = group_->items->indexOf(watched);
     if (index < 0)
         return UserControl::eventFilter(watched, event);
     const bool isOption = watched == optionButton(index);
