@@ -434,6 +434,7 @@ QString renderSection(const Section& s, double magnitude, bool autoMinus)
     const QString groupSeparator = s.grouping ? rs.thousandsSeparator : QString();
 
     QString out;
+    out.reserve(s.tokens.size() + 24);
     if (autoMinus && !mantissa.isZero())
         out += QLatin1Char('-');
     int seen[3] = {0, 0, 0};
@@ -531,21 +532,49 @@ std::optional<QString> namedFormat(double value, const QString& name)
 
 }  // namespace
 
-// A pattern section as analysed, kept per thread: the same few patterns are
-// formatted over and over (a control's Layout, a report field's format).
-// The analysis reads the date and time separators, so they are part of the
-// key; the cache is emptied when it grows past a few hundred patterns.
-Section analysedSection(const QString& text)
+namespace {
+
+// A pattern as analysed: whether it names a format, and its sections for
+// positive, negative and zero values (an absent or empty one is left
+// empty). The analysis reads the date and time separators, so they are kept
+// with it and a change of either analyses the pattern again.
+struct PatternPlan {
+    QString dateSeparator;
+    QString timeSeparator;
+    bool named = false;
+    Section sections[3];
+    bool written[3] = {false, false, false};  // the section's text is not empty
+};
+
+// Kept per thread: the same few patterns are formatted over and over (a
+// control's Layout, a report field's format). Emptied when it grows past a
+// few hundred patterns.
+const PatternPlan& plannedPattern(const QString& pattern)
 {
-    thread_local QHash<QString, Section> cache;
+    thread_local QHash<QString, PatternPlan> cache;
     const RegionalSettings& rs = regional();
-    const QString key = text + QChar(0x1F) + rs.dateSeparator + QChar(0x1F) + rs.timeSeparator;
-    if (const auto it = cache.constFind(key); it != cache.constEnd())
+    if (const auto it = cache.constFind(pattern);
+        it != cache.constEnd() && it->dateSeparator == rs.dateSeparator && it->timeSeparator == rs.timeSeparator)
         return *it;
+    PatternPlan plan;
+    plan.dateSeparator = rs.dateSeparator;
+    plan.timeSeparator = rs.timeSeparator;
+    plan.named = namedFormat(0.0, pattern).has_value();
+    if (!plan.named) {
+        const QList<QString> texts = splitSections(pattern);
+        for (qsizetype i = 0; i < 3 && i < texts.size(); ++i) {
+            plan.sections[i] = analyse(texts.at(i));
+            plan.written[i] = !texts.at(i).isEmpty();
+        }
+    }
+    // The named formats above format through this cache too: the entry is
+    // made only once they are done.
     if (cache.size() >= 256)
         cache.clear();
-    return *cache.insert(key, analyse(text));  // a copy: the tokens are shared, not copied
+    return *cache.insert(pattern, std::move(plan));
 }
+
+}  // namespace
 
 QString formatNumber(double value, const QString& pattern)
 {
@@ -553,26 +582,23 @@ QString formatNumber(double value, const QString& pattern)
         raiseError(err::Overflow);
     if (pattern.isEmpty())
         return numberToString(value);
-    if (auto named = namedFormat(value, pattern))
-        return *named;
-
-    const QList<QString> texts = splitSections(pattern);
-    auto sectionText = [&texts](int index) { return index < texts.size() ? texts.at(index) : QString(); };
+    const PatternPlan& plan = plannedPattern(pattern);
+    if (plan.named)
+        return *namedFormat(value, pattern);
 
     // A value picks its section by sign; an absent or empty section falls
     // back to the first, and then a negative value gets its minus sign back.
-    QString chosen = sectionText(0);
+    const Section* section = &plan.sections[0];
     bool autoMinus = value < 0;
-    if (value < 0 && !sectionText(1).isEmpty()) {
-        chosen = sectionText(1);
+    if (value < 0 && plan.written[1]) {
+        section = &plan.sections[1];
         autoMinus = false;
-    } else if (value == 0 && !sectionText(2).isEmpty()) {
-        chosen = sectionText(2);
+    } else if (value == 0 && plan.written[2]) {
+        section = &plan.sections[2];
     }
-    const Section section = analysedSection(chosen);
-    if (section.isEmpty())
+    if (section->isEmpty())
         return numberToString(value);
-    return renderSection(section, value, autoMinus);
+    return renderSection(*section, value, autoMinus);
 }
 
 QString formatNullWithPattern(const QString& pattern)
