@@ -237,14 +237,41 @@ QRectF visibleBox(const QPainter* painter, const QPaintDevice* device)
 void plotPoints(QPainter* painter, const QList<QPoint>& points, int style, const QColor& color)
 {
     const Pattern pattern(style);
+    // Where a pixel is a pixel of the device (no scaling), a row or column of
+    // neighbouring painted points is filled as one span: the same pixels, a
+    // fraction of the work for the long straight edges of frames.
+    const bool spans = painter->transform().type() <= QTransform::TxTranslate;
     QPolygon painted;
     painted.reserve(points.size());
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        if (pattern.on(int(i)))
+    qsizetype i = 0;
+    while (i < points.size()) {
+        if (!pattern.on(int(i))) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        if (spans && end < points.size() && pattern.on(int(end))) {
+            const QPoint step = points[end] - points[i];
+            if (step.manhattanLength() == 1) {
+                while (end + 1 < points.size() && pattern.on(int(end + 1)) && points[end + 1] - points[end] == step)
+                    ++end;
+                ++end;
+            }
+        }
+        if (end - i >= 2) {
+            const QPoint& a = points[i];
+            const QPoint& b = points[end - 1];
+            painter->fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                    QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+                              color);
+        } else {
             painted.append(points[i]);
+        }
+        i = end;
     }
     painter->setPen(QPen(color, 1));
-    painter->drawPoints(painted);
+    if (!painted.isEmpty())
+        painter->drawPoints(painted);
 }
 
 }  // namespace
@@ -271,6 +298,18 @@ void PainterSurface::drawLine(const DrawCall& c)
         includeEnd = end != b;  // a cut end is not the line's own end
         a = from.toPoint();
         b = end;
+    }
+    // A solid row or column on an unscaled device is one span: the pixels
+    // from a up to b (b itself only where the line was cut short).
+    if (stylePattern(c.drawStyle).empty() && (a.x() == b.x() || a.y() == b.y())
+        && painter_->transform().type() <= QTransform::TxTranslate) {
+        const QPoint step((b.x() > a.x()) - (b.x() < a.x()), (b.y() > a.y()) - (b.y() < a.y()));
+        const QPoint last = includeEnd ? b : b - step;
+        painter_->setPen(QPen(color, 1));
+        painter_->fillRect(QRect(QPoint(std::min(a.x(), last.x()), std::min(a.y(), last.y())),
+                                 QPoint(std::max(a.x(), last.x()), std::max(a.y(), last.y()))),
+                           color);
+        return;
     }
     QList<QPoint> points;
     stepLine(a, b, includeEnd, points);
