@@ -179,9 +179,8 @@ TEST_F(LimitsOnForms, AFormFileNested100000DeepIsRefused)
 
 TEST(Limits, AFormFileOf10000ControlsLoads)
 {
-    // Loaded before the form is shown, as an application loads its forms.
-    // (Into a form on screen each control shown costs a look through all
-    // the others for the one under the mouse: see docs/reliability.md.)
+    // Loaded before the form is shown, as an application loads its forms
+    // (into a form on screen it takes about as long: see docs/reliability.md).
     host::Form form;
     constexpr int kControls = 10000;
     QStringList controls;
